@@ -1,0 +1,21 @@
+#pragma once
+// Process-wide services: sleeping, the millisecond tick, the executable's own path.
+#include "platform/base/String.h"
+#include "platform/base/WinTypes.h"
+
+struct HINSTANCE__;
+using HINSTANCE = HINSTANCE__*;
+using HMODULE = HINSTANCE;
+
+void Sleep(DWORD dwMilliseconds);
+// Milliseconds since an arbitrary start, wrapping at 2^32.
+DWORD GetTickCount();
+ULONGLONG GetTickCount64();
+// The executable's full path (UTF-8 file name as wide text); hModule must be null.
+DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
+// The folder of the executable, with a trailing "/".
+CString GetModuleFolder();
+// _wtoi: optional white space and sign, then decimal digits up to the first other character.
+int _wtoi(const wchar_t* s);
+
+[[noreturn]] void AfxThrowInvalidArgException();

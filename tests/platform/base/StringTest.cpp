@@ -1,0 +1,92 @@
+#include "platform/base/String.h"
+
+#include <gtest/gtest.h>
+
+TEST(CStringTest, FormatTakesWideStringsForPercentS) {
+  CString s;
+  s.Format(L"%s_IMG_C%s_%s.jpg", L"20240131", L"1", L"0815");
+  EXPECT_EQ(s, L"20240131_IMG_C1_0815.jpg");
+  s.Format(L"%S|%c|%C|%05.1f|%d%%", "narrow", L'w', 'n', 3.14159, -7);
+  EXPECT_EQ(s, L"narrow|w|n|003.1|-7%");
+  s.Format(L"%lf,%lf", 127.25, 37.5);
+  EXPECT_EQ(s, L"127.250000,37.500000");
+  s.Format(L"%I64d %d.%03d", static_cast<long long>(1) << 40, 2, 7);
+  EXPECT_EQ(s, L"1099511627776 2.007");
+  s.AppendFormat(L"+%s", L"한국어");
+  EXPECT_EQ(s, L"1099511627776 2.007+한국어");
+}
+
+TEST(CStringTest, FormatGrowsBeyondItsFirstBuffer) {
+  CString big(L'x', 5000), s;
+  s.Format(L"[%s]", static_cast<const wchar_t*>(big));
+  EXPECT_EQ(s.GetLength(), 5002);
+}
+
+TEST(CStringTest, Utf8RoundTripAndInvalidBytes) {
+  const char* text = "Driving/한국어_ЖЁ_日本.AVI";
+  CString s(text);
+  EXPECT_EQ(s.ToUtf8(), text);
+  EXPECT_EQ(CString("a\xff" "b").str(), std::wstring(L"a\xFFFD" L"b"));
+  EXPECT_EQ(CString("\xe2\x82").str(), std::wstring(L"\xFFFD"));   // cut sequence
+  EXPECT_EQ(CString("\xc0\xaf").str(), std::wstring(L"\xFFFD\xFFFD"));  // overlong
+}
+
+TEST(CStringTest, SubstringsClampToTheString) {
+  CString s(L"20240131_101500_NOR2.AVI");
+  EXPECT_EQ(s.Left(8), L"20240131");
+  EXPECT_EQ(s.Right(4), L".AVI");
+  EXPECT_EQ(s.Mid(16, 3), L"NOR");
+  EXPECT_EQ(s.Left(100), s);
+  EXPECT_EQ(s.Left(-1), L"");
+  EXPECT_EQ(s.Mid(30), L"");
+  EXPECT_EQ(s.Right(-3), L"");
+  EXPECT_EQ(s.Find(L'_'), 8);
+  EXPECT_EQ(s.Find(L'_', 9), 15);
+  EXPECT_EQ(s.Find(L"NOR"), 16);
+  EXPECT_EQ(s.Find(L"XYZ"), -1);
+  EXPECT_EQ(s.ReverseFind(L'.'), 20);
+  EXPECT_EQ(s.FindOneOf(L"._"), 8);
+}
+
+TEST(CStringTest, CaseAndComparison) {
+  CString s(L"Event/File.avi");
+  EXPECT_EQ(s.Right(4).CompareNoCase(L".AVI"), 0);
+  EXPECT_LT(CString(L"abc").CompareNoCase(L"ABD"), 0);
+  EXPECT_GT(CString(L"abcd").CompareNoCase(L"ABC"), 0);
+  EXPECT_EQ(CString(s).MakeUpper(), L"EVENT/FILE.AVI");
+  EXPECT_EQ(CString(s).MakeLower(), L"event/file.avi");
+  EXPECT_LT(CString(L"20240101").Compare(L"20240102"), 0);
+}
+
+TEST(CStringTest, EditingOperations) {
+  CString list(L"a.exe;;;b.exe;;");
+  EXPECT_EQ(list.Replace(L";;", L";"), 2);  // one pass over non-overlapping occurrences
+  EXPECT_EQ(list, L"a.exe;;b.exe;");
+  CString path(L"C\\card\\Driving");
+  EXPECT_EQ(path.Replace(L'\\', L'/'), 2);
+  EXPECT_EQ(path, L"C/card/Driving");
+  CString t(L"  \t padded \n");
+  EXPECT_EQ(CString(t).Trim(), L"padded");
+  EXPECT_EQ(CString(t).TrimLeft(), L"padded \n");
+  EXPECT_EQ(CString(L"xxhixx").Trim(L'x'), L"hi");
+  CString d(L"abcdef");
+  d.Delete(1, 2);
+  EXPECT_EQ(d, L"adef");
+  d.Delete(3, 100);
+  EXPECT_EQ(d, L"ade");
+  d.Insert(1, L"XY");
+  EXPECT_EQ(d, L"aXYde");
+  EXPECT_EQ(d.Remove(L'X'), 1);
+}
+
+TEST(CStringTest, BufferAccess) {
+  CString s;
+  wchar_t* buf = s.GetBuffer(260);
+  wcscpy(buf, L"/usr/bin/rodemir");
+  s.ReleaseBuffer();
+  EXPECT_EQ(s, L"/usr/bin/rodemir");
+  EXPECT_EQ(s.GetLength(), 16);
+  s.GetBuffer(4);
+  s.ReleaseBuffer(4);
+  EXPECT_EQ(s, L"/usr");
+}
