@@ -51,6 +51,24 @@ using LPDWORD = DWORD*;
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
 
+// Window-system handles: opaque, validated by the layer that issues them.
+#define RODEMIR_DECLARE_HANDLE(name) \
+  struct name##__;                   \
+  using name = name##__*
+RODEMIR_DECLARE_HANDLE(HWND);
+RODEMIR_DECLARE_HANDLE(HDC);
+RODEMIR_DECLARE_HANDLE(HGDIOBJ);
+RODEMIR_DECLARE_HANDLE(HBITMAP);
+RODEMIR_DECLARE_HANDLE(HFONT);
+RODEMIR_DECLARE_HANDLE(HBRUSH);
+RODEMIR_DECLARE_HANDLE(HPEN);
+RODEMIR_DECLARE_HANDLE(HRGN);
+RODEMIR_DECLARE_HANDLE(HICON);
+RODEMIR_DECLARE_HANDLE(HMENU);
+RODEMIR_DECLARE_HANDLE(HACCEL);
+RODEMIR_DECLARE_HANDLE(HIMAGELIST);
+using HCURSOR = HICON;
+
 // A kernel object (thread, process) handle; validated by the handle table.
 using HANDLE = void*;
 #define INVALID_HANDLE_VALUE (reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1)))
