@@ -1,0 +1,43 @@
+#include "platform/base/UiDispatch.h"
+
+#include <glib.h>
+
+#include <chrono>
+
+namespace platform {
+
+namespace {
+
+gboolean RunPosted(gpointer data) {
+  auto* fn = static_cast<std::function<void()>*>(data);
+  (*fn)();
+  return G_SOURCE_REMOVE;
+}
+
+void DeletePosted(gpointer data) { delete static_cast<std::function<void()>*>(data); }
+
+}  // namespace
+
+void PostToUiThread(std::function<void()> fn) {
+  auto* boxed = new std::function<void()>(std::move(fn));
+  GSource* source = g_idle_source_new();
+  g_source_set_priority(source, G_PRIORITY_DEFAULT);
+  g_source_set_callback(source, RunPosted, boxed, DeletePosted);
+  g_source_attach(source, g_main_context_default());
+  g_source_unref(source);
+}
+
+bool PumpUiThread(int milliseconds) {
+  GMainContext* context = g_main_context_default();
+  bool ran = false;
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  do {
+    while (g_main_context_iteration(context, FALSE)) ran = true;
+    if (milliseconds <= 0) break;
+    if (std::chrono::steady_clock::now() >= deadline) break;
+    g_usleep(1000);
+  } while (true);
+  return ran;
+}
+
+}  // namespace platform
