@@ -5,7 +5,12 @@
 
 namespace {
 
-bool Usable(HWND hwnd) { return IsWindowVisible(hwnd) && IsWindowEnabled(hwnd); }
+// The control's own styles count, so that a dialog still hidden during WM_INITDIALOG
+// can find its first control.
+bool Usable(HWND hwnd) {
+  DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+  return (style & WS_VISIBLE) && !(style & WS_DISABLED);
+}
 
 std::vector<HWND> Controls(HWND dlg) {
   std::vector<HWND> out;

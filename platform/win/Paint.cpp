@@ -125,3 +125,17 @@ int ReleaseDC(HWND, HDC hDC) {
   LentDCs().erase(it);
   return 1;
 }
+
+namespace platform {
+
+const Surface* GetWindowSurface(HWND hwnd, POINT* clientOrigin) {
+  WindowNode* node = FindWindowNode(hwnd);
+  if (!node) return nullptr;
+  auto& tree = platform::detail::WindowTree::Get();
+  WindowNode* top = tree.TopLevelOf(*node);
+  if (!top || !top->surface) return nullptr;
+  if (clientOrigin) *clientOrigin = tree.RectInTopLevel(*node).TopLeft();
+  return top->surface.get();
+}
+
+}  // namespace platform

@@ -37,3 +37,10 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 HDC GetDC(HWND hWnd);
 HDC GetWindowDC(HWND hWnd);
 int ReleaseDC(HWND hWnd, HDC hDC);
+
+namespace platform {
+class Surface;
+// The surface a window draws into (its top-level window's) and where the window's
+// client area starts on it; null for an unknown window. For tests and capture.
+const Surface* GetWindowSurface(HWND hwnd, POINT* clientOrigin = nullptr);
+}  // namespace platform

@@ -171,6 +171,11 @@ bool PumpReady() {
   return ran;
 }
 
+bool PumpOnce() {
+  EnsureSource();
+  return g_main_context_iteration(g_main_context_default(), FALSE);
+}
+
 int LoopDepth() { return g_depth; }
 
 bool QuitRequested() {

@@ -18,6 +18,8 @@ void EnsureSource();                      // first call: the calling thread beco
 void RunLoop(const std::function<bool()>& done);
 // Handles everything that is ready now, timers included; returns whether anything ran.
 bool PumpReady();
+// One non-blocking iteration of the main context; returns whether anything ran.
+bool PumpOnce();
 int LoopDepth();
 bool QuitRequested();
 void ClearQuit();
