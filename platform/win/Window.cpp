@@ -67,7 +67,10 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, 
   CRect rect(x, y, x + std::max(nWidth, 0), y + std::max(nHeight, 0));
   WindowNode* node = NewNode(dwExStyle, lpClassName, lpWindowName, dwStyle, rect, hWndParent, hMenu);
   HWND hwnd = node->handle;
-  if (!node->IsChild()) platform::GetPresenter().TopLevelCreated(hwnd, node->owner, rect);
+  if (!node->IsChild()) {
+    platform::GetPresenter().TopLevelCreated(hwnd, node->owner, rect);
+    platform::GetPresenter().TopLevelTitle(hwnd, node->text);
+  }
   if (attach) platform::detail::WndAttach::AttachAtCreation(attach, hwnd);
 
   CREATESTRUCT cs;
