@@ -123,6 +123,9 @@ public:
     Place(it->second);
     if (state == PresentedState::Minimized) gtk_window_iconify(window);
     else gtk_window_deiconify(window);
+    // Maximised windows cover the whole monitor, panels included.
+    if (state == PresentedState::Maximized) gtk_window_fullscreen(window);
+    else if (state == PresentedState::Normal) gtk_window_unfullscreen(window);
   }
 
   void TopLevelRaised(HWND hwnd) override {

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cassert>
 
 #include "platform/gdi/DC.h"
 #include "platform/present/Presenter.h"
@@ -10,6 +11,7 @@
 #include "platform/win/Window.h"
 #include "platform/win/Wnd.h"
 #include "platform/win/detail/InputRouter.h"
+#include "platform/win/detail/MessageLoop.h"
 #include "platform/win/detail/Painter.h"
 #include "platform/win/detail/WindowInternals.h"
 #include "platform/win/detail/WindowTree.h"
@@ -150,6 +152,7 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hWnd, UINT message, WPARAM wParam, LPA
 }
 
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  assert(platform::detail::IsUiThread() && "windows belong to the UI thread");
   WindowNode* node = FindWindowNode(hWnd);
   if (!node) return 0;
   if (CWnd* wnd = node->object) return platform::detail::WndAttach::Call(wnd, message, wParam, lParam);

@@ -25,6 +25,13 @@ LRESULT CALLBACK_DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       PostMessage(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
       return 0;
     case WM_NCDESTROY: Dialogs().erase(hwnd); return DefWindowProc(hwnd, message, wParam, lParam);
+    case WM_ACTIVATE: {
+      DefWindowProc(hwnd, message, wParam, lParam);
+      // A dialog activated with nothing to restore focuses its first tab stop.
+      HWND first = LOWORD(wParam) ? GetNextDlgTabItem(hwnd, nullptr, FALSE) : nullptr;
+      if (first && GetFocus() == hwnd) SetFocus(first);
+      return 0;
+    }
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL && !lParam) EndDialog(hwnd, IDCANCEL);
       return 0;
