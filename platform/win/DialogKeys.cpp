@@ -93,7 +93,11 @@ BOOL IsDialogMessage(HWND hDlg, LPMSG lpMsg) {
           if (code & DLGC_WANTARROWS) break;
           if (HWND next = GetNextDlgGroupItem(hDlg, target, lpMsg->wParam == VK_LEFT || lpMsg->wParam == VK_UP)) SetFocus(next);
           return TRUE;
-        case VK_RETURN: PressButton(hDlg, IDOK); return TRUE;
+        case VK_RETURN:
+          // A focused push button is the one Enter presses; otherwise the dialog's OK.
+          if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) PressButton(hDlg, GetDlgCtrlID(target));
+          else PressButton(hDlg, IDOK);
+          return TRUE;
         case VK_ESCAPE: PressButton(hDlg, IDCANCEL); return TRUE;
         default: break;
       }

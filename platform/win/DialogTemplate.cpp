@@ -44,10 +44,12 @@ CSize DialogBaseUnits(int fontPointSize) {
   }
 }
 
+// Position and size convert apart, as template coordinates do, so that a control's
+// pixel size does not depend on where it stands.
 CRect DialogUnitsToPixels(const CRect& rect, int fontPointSize) {
   CSize base = DialogBaseUnits(fontPointSize);
-  return CRect(MulDivRound(rect.left, base.cx, 4), MulDivRound(rect.top, base.cy, 8),
-               MulDivRound(rect.right, base.cx, 4), MulDivRound(rect.bottom, base.cy, 8));
+  int left = MulDivRound(rect.left, base.cx, 4), top = MulDivRound(rect.top, base.cy, 8);
+  return CRect(left, top, left + MulDivRound(rect.Width(), base.cx, 4), top + MulDivRound(rect.Height(), base.cy, 8));
 }
 
 }  // namespace platform

@@ -35,6 +35,18 @@ CPoint ScreenOrigin(const WindowNode& node) {
   return p;
 }
 
+// WM_WINDOWPOSCHANGED, whose default processing sends WM_MOVE and WM_SIZE.
+void SendPositionChanged(HWND hwnd, const CRect& rect, UINT flags) {
+  WINDOWPOS wp;
+  wp.hwnd = hwnd;
+  wp.x = rect.left;
+  wp.y = rect.top;
+  wp.cx = rect.Width();
+  wp.cy = rect.Height();
+  wp.flags = flags;
+  SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+}
+
 void ApplyPosition(HWND hwnd, CRect rect, UINT flags, SizeNotice notice) {
   WindowNode* node = FindWindowNode(hwnd);
   if (!node) return;
@@ -53,14 +65,7 @@ void ApplyPosition(HWND hwnd, CRect rect, UINT flags, SizeNotice notice) {
     if (sized) InvalidateRect(hwnd, nullptr, TRUE);
   }
   if (redraw && (moved || sized)) InvalidateRect(hwnd, nullptr, TRUE);
-  WINDOWPOS wp;
-  wp.hwnd = hwnd;
-  wp.x = rect.left;
-  wp.y = rect.top;
-  wp.cx = rect.Width();
-  wp.cy = rect.Height();
-  wp.flags = flags | (moved ? 0 : SWP_NOMOVE) | (sized || notice == SizeNotice::Always ? 0 : SWP_NOSIZE);
-  SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+  SendPositionChanged(hwnd, rect, flags | (moved ? 0 : SWP_NOMOVE) | (sized || notice == SizeNotice::Always ? 0 : SWP_NOSIZE));
 }
 
 void SetVisible(HWND hwnd, bool visible, bool activate) {
@@ -300,14 +305,7 @@ void OnPresenterMoved(HWND hwnd, const CPoint& screenTopLeft) {
   CRect rect = node->rect;
   rect.MoveToXY(screenTopLeft.x, screenTopLeft.y);
   node->rect = rect;
-  WINDOWPOS wp;
-  wp.hwnd = hwnd;
-  wp.x = rect.left;
-  wp.y = rect.top;
-  wp.cx = rect.Width();
-  wp.cy = rect.Height();
-  wp.flags = SWP_NOSIZE | SWP_NOZORDER;
-  SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+  SendPositionChanged(hwnd, rect, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 void OnPresenterStateChanged(HWND hwnd, PresentedState state) {

@@ -55,33 +55,27 @@ void WindowHarness::MoveToScreen(CPoint screen) {
   Send(e);
 }
 
-void WindowHarness::Press(HWND hwnd, CPoint client, MouseButton button) {
+void WindowHarness::SendButton(InputKind kind, CPoint screen, MouseButton button) {
   InputEvent e;
-  e.kind = InputKind::ButtonDown;
-  e.screen = ToScreen(hwnd, client);
+  e.kind = kind;
+  e.screen = screen;
   e.button = button;
   Send(e);
 }
 
+void WindowHarness::Press(HWND hwnd, CPoint client, MouseButton button) {
+  SendButton(InputKind::ButtonDown, ToScreen(hwnd, client), button);
+}
+
 void WindowHarness::Release(HWND hwnd, CPoint client, MouseButton button) {
-  InputEvent e;
-  e.kind = InputKind::ButtonUp;
-  e.screen = ToScreen(hwnd, client);
-  e.button = button;
-  Send(e);
+  SendButton(InputKind::ButtonUp, ToScreen(hwnd, client), button);
 }
 
 void WindowHarness::Click(HWND hwnd, CPoint client, MouseButton button) {
   CPoint screen = ToScreen(hwnd, client);
   MoveToScreen(screen);
-  InputEvent down;
-  down.kind = InputKind::ButtonDown;
-  down.screen = screen;
-  down.button = button;
-  Send(down);
-  InputEvent up = down;
-  up.kind = InputKind::ButtonUp;
-  Send(up);
+  SendButton(InputKind::ButtonDown, screen, button);
+  SendButton(InputKind::ButtonUp, screen, button);
 }
 
 void WindowHarness::Wheel(HWND hwnd, CPoint client, int delta) {

@@ -38,6 +38,7 @@ public:
 private:
   CPoint ToScreen(HWND hwnd, CPoint client) const;
   void Send(const InputEvent& event);
+  void SendButton(InputKind kind, CPoint screen, MouseButton button);
 };
 
 }  // namespace platform::test

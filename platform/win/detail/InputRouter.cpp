@@ -64,7 +64,8 @@ UINT ClientMessage(MouseButton b, bool down, bool dbl) {
   return down ? (dbl ? base + 2 : base) : base + 1;
 }
 
-void Deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWORD time) {
+// Pre-translates and dispatches an input message; false when pre-translation took it.
+bool Deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWORD time) {
   MSG msg;
   msg.hwnd = hwnd;
   msg.message = message;
@@ -72,7 +73,9 @@ void Deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWORD time) 
   msg.lParam = lParam;
   msg.time = time;
   msg.pt = S().pointer;
-  if (!PreTranslate(msg)) DispatchRetrieved(msg);
+  if (PreTranslate(msg)) return false;
+  DispatchRetrieved(msg);
+  return true;
 }
 
 void DeliverClient(HWND hwnd, UINT message, WPARAM wParam, DWORD time) {
@@ -176,15 +179,7 @@ void Key(const InputEvent& e, bool down, DWORD time) {
   LPARAM l = 1;
   if (down && (e.repeat || wasDown)) l |= LPARAM(1) << 30;
   if (!down) l |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
-  MSG msg;
-  msg.hwnd = target;
-  msg.message = message;
-  msg.wParam = vk;
-  msg.lParam = l;
-  msg.time = time;
-  msg.pt = S().pointer;
-  if (PreTranslate(msg)) return;
-  DispatchRetrieved(msg);
+  if (!Deliver(target, message, vk, l, time)) return;
   // What TranslateMessage does after a key that was not consumed.
   if (down && e.character && IsWindow(target)) PostMessage(target, alt ? WM_SYSCHAR : WM_CHAR, e.character, l);
 }
