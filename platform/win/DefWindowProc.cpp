@@ -12,6 +12,7 @@
 #include "platform/win/Wnd.h"
 #include "platform/win/detail/InputRouter.h"
 #include "platform/win/detail/MessageLoop.h"
+#include "platform/win/detail/NonClient.h"
 #include "platform/win/detail/Painter.h"
 #include "platform/win/detail/WindowInternals.h"
 #include "platform/win/detail/WindowTree.h"
@@ -51,12 +52,6 @@ LRESULT EraseBackground(const WindowNode& node, WPARAM wParam) {
   CRect client = node.ClientRect();
   dc->FillSolidRect(&client, GetSysColor(background - 1));
   return 1;
-}
-
-LRESULT HitTest(HWND hwnd, LPARAM lParam) {
-  CRect rect;
-  GetWindowRect(hwnd, &rect);
-  return rect.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) ? HTCLIENT : HTNOWHERE;
 }
 
 LRESULT SetCursorDefault(WindowNode& node, WPARAM wParam, LPARAM lParam) {
@@ -120,7 +115,9 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: return Paint(hWnd);
     case WM_ERASEBKGND: return EraseBackground(*node, wParam);
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
-    case WM_NCHITTEST: return HitTest(hWnd, lParam);
+    case WM_NCHITTEST: return platform::detail::DefNcHitTest(hWnd, lParam);
+    case WM_NCCALCSIZE: return platform::detail::DefNcCalcSize(hWnd, wParam, lParam);
+    case WM_NCPAINT: return platform::detail::DefNcPaint(hWnd);
     case WM_SETCURSOR: return SetCursorDefault(*node, wParam, lParam);
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL: return node->IsChild() ? SendMessage(node->parent, message, wParam, lParam) : 0;

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/win/Window.h"
+#include "platform/win/detail/NonClient.h"
 #include "platform/win/detail/Painter.h"
 #include "platform/win/detail/WindowTree.h"
 
@@ -33,7 +34,7 @@ void ValidateTree(HWND hwnd, const CRect& rect, bool children) {
     WindowNode* c = FindWindowNode(child);
     if (!c) continue;
     CRect inChild = rect;
-    inChild.OffsetRect(-c->rect.left, -c->rect.top);
+    inChild.OffsetRect(-c->rect.left - c->insets.left, -c->rect.top - c->insets.top);
     ValidateTree(child, inChild, true);
   }
 }
@@ -61,6 +62,7 @@ BOOL RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN, UINT flags) {
   CRect rect = lprcUpdate ? CRect(*lprcUpdate) : node->ClientRect();
   bool children = IncludesChildren(*node, flags);
   if (flags & RDW_INVALIDATE) platform::detail::Invalidate(*node, rect, (flags & RDW_ERASE) != 0, children);
+  if (flags & RDW_FRAME) platform::detail::InvalidateFrame(*node);
   if (flags & RDW_VALIDATE) ValidateTree(hWnd, rect, children);
   if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) platform::detail::PaintNow(hWnd, children || (flags & RDW_ALLCHILDREN));
   return TRUE;
@@ -116,7 +118,14 @@ HDC GetDC(HWND hWnd) {
   return hdc;
 }
 
-HDC GetWindowDC(HWND hWnd) { return GetDC(hWnd); }
+HDC GetWindowDC(HWND hWnd) {
+  if (!IsWindow(hWnd)) return nullptr;
+  auto dc = std::make_unique<CDC>();
+  if (!platform::detail::AttachWindowDC(hWnd, dc.get())) return nullptr;
+  HDC hdc = dc->GetSafeHdc();
+  LentDCs()[hdc] = {hWnd, std::move(dc)};
+  return hdc;
+}
 
 int ReleaseDC(HWND, HDC hDC) {
   auto it = LentDCs().find(hDC);

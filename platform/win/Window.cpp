@@ -7,6 +7,7 @@
 #include "platform/win/VideoOverlay.h"
 #include "platform/win/Wnd.h"
 #include "platform/win/detail/MessageLoop.h"
+#include "platform/win/detail/NonClient.h"
 #include "platform/win/detail/Painter.h"
 #include "platform/win/detail/Timers.h"
 #include "platform/win/detail/WindowInternals.h"
@@ -89,6 +90,7 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, 
     DestroyWindow(hwnd);
     return nullptr;
   }
+  platform::detail::RecalcNonClient(hwnd);
   if (SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1 || !IsWindow(hwnd)) {
     DestroyWindow(hwnd);
     return nullptr;

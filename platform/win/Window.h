@@ -80,3 +80,9 @@ BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);
 int MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints);
 HWND WindowFromPoint(POINT point);
 HWND ChildWindowFromPoint(HWND hWndParent, POINT point);
+
+namespace platform {
+// A rectangular window region (window coordinates): painting and hit-testing leave out
+// what lies outside it; null removes it. Regions of other shapes are not supported.
+BOOL SetWindowRegionRect(HWND hWnd, const RECT* lpRect, BOOL bRedraw);
+}  // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/present/Presenter.h"
 #include "platform/win/Paint.h"
 #include "platform/win/Window.h"
+#include "platform/win/detail/NonClient.h"
 #include "platform/win/detail/Painter.h"
 #include "platform/win/detail/WindowInternals.h"
 #include "platform/win/detail/WindowTree.h"
@@ -24,15 +25,13 @@ platform::PresentedState Presented(ShowState s) {
   }
 }
 
-CPoint ScreenOrigin(const WindowNode& node) {
-  CPoint p(0, 0);
-  const WindowNode* cur = &node;
-  while (cur) {
-    p.Offset(cur->rect.left, cur->rect.top);
-    if (!cur->IsChild()) break;
-    cur = FindWindowNode(cur->parent);
-  }
-  return p;
+// Where the window (or its client area) starts on the screen.
+CPoint ScreenOrigin(const WindowNode& node, bool client) {
+  WindowTree& tree = WindowTree::Get();
+  WindowNode* top = tree.TopLevelOf(node);
+  if (!top) return CPoint();
+  CRect inTop = client ? tree.RectInTopLevel(node) : tree.WindowRectInTopLevel(node);
+  return top->rect.TopLeft() + inTop.TopLeft();
 }
 
 // WM_WINDOWPOSCHANGED, whose default processing sends WM_MOVE and WM_SIZE.
@@ -59,6 +58,11 @@ void ApplyPosition(HWND hwnd, CRect rect, UINT flags, SizeNotice notice) {
   bool redraw = (flags & SWP_NOREDRAW) == 0 && node->IsVisible();
   if (node->IsChild() && redraw && (moved || sized)) InvalidateRect(node->parent, &old, TRUE);
   node->rect = rect;
+  if (sized) {
+    platform::detail::RecalcNonClient(hwnd);
+    if (!(node = FindWindowNode(hwnd))) return;
+  }
+  if (redraw) platform::detail::InvalidateFrame(*node);
   if (!node->IsChild()) {
     if (sized) node->surface->Resize(rect.Width(), rect.Height());
     platform::GetPresenter().TopLevelMoved(hwnd, rect);
@@ -82,6 +86,7 @@ void SetVisible(HWND hwnd, bool visible, bool activate) {
       InvalidateRect(node->parent, &area, TRUE);
       platform::detail::ReleaseInputState(hwnd, false);
     } else {
+      platform::detail::InvalidateFrame(*node);
       InvalidateRect(hwnd, nullptr, TRUE);
     }
     return;
@@ -170,7 +175,7 @@ void Reorder(HWND hwnd, HWND after) {
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect) {
   WindowNode* node = FindWindowNode(hWnd);
   if (!node || !lpRect) return FALSE;
-  CPoint origin = ScreenOrigin(*node);
+  CPoint origin = ScreenOrigin(*node, false);
   *lpRect = CRect(origin, node->rect.Size());
   return TRUE;
 }
@@ -197,6 +202,11 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy,
     rect.bottom = rect.top + std::max(cy, 0);
   }
   ApplyPosition(hWnd, rect, uFlags, SizeNotice::IfChanged);
+  if ((uFlags & SWP_FRAMECHANGED) && IsWindow(hWnd)) {
+    platform::detail::RecalcNonClient(hWnd);
+    if (WindowNode* again = FindWindowNode(hWnd)) platform::detail::InvalidateFrame(*again);
+    InvalidateRect(hWnd, nullptr, TRUE);
+  }
   if (!(uFlags & SWP_NOZORDER)) Reorder(hWnd, hWndInsertAfter);
   if (uFlags & SWP_SHOWWINDOW) SetVisible(hWnd, true, (uFlags & SWP_NOACTIVATE) == 0);
   if (uFlags & SWP_HIDEWINDOW) SetVisible(hWnd, false, false);
@@ -271,7 +281,7 @@ BOOL BringWindowToTop(HWND hWnd) { return SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 
 BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
   WindowNode* node = FindWindowNode(hWnd);
   if (!node || !lpPoint) return FALSE;
-  CPoint origin = ScreenOrigin(*node);
+  CPoint origin = ScreenOrigin(*node, true);
   lpPoint->x += origin.x;
   lpPoint->y += origin.y;
   return TRUE;
@@ -280,7 +290,7 @@ BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
 BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint) {
   WindowNode* node = FindWindowNode(hWnd);
   if (!node || !lpPoint) return FALSE;
-  CPoint origin = ScreenOrigin(*node);
+  CPoint origin = ScreenOrigin(*node, true);
   lpPoint->x -= origin.x;
   lpPoint->y -= origin.y;
   return TRUE;
@@ -298,6 +308,20 @@ int MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints) 
 }
 
 namespace platform {
+
+BOOL SetWindowRegionRect(HWND hWnd, const RECT* lpRect, BOOL bRedraw) {
+  WindowNode* node = FindWindowNode(hWnd);
+  if (!node) return FALSE;
+  // What the old region hid or the new one hides shows the parent again.
+  if (bRedraw && node->IsChild() && node->IsVisible()) InvalidateRect(node->parent, &node->rect, TRUE);
+  if (lpRect) node->region = CRect(*lpRect);
+  else node->region.reset();
+  if (bRedraw) {
+    platform::detail::InvalidateFrame(*node);
+    InvalidateRect(hWnd, nullptr, TRUE);
+  }
+  return TRUE;
+}
 
 void OnPresenterMoved(HWND hwnd, const CPoint& screenTopLeft) {
   WindowNode* node = FindWindowNode(hwnd);

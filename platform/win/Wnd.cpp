@@ -1,5 +1,6 @@
 #include "platform/win/Wnd.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -325,6 +326,41 @@ CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
 CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
 CWnd* CWnd::GetCapture() { return FromHandle(::GetCapture()); }
 CWnd* CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
+
+int CWnd::GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
+int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
+void CWnd::GetScrollRange(int nBar, int* lpMinPos, int* lpMaxPos) const {
+  ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
+}
+void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw) {
+  ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+}
+BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw) {
+  if (!lpScrollInfo || !IsWindow(m_hWnd)) return FALSE;
+  ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+  return TRUE;
+}
+BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) const {
+  if (!lpScrollInfo) return FALSE;
+  lpScrollInfo->fMask = nMask;
+  return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+}
+int CWnd::GetScrollLimit(int nBar) const {
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE | SIF_PAGE;
+  if (!::GetScrollInfo(m_hWnd, nBar, &si)) return 0;
+  return si.nMax - std::max<int>(static_cast<int>(si.nPage) - 1, 0);
+}
+void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) { ::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow); }
+void CWnd::CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
+void CWnd::ShowCaret() { ::ShowCaret(m_hWnd); }
+void CWnd::HideCaret() { ::HideCaret(m_hWnd); }
+void CWnd::SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
+CPoint CWnd::GetCaretPos() {
+  CPoint p;
+  ::GetCaretPos(&p);
+  return p;
+}
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
   CDataExchange dx(this, bSaveAndValidate);

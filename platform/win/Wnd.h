@@ -11,7 +11,9 @@
 #include "platform/win/Input.h"
 #include "platform/win/MessageMap.h"
 #include "platform/win/OwnerDraw.h"
+#include "platform/win/Caret.h"
 #include "platform/win/Paint.h"
+#include "platform/win/ScrollInfo.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/Timer.h"
 #include "platform/win/Window.h"
@@ -149,6 +151,21 @@ public:
   CWnd* SetCapture();
   static CWnd* GetCapture();
   static CWnd* GetActiveWindow();
+
+  // Scroll-bar state and the caret.
+  int GetScrollPos(int nBar) const;
+  int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+  void GetScrollRange(int nBar, int* lpMinPos, int* lpMaxPos) const;
+  void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
+  BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+  BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const;
+  int GetScrollLimit(int nBar) const;  // the range maximum less one page
+  void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
+  void CreateSolidCaret(int nWidth, int nHeight);
+  void ShowCaret();
+  void HideCaret();
+  static void SetCaretPos(POINT point);
+  static CPoint GetCaretPos();
 
   // Data exchange.
   virtual BOOL UpdateData(BOOL bSaveAndValidate = TRUE);

@@ -21,7 +21,9 @@ HWND Descend(HWND parent, const CPoint& screen, LRESULT* hit) {
   for (HWND child : children) {
     WindowNode* c = FindWindowNode(child);
     if (!c || !c->IsVisible() || !c->IsEnabled()) continue;
-    if (!ScreenRectOf(child).PtInRect(screen)) continue;
+    CRect rect = ScreenRectOf(child);
+    if (!rect.PtInRect(screen)) continue;
+    if (c->region && !c->region->PtInRect(screen - rect.TopLeft())) continue;
     LRESULT h = SendMessage(child, WM_NCHITTEST, 0, PackPoint(screen));
     if (!IsWindow(child) || h == HTTRANSPARENT) continue;
     if (HWND deeper = Descend(child, screen, hit)) return deeper;

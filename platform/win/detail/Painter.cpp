@@ -27,22 +27,30 @@ bool CanPaint(const WindowNode& node) {
 }
 
 void PaintOne(WindowNode& node) {
-  if (node.update.IsEmpty()) return;
+  if (node.update.IsEmpty() && !node.frameDirty) return;
   if (!CanPaint(node)) {
     // Hidden windows are invalidated whole when shown again; suspended ones keep
     // their region until WM_SETREDRAW TRUE marks them again.
-    if (!node.redrawSuspended) node.update.Clear();
+    if (!node.redrawSuspended) {
+      node.update.Clear();
+      node.frameDirty = false;
+    }
     Dirty().erase(node.handle);
     return;
   }
   if (node.painting) return;
   HWND hwnd = node.handle;
-  ++node.painting;
-  SendMessage(hwnd, WM_PAINT, 0, 0);
-  if (WindowNode* again = FindWindowNode(hwnd)) {
-    --again->painting;
-    if (again->update.IsEmpty()) Dirty().erase(hwnd);
+  if (node.frameDirty) {
+    node.frameDirty = false;
+    if (node.HasFrame()) SendMessage(hwnd, WM_NCPAINT, 1, 0);
   }
+  WindowNode* again = FindWindowNode(hwnd);
+  if (again && !again->update.IsEmpty()) {
+    ++again->painting;
+    SendMessage(hwnd, WM_PAINT, 0, 0);
+    if ((again = FindWindowNode(hwnd))) --again->painting;
+  }
+  if (again && again->update.IsEmpty() && !again->frameDirty) Dirty().erase(hwnd);
 }
 
 void PaintTree(HWND root) {
@@ -66,6 +74,12 @@ void Present(HWND top) {
 
 void MarkDirty(HWND hwnd) { Dirty().insert(hwnd); }
 
+void InvalidateFrame(WindowNode& node) {
+  if (!node.HasFrame()) return;
+  node.frameDirty = true;
+  MarkDirty(node.handle);
+}
+
 void ForgetWindow(HWND hwnd) {
   Dirty().erase(hwnd);
   Damage().erase(hwnd);
@@ -82,6 +96,9 @@ void Invalidate(WindowNode& node, const CRect& clientRect, bool erase, bool with
     if (!c || !c->IsVisible()) continue;
     CRect inChild = r;
     inChild.OffsetRect(-c->rect.left, -c->rect.top);
+    CRect touched;
+    if (c->HasFrame() && touched.IntersectRect(inChild, c->LocalWindowRect())) InvalidateFrame(*c);
+    inChild.OffsetRect(-c->insets.left, -c->insets.top);
     bool grandChildren = (c->style & WS_CLIPCHILDREN) == 0;
     Invalidate(*c, inChild, erase, grandChildren);
   }
@@ -91,7 +108,7 @@ bool HasPaintWork() {
   if (!Damage().empty()) return true;
   for (HWND hwnd : Dirty()) {
     WindowNode* node = FindWindowNode(hwnd);
-    if (!node || node->update.IsEmpty() || node->painting) continue;
+    if (!node || (node->update.IsEmpty() && !node->frameDirty) || node->painting) continue;
     if (CanPaint(*node) || !node->redrawSuspended) return true;
   }
   return false;
@@ -103,7 +120,7 @@ void PaintPass() {
   // Windows left over (destroyed, or outside every tree) are dropped.
   for (auto it = Dirty().begin(); it != Dirty().end();) {
     WindowNode* node = FindWindowNode(*it);
-    it = (!node || node->update.IsEmpty()) ? Dirty().erase(it) : std::next(it);
+    it = (!node || (node->update.IsEmpty() && !node->frameDirty)) ? Dirty().erase(it) : std::next(it);
   }
   std::vector<HWND> damaged;
   for (const auto& [top, rect] : Damage()) damaged.push_back(top);

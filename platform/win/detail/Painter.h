@@ -12,6 +12,8 @@ struct WindowNode;
 
 void Invalidate(WindowNode& node, const CRect& clientRect, bool erase, bool withChildren);
 void MarkDirty(HWND hwnd);
+// The non-client area is drawn again (WM_NCPAINT) at the next painting pass.
+void InvalidateFrame(WindowNode& node);
 void ForgetWindow(HWND hwnd);
 bool HasPaintWork();
 void PaintPass();

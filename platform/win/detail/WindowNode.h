@@ -1,6 +1,8 @@
 #pragma once
 // The window layer's record of one window. Only the layer's own files include this.
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,9 @@ struct WindowNode {
   DWORD style = 0;
   DWORD exStyle = 0;
   CRect rect;  // in the parent's client area; on the screen for top-level windows
+  CRect insets;  // the non-client margins (borders, scroll bars) on each side, from WM_NCCALCSIZE
+  std::optional<CRect> region;  // window coordinates: clips painting and hit-testing
+  bool frameDirty = false;       // the non-client area waits for WM_NCPAINT
   std::wstring text;
   int id = 0;
   HWND parent = nullptr;  // child windows only
@@ -53,7 +58,13 @@ struct WindowNode {
   bool IsChild() const { return (style & WS_CHILD) != 0; }
   bool IsVisible() const { return (style & WS_VISIBLE) != 0; }
   bool IsEnabled() const { return (style & WS_DISABLED) == 0; }
-  CRect ClientRect() const { return CRect(0, 0, rect.Width(), rect.Height()); }
+  CRect ClientRect() const {
+    return CRect(0, 0, std::max(0, rect.Width() - insets.left - insets.right),
+                 std::max(0, rect.Height() - insets.top - insets.bottom));
+  }
+  CRect LocalWindowRect() const { return CRect(0, 0, rect.Width(), rect.Height()); }
+  CPoint ClientOffset() const { return CPoint(insets.left, insets.top); }  // client origin in the window
+  bool HasFrame() const { return !insets.IsRectNull(); }
 };
 
 }  // namespace platform::detail

@@ -87,29 +87,49 @@ std::shared_ptr<const WindowClassEntry> WindowTree::FindClass(const std::wstring
   return it == m_classes.end() ? nullptr : it->second;
 }
 
+CRect WindowTree::WindowRectInTopLevel(const WindowNode& node) const {
+  if (!node.IsChild()) return node.LocalWindowRect();
+  const WindowNode* parent = Find(node.parent);
+  if (!parent) return CRect();
+  CPoint origin = RectInTopLevel(*parent).TopLeft();
+  return CRect(origin + node.rect.TopLeft(), node.rect.Size());
+}
+
 CRect WindowTree::RectInTopLevel(const WindowNode& node) const {
-  CRect r = node.ClientRect();
+  CRect window = WindowRectInTopLevel(node);
+  return CRect(window.TopLeft() + node.ClientOffset(), node.ClientRect().Size());
+}
+
+namespace {
+
+// Clips `r` (surface coordinates) by the node's window region, if it has one.
+void ClipByRegion(const WindowNode& node, const CRect& windowInSurface, CRect* r) {
+  if (!node.region) return;
+  CRect region = *node.region;
+  region.OffsetRect(windowInSurface.left, windowInSurface.top);
+  r->IntersectRect(*r, region);
+}
+
+}  // namespace
+
+CRect WindowTree::VisibleWindowRectInTopLevel(const WindowNode& node) const {
+  if (!node.IsVisible()) return CRect();
+  CRect visible = WindowRectInTopLevel(node);
+  ClipByRegion(node, WindowRectInTopLevel(node), &visible);
   const WindowNode* cur = &node;
   while (cur->IsChild()) {
-    r.OffsetRect(cur->rect.left, cur->rect.top);
-    cur = Find(cur->parent);
-    if (!cur) return CRect();
+    const WindowNode* parent = Find(cur->parent);
+    if (!parent || !parent->IsVisible()) return CRect();
+    if (!visible.IntersectRect(visible, RectInTopLevel(*parent))) return CRect();
+    ClipByRegion(*parent, WindowRectInTopLevel(*parent), &visible);
+    cur = parent;
   }
-  return r;
+  return visible.IsRectEmpty() ? CRect() : visible;
 }
 
 CRect WindowTree::VisibleRectInTopLevel(const WindowNode& node) const {
-  if (!node.IsVisible()) return CRect();
-  CRect visible = node.ClientRect();
-  const WindowNode* cur = &node;
-  while (cur->IsChild()) {
-    visible.OffsetRect(cur->rect.left, cur->rect.top);
-    const WindowNode* parent = Find(cur->parent);
-    if (!parent || !parent->IsVisible()) return CRect();
-    CRect parentClient = parent->ClientRect();
-    if (!visible.IntersectRect(visible, parentClient)) return CRect();
-    cur = parent;
-  }
+  CRect visible;
+  if (!visible.IntersectRect(VisibleWindowRectInTopLevel(node), RectInTopLevel(node))) return CRect();
   return visible;
 }
 

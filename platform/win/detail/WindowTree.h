@@ -27,11 +27,15 @@ public:
   void RegisterClass(std::shared_ptr<const WindowClassEntry> entry);
   std::shared_ptr<const WindowClassEntry> FindClass(const std::wstring& name) const;
 
-  // The child's rectangle as seen in its top-level window's surface, before clipping.
+  // The window's client area (RectInTopLevel) or whole rectangle (WindowRectInTopLevel)
+  // in its top-level window's surface, before clipping.
   CRect RectInTopLevel(const WindowNode& node) const;
-  // The part of the window's client area that can be seen: clipped by every ancestor;
-  // empty when the window or an ancestor is hidden. Surface coordinates.
+  CRect WindowRectInTopLevel(const WindowNode& node) const;
+  // The part of the window's client area (or whole window) that can be seen: clipped by
+  // every ancestor's client area and window region; empty when the window or an ancestor
+  // is hidden. Surface coordinates.
   CRect VisibleRectInTopLevel(const WindowNode& node) const;
+  CRect VisibleWindowRectInTopLevel(const WindowNode& node) const;
   WindowNode* TopLevelOf(const WindowNode& node) const;
   bool IsVisibleOnScreen(const WindowNode& node) const;
   // Calls `fn` for the window and its descendants, parents before children, siblings
