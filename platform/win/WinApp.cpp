@@ -14,7 +14,9 @@ CWinApp::CWinApp(LPCTSTR lpszAppName) {
 }
 
 CWinApp::~CWinApp() {
-  if (g_app == this) g_app = nullptr;
+  if (g_app != this) return;
+  g_app = nullptr;
+  AfxSetUiThread(nullptr);
 }
 
 BOOL CWinApp::InitInstance() {

@@ -22,8 +22,10 @@ namespace {
 std::shared_ptr<const platform::detail::WindowClassEntry> ClassFor(LPCWSTR name) {
   std::wstring className = name ? name : L"";
   if (auto entry = WindowTree::Get().FindClass(className)) return entry;
+  // A plain window, as the class library's own default class: double-clicks, no erase.
   auto plain = std::make_shared<platform::detail::WindowClassEntry>();
   plain->name = className;
+  plain->style = CS_DBLCLKS;
   return plain;
 }
 
