@@ -61,6 +61,13 @@ SourceView MakeSource(const DcState& src, int xSrc, int ySrc, const platform::Su
 // Nearest source offset for destination offset i of n, over a source of m.
 int Nearest(int i, int n, int m) { return static_cast<int>((2LL * i + 1) * m / (2LL * n)); }
 
+// Source column offsets of the destination columns r.left .. r.right - 1.
+std::vector<int> SourceColumns(const CRect& r, int dx0, int nWidth, int nSrcWidth) {
+  std::vector<int> columns(static_cast<size_t>(std::max(0, r.Width())));
+  for (int dx = r.left; dx < r.right; ++dx) columns[static_cast<size_t>(dx - r.left)] = Nearest(dx - dx0, nWidth, nSrcWidth);
+  return columns;
+}
+
 }  // namespace
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop) {
@@ -82,12 +89,13 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
   if (UsesPattern(rop) && st.s.brush.data) pattern = platform::PixelFromColor(st.s.brush.data->color);
   int dx0 = st.ToSurfaceX(x), dy0 = st.ToSurfaceY(y);
   CRect r = st.ClippedSurfaceRect(x, y, x + nWidth, y + nHeight);
+  std::vector<int> columns = SourceColumns(r, dx0, nWidth, nSrcWidth);
   for (int dy = r.top; dy < r.bottom; ++dy) {
     int oy = Nearest(dy - dy0, nHeight, nSrcHeight);
     uint32_t* row = st.s.surface->pixels() + static_cast<size_t>(dy) * static_cast<size_t>(st.s.surface->width());
     for (int dx = r.left; dx < r.right; ++dx) {
       uint32_t s;
-      if (!view.Get(Nearest(dx - dx0, nWidth, nSrcWidth), oy, s)) continue;
+      if (!view.Get(columns[static_cast<size_t>(dx - r.left)], oy, s)) continue;
       row[dx] = ApplyRop(rop, pattern, s, row[dx] & 0xFFFFFF);
     }
   }
@@ -104,11 +112,12 @@ BOOL CDC::TransparentBlt(int xDest, int yDest, int nDestWidth, int nDestHeight, 
   uint32_t key = platform::PixelFromColor(crTransparent & 0xFFFFFF);
   int dx0 = st.ToSurfaceX(xDest), dy0 = st.ToSurfaceY(yDest);
   CRect r = st.ClippedSurfaceRect(xDest, yDest, xDest + nDestWidth, yDest + nDestHeight);
+  std::vector<int> columns = SourceColumns(r, dx0, nDestWidth, nSrcWidth);
   for (int dy = r.top; dy < r.bottom; ++dy) {
     int oy = Nearest(dy - dy0, nDestHeight, nSrcHeight);
     for (int dx = r.left; dx < r.right; ++dx) {
       uint32_t s;
-      if (!view.Get(Nearest(dx - dx0, nDestWidth, nSrcWidth), oy, s)) continue;
+      if (!view.Get(columns[static_cast<size_t>(dx - r.left)], oy, s)) continue;
       if ((s & 0xFFFFFF) != key) st.s.surface->Set(dx, dy, s & 0xFFFFFF);
     }
   }

@@ -14,6 +14,13 @@ std::unordered_map<HDC, std::unique_ptr<CDC>>& MemoryDCs() {
 }
 std::mutex g_memoryMutex;
 
+// Runs f on the CDC behind hdc, or gives `failure` for an unknown handle.
+template <typename R, typename F>
+R OnDC(HDC hdc, R failure, F&& f) {
+  CDC* dc = CDC::FromHandle(hdc);
+  return dc ? static_cast<R>(f(*dc)) : failure;
+}
+
 }  // namespace
 
 HDC CreateCompatibleDC(HDC hdc) {
@@ -38,8 +45,7 @@ BOOL DeleteDC(HDC hdc) {
 }
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->SelectObject(h) : nullptr;
+  return OnDC(hdc, HGDIOBJ{}, [&](CDC& dc) { return dc.SelectObject(h); });
 }
 
 HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
@@ -49,37 +55,35 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
 }
 
 int SaveDC(HDC hdc) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->SaveDC() : 0;
+  return OnDC(hdc, 0, [&](CDC& dc) { return dc.SaveDC(); });
 }
 
 BOOL RestoreDC(HDC hdc, int nSavedDC) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->RestoreDC(nSavedDC) : FALSE;
+  return OnDC(hdc, FALSE, [&](CDC& dc) { return dc.RestoreDC(nSavedDC); });
 }
 
 BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->BitBlt(x, y, cx, cy, CDC::FromHandle(hdcSrc), x1, y1, rop) : FALSE;
+  CDC* src = CDC::FromHandle(hdcSrc);
+  return OnDC(hdc, FALSE, [&](CDC& dc) { return dc.BitBlt(x, y, cx, cy, src, x1, y1, rop); });
 }
 
 BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc, int wSrc,
                 int hSrc, DWORD rop) {
-  CDC* dc = CDC::FromHandle(hdcDest);
-  return dc ? dc->StretchBlt(xDest, yDest, wDest, hDest, CDC::FromHandle(hdcSrc), xSrc, ySrc, wSrc, hSrc, rop) : FALSE;
+  CDC* src = CDC::FromHandle(hdcSrc);
+  return OnDC(hdcDest, FALSE,
+              [&](CDC& dc) { return dc.StretchBlt(xDest, yDest, wDest, hDest, src, xSrc, ySrc, wSrc, hSrc, rop); });
 }
 
 BOOL TransparentBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
                     int wSrc, int hSrc, UINT crTransparent) {
-  CDC* dc = CDC::FromHandle(hdcDest);
-  return dc ? dc->TransparentBlt(xDest, yDest, wDest, hDest, CDC::FromHandle(hdcSrc), xSrc, ySrc, wSrc, hSrc,
-                                 crTransparent)
-            : FALSE;
+  CDC* src = CDC::FromHandle(hdcSrc);
+  return OnDC(hdcDest, FALSE, [&](CDC& dc) {
+    return dc.TransparentBlt(xDest, yDest, wDest, hDest, src, xSrc, ySrc, wSrc, hSrc, crTransparent);
+  });
 }
 
 BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->PatBlt(x, y, w, h, rop) : FALSE;
+  return OnDC(hdc, FALSE, [&](CDC& dc) { return dc.PatBlt(x, y, w, h, rop); });
 }
 
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
@@ -91,8 +95,7 @@ int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
 }
 
 BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->DrawEdge(qrc, edge, grfFlags) : FALSE;
+  return OnDC(hdc, FALSE, [&](CDC& dc) { return dc.DrawEdge(qrc, edge, grfFlags); });
 }
 
 BOOL DrawFocusRect(HDC hDC, const RECT* lprc) {
@@ -111,48 +114,39 @@ BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt) {
 }
 
 BOOL LineTo(HDC hdc, int x, int y) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->LineTo(x, y) : FALSE;
+  return OnDC(hdc, FALSE, [&](CDC& dc) { return dc.LineTo(x, y); });
 }
 
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->Rectangle(left, top, right, bottom) : FALSE;
+  return OnDC(hdc, FALSE, [&](CDC& dc) { return dc.Rectangle(left, top, right, bottom); });
 }
 
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->SetTextColor(color) : CLR_INVALID;
+  return OnDC(hdc, CLR_INVALID, [&](CDC& dc) { return dc.SetTextColor(color); });
 }
 
 COLORREF GetTextColor(HDC hdc) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->GetTextColor() : CLR_INVALID;
+  return OnDC(hdc, CLR_INVALID, [&](CDC& dc) { return dc.GetTextColor(); });
 }
 
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->SetBkColor(color) : CLR_INVALID;
+  return OnDC(hdc, CLR_INVALID, [&](CDC& dc) { return dc.SetBkColor(color); });
 }
 
 COLORREF GetBkColor(HDC hdc) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->GetBkColor() : CLR_INVALID;
+  return OnDC(hdc, CLR_INVALID, [&](CDC& dc) { return dc.GetBkColor(); });
 }
 
 int SetBkMode(HDC hdc, int mode) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->SetBkMode(mode) : 0;
+  return OnDC(hdc, 0, [&](CDC& dc) { return dc.SetBkMode(mode); });
 }
 
 int GetBkMode(HDC hdc) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->GetBkMode() : 0;
+  return OnDC(hdc, 0, [&](CDC& dc) { return dc.GetBkMode(); });
 }
 
 int SetStretchBltMode(HDC hdc, int mode) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->SetStretchBltMode(mode) : 0;
+  return OnDC(hdc, 0, [&](CDC& dc) { return dc.SetStretchBltMode(mode); });
 }
 
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
@@ -172,33 +166,27 @@ BOOL SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
 }
 
 int GetClipBox(HDC hdc, LPRECT lprect) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->GetClipBox(lprect) : ERROR;
+  return OnDC(hdc, ERROR, [&](CDC& dc) { return dc.GetClipBox(lprect); });
 }
 
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->IntersectClipRect(left, top, right, bottom) : ERROR;
+  return OnDC(hdc, ERROR, [&](CDC& dc) { return dc.IntersectClipRect(left, top, right, bottom); });
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->GetPixel(x, y) : CLR_INVALID;
+  return OnDC(hdc, CLR_INVALID, [&](CDC& dc) { return dc.GetPixel(x, y); });
 }
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->SetPixel(x, y, color) : CLR_INVALID;
+  return OnDC(hdc, CLR_INVALID, [&](CDC& dc) { return dc.SetPixel(x, y, color); });
 }
 
 int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->DrawText(lpchText, cchText, lprc, format) : 0;
+  return OnDC(hdc, 0, [&](CDC& dc) { return dc.DrawText(lpchText, cchText, lprc, format); });
 }
 
 BOOL TextOutW(HDC hdc, int x, int y, LPCWSTR lpString, int c) {
-  CDC* dc = CDC::FromHandle(hdc);
-  return dc ? dc->TextOut(x, y, lpString, c) : FALSE;
+  return OnDC(hdc, FALSE, [&](CDC& dc) { return dc.TextOut(x, y, lpString, c); });
 }
 
 BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, SIZE* psizl) {

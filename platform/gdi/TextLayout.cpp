@@ -85,9 +85,16 @@ void Render(DcState& dc, PangoLayout* layout, int sx, int sy, const CRect& clip)
   pango_cairo_show_layout(cr.get(), layout);
   cr.reset();
   cairo_surface_flush(target.get());
-  // cairo may leave the unused byte set; surfaces keep it zero.
-  for (int y = box.top; y < box.bottom; ++y)
-    for (int x = box.left; x < box.right; ++x) surface.Set(x, y, surface.At(x, y) & 0xFFFFFF);
+  // cairo may leave the unused byte set where it drew; surfaces keep it zero.
+  PangoRectangle ink, logical;
+  pango_layout_get_pixel_extents(layout, &ink, &logical);
+  CRect touched(sx + std::min(ink.x, logical.x), sy + std::min(ink.y, logical.y),
+                sx + std::max(ink.x + ink.width, logical.x + logical.width),
+                sy + std::max(ink.y + ink.height, logical.y + logical.height));
+  touched.InflateRect(2, 2);
+  if (!touched.IntersectRect(touched, box)) return;
+  for (int y = touched.top; y < touched.bottom; ++y)
+    for (int x = touched.left; x < touched.right; ++x) surface.Set(x, y, surface.At(x, y) & 0xFFFFFF);
 }
 
 }  // namespace

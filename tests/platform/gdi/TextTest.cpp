@@ -47,6 +47,15 @@ TEST_F(TextTest, DrawTextInksOnlyInsideItsRectangle) {
   EXPECT_EQ(InkedIn(canvas, CRect(0, 0, 200, 60)), InkedIn(canvas, r));
 }
 
+TEST_F(TextTest, SurfacePixelsKeepTheirUnusedByteZero) {
+  CRect r(0, 0, 200, 60);
+  canvas.dc.DrawText(CString(L"Unused byte"), &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+  const platform::Surface* s = canvas.dc.GetSurface();
+  int high = 0;
+  for (int i = 0; i < s->width() * s->height(); ++i) high += (s->pixels()[i] >> 24) != 0;
+  EXPECT_EQ(high, 0);
+}
+
 TEST_F(TextTest, LongTextIsClippedToTheRectangleUnlessNoClip) {
   CRect r(10, 10, 40, 30);
   canvas.dc.DrawText(CString(L"A rather long file name.avi"), &r, DT_SINGLELINE);
