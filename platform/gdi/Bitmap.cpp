@@ -88,8 +88,9 @@ HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, cons
 }
 
 HBITMAP LoadBitmapW(HINSTANCE, LPCWSTR lpBitmapName) {
-  if (!IS_INTRESOURCE(lpBitmapName)) return nullptr;  // bitmaps are named by number only
-  auto pixels = LoadResourceBitmap(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpBitmapName)));
+  auto number = reinterpret_cast<ULONG_PTR>(lpBitmapName);
+  if (number >> 16) return nullptr;  // bitmaps are named by number only
+  auto pixels = LoadResourceBitmap(static_cast<UINT>(number));
   if (!pixels) return nullptr;
   return RegisterSurface(std::make_shared<platform::Surface>(*pixels));
 }

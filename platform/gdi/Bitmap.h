@@ -31,13 +31,11 @@ public:
 #ifndef MAKEINTRESOURCE
 #define MAKEINTRESOURCE MAKEINTRESOURCEW
 #endif
-#ifndef IS_INTRESOURCE
-#define IS_INTRESOURCE(p) ((reinterpret_cast<ULONG_PTR>(p) >> 16) == 0)
-#endif
 
 // hInstance is ignored: every bitmap lives in the one resource folder. Null when the id
 // has no bitmap.
 HBITMAP LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName);
+inline HBITMAP LoadBitmap(HINSTANCE hInstance, LPCWSTR lpBitmapName) { return LoadBitmapW(hInstance, lpBitmapName); }
 HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void* lpBits);
 HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy);
 
