@@ -88,6 +88,7 @@ public:
   BOOL IsPrinting() const { return FALSE; }
 
   // Blits. Source pixels outside the source surface leave the destination untouched.
+  // Stretching samples the nearest source pixel in every stretch mode.
   BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
   BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                   int nSrcHeight, DWORD dwRop);

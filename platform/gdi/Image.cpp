@@ -113,6 +113,16 @@ int CImage::GetHeight() const {
   return d ? d->surface->height() : 0;
 }
 
+void* CImage::GetBits() {
+  GdiDataPtr d = LookupGdiObject(ToGdi(m_hBitmap), GdiKind::Bitmap);
+  return d ? d->surface->pixels() : nullptr;
+}
+
+int CImage::GetPitch() const {
+  GdiDataPtr d = LookupGdiObject(ToGdi(m_hBitmap), GdiKind::Bitmap);
+  return d ? d->surface->stride() : 0;
+}
+
 COLORREF CImage::GetPixel(int x, int y) const {
   GdiDataPtr d = LookupGdiObject(ToGdi(m_hBitmap), GdiKind::Bitmap);
   if (!d || x < 0 || y < 0 || x >= d->surface->width() || y >= d->surface->height()) return CLR_INVALID;

@@ -32,6 +32,9 @@ public:
   int GetWidth() const;
   int GetHeight() const;
   int GetBPP() const { return IsNull() ? 0 : 32; }
+  // The pixels: top row first, GetPitch() bytes apart, bytes B, G, R, x.
+  void* GetBits();
+  int GetPitch() const;
   COLORREF GetPixel(int x, int y) const;
   void SetPixel(int x, int y, COLORREF color);
 

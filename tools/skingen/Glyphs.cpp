@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace skingen {
 namespace {
@@ -172,17 +173,16 @@ const std::map<std::string, Glyph>& Glyphs() {
 }  // namespace
 
 void DrawCentredText(cairo_t* cr, const std::string& text, double x, double y, double w, double h, double pixelHeight) {
-  PangoLayout* layout = pango_cairo_create_layout(cr);
-  PangoFontDescription* desc = pango_font_description_from_string("DejaVu Sans Bold");
-  pango_font_description_set_absolute_size(desc, pixelHeight * PANGO_SCALE);
-  pango_layout_set_font_description(layout, desc);
-  pango_font_description_free(desc);
-  pango_layout_set_text(layout, text.c_str(), -1);
+  std::unique_ptr<PangoLayout, decltype(&g_object_unref)> layout(pango_cairo_create_layout(cr), &g_object_unref);
+  std::unique_ptr<PangoFontDescription, decltype(&pango_font_description_free)> desc(
+      pango_font_description_from_string("DejaVu Sans Bold"), &pango_font_description_free);
+  pango_font_description_set_absolute_size(desc.get(), pixelHeight * PANGO_SCALE);
+  pango_layout_set_font_description(layout.get(), desc.get());
+  pango_layout_set_text(layout.get(), text.c_str(), -1);
   int tw = 0, th = 0;
-  pango_layout_get_pixel_size(layout, &tw, &th);
+  pango_layout_get_pixel_size(layout.get(), &tw, &th);
   cairo_move_to(cr, x + std::floor((w - tw) / 2), y + std::floor((h - th) / 2));
-  pango_cairo_show_layout(cr, layout);
-  g_object_unref(layout);
+  pango_cairo_show_layout(cr, layout.get());
 }
 
 bool DrawGlyph(cairo_t* cr, const std::string& name, double x, double y, double w, double h) {
