@@ -21,6 +21,12 @@ R OnDC(HDC hdc, R failure, F&& f) {
   return dc ? static_cast<R>(f(*dc)) : failure;
 }
 
+// The "Ex" forms hand back the previous point when asked.
+BOOL ReportOld(CPoint old, LPPOINT lppt) {
+  if (lppt) *lppt = old;
+  return TRUE;
+}
+
 }  // namespace
 
 HDC CreateCompatibleDC(HDC hdc) {
@@ -106,11 +112,7 @@ BOOL DrawFocusRect(HDC hDC, const RECT* lprc) {
 }
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt) {
-  CDC* dc = CDC::FromHandle(hdc);
-  if (!dc) return FALSE;
-  CPoint old = dc->MoveTo(x, y);
-  if (lppt) *lppt = old;
-  return TRUE;
+  return OnDC(hdc, FALSE, [&](CDC& dc) { return ReportOld(dc.MoveTo(x, y), lppt); });
 }
 
 BOOL LineTo(HDC hdc, int x, int y) {
@@ -150,19 +152,11 @@ int SetStretchBltMode(HDC hdc, int mode) {
 }
 
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
-  CDC* dc = CDC::FromHandle(hdc);
-  if (!dc) return FALSE;
-  CPoint old = dc->SetWindowOrg(x, y);
-  if (lppt) *lppt = old;
-  return TRUE;
+  return OnDC(hdc, FALSE, [&](CDC& dc) { return ReportOld(dc.SetWindowOrg(x, y), lppt); });
 }
 
 BOOL SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
-  CDC* dc = CDC::FromHandle(hdc);
-  if (!dc) return FALSE;
-  CPoint old = dc->SetViewportOrg(x, y);
-  if (lppt) *lppt = old;
-  return TRUE;
+  return OnDC(hdc, FALSE, [&](CDC& dc) { return ReportOld(dc.SetViewportOrg(x, y), lppt); });
 }
 
 int GetClipBox(HDC hdc, LPRECT lprect) {
