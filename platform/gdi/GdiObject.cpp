@@ -173,6 +173,7 @@ CGdiObject::~CGdiObject() { DeleteObject(); }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
   if (!hObject || !LookupGdiObject(hObject)) return FALSE;
+  if (hObject == m_hObject) return TRUE;
   DeleteObject();
   m_hObject = hObject;
   SetGdiOwner(hObject, this);
