@@ -9,6 +9,10 @@
 #include <map>
 #include <string>
 
+// Fontconfig stores its caches behind offset-encoded pointers, which the leak checker of
+// sanitizer builds cannot follow; they live until exit by design.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 namespace platform::detail {
 namespace {
 
