@@ -6,10 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/System.h"
 #include "platform/base/WinTypes.h"
-
-RODEMIR_DECLARE_HANDLE(HINSTANCE);
-using HMODULE = HINSTANCE;
 
 #ifndef MAKEINTRESOURCE
 #define MAKEINTRESOURCE(i) (reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i))))
