@@ -134,7 +134,10 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETREDRAW: return SetRedraw(*node, wParam);
     case WM_SETICON: return SetIcon(*node, wParam, lParam);
-    case WM_SETFONT: node->font = reinterpret_cast<HFONT>(wParam); return 0;
+    case WM_SETFONT:
+      node->font = reinterpret_cast<HFONT>(wParam);
+      if (lParam) InvalidateRect(hWnd, nullptr, TRUE);
+      return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(node->font);
     case WM_ACTIVATE:
       if (LOWORD(wParam) != 0 && !node->IsChild()) platform::detail::RestoreFocusOnActivate(hWnd);

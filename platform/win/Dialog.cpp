@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "platform/gdi/Font.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/detail/MessageLoop.h"
 
@@ -9,6 +10,7 @@ namespace {
 
 struct DialogState {
   int fontPointSize = 8;
+  HFONT font = nullptr;  // owned: the template's font, handed to every control
   INT_PTR result = 0;
   bool ended = false;
 };
@@ -24,7 +26,14 @@ LRESULT CALLBACK_DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       // Closing a dialog is cancelling it.
       PostMessage(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
       return 0;
-    case WM_NCDESTROY: Dialogs().erase(hwnd); return DefWindowProc(hwnd, message, wParam, lParam);
+    case WM_NCDESTROY: {
+      auto it = Dialogs().find(hwnd);
+      if (it != Dialogs().end()) {
+        if (it->second.font) DeleteObject(reinterpret_cast<HGDIOBJ>(it->second.font));
+        Dialogs().erase(it);
+      }
+      return DefWindowProc(hwnd, message, wParam, lParam);
+    }
     case WM_ACTIVATE: {
       DefWindowProc(hwnd, message, wParam, lParam);
       // A dialog activated with nothing to restore focuses its first tab stop.
@@ -52,6 +61,13 @@ void RegisterDialogClass() {
 }
 
 HWND FirstTabStop(HWND dlg) { return GetNextDlgTabItem(dlg, nullptr, FALSE); }
+
+// The template's face at its point size (96 pixels per inch), or null without DS_SETFONT.
+HFONT TemplateFont(const DialogTemplate& t) {
+  if (!(t.style & DS_SETFONT) || t.fontFace.empty()) return nullptr;
+  int height = -(t.fontPointSize * 96 + 36) / 72;
+  return CreateFontW(height, 0, 0, 0, 400, FALSE, FALSE, FALSE, 1, 0, 0, 0, 0, t.fontFace.c_str());
+}
 
 }  // namespace
 
@@ -85,7 +101,10 @@ BOOL CDialog::CreateFromTemplate(HWND owner) {
                 owner, nullptr))
     return FALSE;
   HWND self = m_hWnd;
-  Dialogs()[self].fontPointSize = t->fontPointSize;
+  DialogState& state = Dialogs()[self];
+  state.fontPointSize = t->fontPointSize;
+  state.font = TemplateFont(*t);
+  if (state.font) ::SendMessage(self, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
   if (t->style & DS_CENTER) CenterWindow();
   for (const DialogControlTemplate& c : t->controls) {
     CRect r = platform::DialogUnitsToPixels(c.rect, t->fontPointSize);
@@ -95,6 +114,7 @@ BOOL CDialog::CreateFromTemplate(HWND owner) {
       if (IsWindow(self)) ::DestroyWindow(self);
       return FALSE;
     }
+    if (HFONT font = Dialogs()[self].font) ::SendMessage(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   HWND focus = FirstTabStop(self);
   if (::SendMessage(self, WM_INITDIALOG, reinterpret_cast<WPARAM>(focus), 0) && IsWindow(self)) {

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/gdi/Font.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/detail/MessageLoop.h"
 #include "platform/win/detail/Painter.h"
@@ -238,6 +239,15 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const {
   }
   item->GetWindowText(rString);
   return rString.GetLength();
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
+  ::SendMessage(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? static_cast<HFONT>(*pFont) : nullptr), bRedraw);
+}
+
+CFont* CWnd::GetFont() const {
+  auto font = reinterpret_cast<HFONT>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0));
+  return font ? CFont::FromHandle(font) : nullptr;
 }
 
 void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {

@@ -19,6 +19,7 @@
 #include "platform/win/Window.h"
 #include "platform/win/WindowStyles.h"
 
+class CFont;
 class CScrollBar;
 class CDataExchange;
 class CWnd;
@@ -102,6 +103,8 @@ public:
   int GetWindowTextLength() const;
   void SetDlgItemText(int nID, LPCTSTR lpszString);
   int GetDlgItemText(int nID, CString& rString) const;
+  void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+  CFont* GetFont() const;
   void SetIcon(HICON hIcon, BOOL bBigIcon);
   HICON GetIcon(BOOL bBigIcon) const;
 

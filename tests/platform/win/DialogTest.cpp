@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/UiDispatch.h"
+#include "platform/gdi/Font.h"
 #include "platform/win/Accelerator.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/WinApp.h"
@@ -111,6 +112,11 @@ TEST_F(DialogTest, ModelessDialogFromTemplate) {
   EXPECT_EQ(r.left - dlgRect.left, 66);
   EXPECT_EQ(r.Height(), 26);
   EXPECT_TRUE(dlg.GetDlgItem(kPane) != nullptr);  // an unknown class makes a plain window
+  CFont* font = dlg.GetDlgItem(kSecond)->GetFont();  // the template's font reaches every control
+  ASSERT_NE(font, nullptr);
+  LOGFONTW lf{};
+  font->GetLogFont(&lf);
+  EXPECT_EQ(lf.lfHeight, -11);  // 8 points at 96 pixels per inch
   EXPECT_EQ(dlg.m_first.presubclassed, 1);
   EXPECT_EQ(CWnd::FromHandlePermanent(dlg.GetDlgItem(kFirst)->m_hWnd), &dlg.m_first);
   EXPECT_EQ(GetFocus(), dlg.GetDlgItem(kFirst)->m_hWnd);
