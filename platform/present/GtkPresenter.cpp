@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 
 #include "platform/base/String.h"
 #include "platform/present/InputEvent.h"
@@ -52,31 +53,38 @@ UINT VirtualKey(guint keyval) {
   return 0;
 }
 
+struct WidgetDestroyer {
+  void operator()(GtkWidget* w) const { gtk_widget_destroy(w); }
+};
+struct ObjectUnref {
+  void operator()(gpointer o) const { g_object_unref(o); }
+};
+struct CairoSurfaceDestroyer {
+  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+
 struct Window {
   HWND hwnd = nullptr;
-  GtkWidget* window = nullptr;  // owned: destroyed with gtk_widget_destroy
-  GtkWidget* area = nullptr;
-  const Surface* surface = nullptr;
+  std::unique_ptr<GtkWidget, WidgetDestroyer> window;  // a top-level: GTK holds it until destroyed
+  GtkWidget* area = nullptr;                           // borrowed: a child of `window`
+  const Surface* surface = nullptr;                    // borrowed: the layer's surface of the window
   CRect rect;
 };
 
 class GtkPresenter : public Presenter {
 public:
-  ~GtkPresenter() override {
-    for (auto& [hwnd, w] : m_windows) gtk_widget_destroy(w.window);
-  }
-
   void TopLevelCreated(HWND hwnd, HWND owner, const CRect& screenRect) override {
     Window& w = m_windows[hwnd];
     w.hwnd = hwnd;
     w.rect = screenRect;
-    w.window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    gtk_window_set_decorated(GTK_WINDOW(w.window), FALSE);
-    gtk_window_set_resizable(GTK_WINDOW(w.window), FALSE);
+    w.window.reset(gtk_window_new(GTK_WINDOW_TOPLEVEL));
+    GtkWidget* window = w.window.get();
+    gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
+    gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
     auto it = m_windows.find(owner);
-    if (it != m_windows.end()) gtk_window_set_transient_for(GTK_WINDOW(w.window), GTK_WINDOW(it->second.window));
+    if (it != m_windows.end()) gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(it->second.window.get()));
     w.area = gtk_drawing_area_new();
-    gtk_container_add(GTK_CONTAINER(w.window), w.area);
+    gtk_container_add(GTK_CONTAINER(window), w.area);
     gtk_widget_add_events(w.area, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
                                       GDK_SCROLL_MASK | GDK_LEAVE_NOTIFY_MASK | GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK);
     gtk_widget_set_can_focus(w.area, TRUE);
@@ -86,22 +94,20 @@ public:
     g_signal_connect(w.area, "button-release-event", G_CALLBACK(OnButton), this);
     g_signal_connect(w.area, "scroll-event", G_CALLBACK(OnScroll), this);
     g_signal_connect(w.area, "leave-notify-event", G_CALLBACK(OnLeave), this);
-    g_signal_connect(w.window, "key-press-event", G_CALLBACK(OnKey), this);
-    g_signal_connect(w.window, "key-release-event", G_CALLBACK(OnKey), this);
-    g_signal_connect(w.window, "delete-event", G_CALLBACK(OnDelete), this);
-    g_signal_connect(w.window, "configure-event", G_CALLBACK(OnConfigure), this);
-    g_signal_connect(w.window, "window-state-event", G_CALLBACK(OnState), this);
-    g_object_set_data(G_OBJECT(w.window), "rodemir-hwnd", hwnd);
+    // The handlers go with the widgets, which the presenter destroys before itself.
+    g_signal_connect(window, "key-press-event", G_CALLBACK(OnKey), this);
+    g_signal_connect(window, "key-release-event", G_CALLBACK(OnKey), this);
+    g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), this);
+    g_signal_connect(window, "configure-event", G_CALLBACK(OnConfigure), this);
+    g_signal_connect(window, "window-state-event", G_CALLBACK(OnState), this);
+    g_object_set_data(G_OBJECT(window), "rodemir-hwnd", hwnd);
     g_object_set_data(G_OBJECT(w.area), "rodemir-hwnd", hwnd);
     gtk_widget_show(w.area);
     Place(w);
   }
 
   void TopLevelDestroyed(HWND hwnd) override {
-    auto it = m_windows.find(hwnd);
-    if (it == m_windows.end()) return;
-    gtk_widget_destroy(it->second.window);
-    m_windows.erase(it);
+    m_windows.erase(hwnd);
   }
 
   void TopLevelMoved(HWND hwnd, const CRect& screenRect) override {
@@ -114,12 +120,12 @@ public:
   void TopLevelShown(HWND hwnd, bool visible, PresentedState state) override {
     auto it = m_windows.find(hwnd);
     if (it == m_windows.end()) return;
-    GtkWindow* window = GTK_WINDOW(it->second.window);
+    GtkWindow* window = GTK_WINDOW(it->second.window.get());
     if (!visible) {
-      gtk_widget_hide(it->second.window);
+      gtk_widget_hide(it->second.window.get());
       return;
     }
-    gtk_widget_show(it->second.window);
+    gtk_widget_show(it->second.window.get());
     Place(it->second);
     if (state == PresentedState::Minimized) gtk_window_iconify(window);
     else gtk_window_deiconify(window);
@@ -130,15 +136,15 @@ public:
 
   void TopLevelRaised(HWND hwnd) override {
     auto it = m_windows.find(hwnd);
-    if (it != m_windows.end() && gtk_widget_get_visible(it->second.window)) {
-      gtk_window_present(GTK_WINDOW(it->second.window));
+    if (it != m_windows.end() && gtk_widget_get_visible(it->second.window.get())) {
+      gtk_window_present(GTK_WINDOW(it->second.window.get()));
       gtk_widget_grab_focus(it->second.area);
     }
   }
 
   void TopLevelTitle(HWND hwnd, const std::wstring& title) override {
     auto it = m_windows.find(hwnd);
-    if (it != m_windows.end()) gtk_window_set_title(GTK_WINDOW(it->second.window), CString(title.c_str()).ToUtf8().c_str());
+    if (it != m_windows.end()) gtk_window_set_title(GTK_WINDOW(it->second.window.get()), CString(title.c_str()).ToUtf8().c_str());
   }
 
   void SurfaceUpdated(HWND hwnd, const Surface& surface, const CRect& dirty) override {
@@ -153,9 +159,8 @@ public:
     for (auto& [hwnd, w] : m_windows) {
       GdkWindow* gdkWindow = gtk_widget_get_window(w.area);
       if (!gdkWindow) continue;
-      GdkCursor* cursor = gdk_cursor_new_from_name(gdk_window_get_display(gdkWindow), name);
-      gdk_window_set_cursor(gdkWindow, cursor);
-      if (cursor) g_object_unref(cursor);
+      std::unique_ptr<GdkCursor, ObjectUnref> cursor(gdk_cursor_new_from_name(gdk_window_get_display(gdkWindow), name));
+      gdk_window_set_cursor(gdkWindow, cursor.get());
     }
   }
 
@@ -176,8 +181,8 @@ private:
 
   void Place(Window& w) {
     gtk_widget_set_size_request(w.area, w.rect.Width(), w.rect.Height());
-    gtk_window_resize(GTK_WINDOW(w.window), std::max(1, w.rect.Width()), std::max(1, w.rect.Height()));
-    gtk_window_move(GTK_WINDOW(w.window), w.rect.left, w.rect.top);
+    gtk_window_resize(GTK_WINDOW(w.window.get()), std::max(1, w.rect.Width()), std::max(1, w.rect.Height()));
+    gtk_window_move(GTK_WINDOW(w.window.get()), w.rect.left, w.rect.top);
   }
 
   static gboolean OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
@@ -185,12 +190,12 @@ private:
     auto it = presenter->m_windows.find(HandleOf(widget));
     if (it == presenter->m_windows.end() || !it->second.surface) return TRUE;
     const Surface& s = *it->second.surface;
-    cairo_surface_t* image = cairo_image_surface_create_for_data(
+    // Cairo only reads the pixels here; the surface's layout is cairo's RGB24.
+    std::unique_ptr<cairo_surface_t, CairoSurfaceDestroyer> image(cairo_image_surface_create_for_data(
         reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(s.pixels())), CAIRO_FORMAT_RGB24, s.width(), s.height(),
-        s.stride());
-    cairo_set_source_surface(cr, image, 0, 0);
+        s.stride()));
+    cairo_set_source_surface(cr, image.get(), 0, 0);
     cairo_paint(cr);
-    cairo_surface_destroy(image);
     return TRUE;
   }
 

@@ -3,6 +3,7 @@
 #include <glib.h>
 
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -109,15 +110,20 @@ GSourceFuncs g_funcs = {Prepare, Check, Dispatch, nullptr, nullptr, nullptr};
 // The queue's source lives as long as the process; attached on first use, which also
 // names the calling thread the UI thread.
 void EnsureSource() {
-  static GSource* source = [] {
+  struct SourceRemover {
+    void operator()(GSource* s) const {
+      g_source_destroy(s);
+      g_source_unref(s);
+    }
+  };
+  static std::unique_ptr<GSource, SourceRemover> source = [] {
     UiThreadId();
-    GSource* s = g_source_new(&g_funcs, sizeof(GSource));
-    g_source_set_priority(s, G_PRIORITY_DEFAULT);
-    g_source_set_can_recurse(s, TRUE);  // modal loops run inside a dispatch
-    g_source_attach(s, g_main_context_default());
+    std::unique_ptr<GSource, SourceRemover> s(g_source_new(&g_funcs, sizeof(GSource)));
+    g_source_set_priority(s.get(), G_PRIORITY_DEFAULT);
+    g_source_set_can_recurse(s.get(), TRUE);  // modal loops run inside a dispatch
+    g_source_attach(s.get(), g_main_context_default());
     return s;
   }();
-  (void)source;
 }
 
 bool IsUiThread() { return std::this_thread::get_id() == UiThreadId(); }
