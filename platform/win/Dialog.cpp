@@ -66,7 +66,7 @@ HWND FirstTabStop(HWND dlg) { return GetNextDlgTabItem(dlg, nullptr, FALSE); }
 HFONT TemplateFont(const DialogTemplate& t) {
   if (!(t.style & DS_SETFONT) || t.fontFace.empty()) return nullptr;
   int height = -(t.fontPointSize * 96 + 36) / 72;
-  return CreateFontW(height, 0, 0, 0, 400, FALSE, FALSE, FALSE, 1, 0, 0, 0, 0, t.fontFace.c_str());
+  return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, t.fontFace.c_str());
 }
 
 }  // namespace
