@@ -101,8 +101,9 @@ LRESULT InsertItem(HWND hwnd, const LVITEM* item) {
   LPARAM data = (item->mask & LVIF_PARAM) ? item->lParam : 0;
   std::wstring text = (item->mask & LVIF_TEXT) ? TextOf(item->pszText) : std::wstring();
   int index = s->model.InsertItem(item->iItem, text, data);
-  if (item->mask & LVIF_STATE) s->model.SetItemState(index, item->state, item->stateMask);
-  RowsChanged(hwnd, *s, index);
+  bool selects = (item->mask & LVIF_STATE) && s->model.SetItemState(index, item->state, item->stateMask) &&
+                 (item->stateMask & kSelectionStates);
+  RowsChanged(hwnd, *s, selects ? 0 : index);
   return index;
 }
 
