@@ -1,0 +1,47 @@
+#pragma once
+// CDShowPlayer: the player window's handle on playback. Positions and durations in ms,
+// steps in seconds, the rate as a float; the current graph object (100-ns units) is
+// reachable through m_pGraph. UI thread only.
+#include <vector>
+
+#include "media/DShowGraph.h"
+
+// A still picture taken from a video pane: 32-bit B, G, R, x pixels, rows from the top.
+struct CCapturedImage {
+  int nWidth = 0;
+  int nHeight = 0;
+  WORD nPlanes = 0;
+  WORD nBitCount = 0;
+  std::vector<BYTE> bits;
+  bool IsEmpty() const { return bits.empty(); }
+};
+
+class CDShowPlayer {
+public:
+  CDShowPlayer();
+  ~CDShowPlayer();
+  CDShowPlayer(const CDShowPlayer&) = delete;
+  CDShowPlayer& operator=(const CDShowPlayer&) = delete;
+
+  void Init(HWND hWndVideo1, HWND hWndVideo2);
+  int Open(LPCWSTR pszPath);
+  int Close();
+  int Play();
+  int Seek(int nMilliseconds);
+  int SetRate(float fRate);
+  int StepBackward(double dSeconds);
+  int StepForward(double dSeconds);
+  ULONGLONG GetPosition();  // ms
+  ULONGLONG GetDuration();  // ms
+  int SetDefaultVolume();
+  // The picture of pane nIndex (0 front, 1 rear); the image must be empty.
+  int CaptureImage(int nIndex, CCapturedImage& image);
+  int CheckFilters();
+  bool IsBrightnessFilterRegistered();
+
+  int m_nMode = 0;
+  HWND m_hWndVideo1 = nullptr;
+  HWND m_hWndVideo2 = nullptr;
+  CDShowGraph* m_pGraph = nullptr;
+  BYTE m_bBrightnessFilters = 0;
+};
