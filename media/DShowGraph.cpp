@@ -26,14 +26,6 @@ CDShowGraph::~CDShowGraph() {
   if (SUCCEEDED(m_hrCoInit)) CoUninitialize();
 }
 
-// Without a filter graph every interface is missing, so callers fail instead of crashing.
-template <typename I>
-HRESULT CDShowGraph::GraphInterface(REFIID iid, I** pp) {
-  *pp = nullptr;
-  if (!m_pGraphBuilder) return E_POINTER;
-  return m_pGraphBuilder->QueryInterface(iid, reinterpret_cast<void**>(pp));
-}
-
 // A graph still held is torn down first, so that no filter reference is lost.
 int CDShowGraph::ResetState(BYTE bOptions) {
   if (m_pGraphBuilder || m_pSourceFilter) TearDown();

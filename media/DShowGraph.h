@@ -57,8 +57,13 @@ public:
   BYTE m_bOptions = 0;   // stored; the two-window builds do not use it
 
 private:
+  // Without a filter graph every interface is missing, so callers fail instead of crashing.
   template <typename I>
-  HRESULT GraphInterface(REFIID iid, I** pp);
+  HRESULT GraphInterface(REFIID iid, I** pp) {
+    *pp = nullptr;
+    if (!m_pGraphBuilder) return E_POINTER;
+    return m_pGraphBuilder->QueryInterface(iid, reinterpret_cast<void**>(pp));
+  }
   HRESULT SetUpRenderer(IBaseFilter* pRenderer, HWND hWnd);
   HRESULT PlaceVideo(IBaseFilter* pRenderer, HWND hWnd);
   HRESULT BuildSingleVideoGraph();

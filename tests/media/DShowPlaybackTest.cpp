@@ -1,0 +1,207 @@
+// The playback graph and the facade on real pipelines, with generated recordings and a
+// fake sound sink.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+
+#include "media/AviTextReader.h"
+#include "media/DShowPlayer.h"
+#include "platform/base/UiDispatch.h"
+#include "platform/media/MediaDiagnostics.h"
+#include "platform/media/VideoWindow.h"
+#include "platform/win/VideoOverlay.h"
+#include "tests/support/recording/PlayableAvi.h"
+
+namespace {
+
+HWND FrontPane() { return reinterpret_cast<HWND>(0x1001); }
+HWND RearPane() { return reinterpret_cast<HWND>(0x1002); }
+
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    platform::PumpUiThread(5);
+  }
+  return true;
+}
+
+std::wstring Wide(const std::string& s) { return std::wstring(s.begin(), s.end()); }
+
+struct Pixel {
+  int r, g, b;
+};
+
+Pixel PixelAt(const CCapturedImage& image, int x, int y) {
+  const BYTE* p = image.bits.data() + (static_cast<size_t>(y) * image.nWidth + x) * 4;
+  return {p[2], p[1], p[0]};
+}
+
+class DShowPlaybackTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    platform::SetVideoWindowRectSource([](HWND, RECT* rc) {
+      *rc = RECT{0, 0, 344, 194};
+      return true;
+    });
+    m_player.Init(FrontPane(), RearPane());
+  }
+  void TearDown() override {
+    m_player.Close();
+    platform::PumpUiThread(0);
+    platform::SetVideoWindowRectSource(nullptr);
+  }
+
+  static std::string Recording(int videoStreams, bool audio = true) {
+    testrec::PlayableSpec spec;
+    spec.videoStreams = videoStreams;
+    spec.audio = audio;
+    return testrec::CachedPlayableAvi(spec);
+  }
+
+  bool Open(const std::string& path) { return m_player.Open(Wide(path).c_str()) == 1; }
+
+  // The picture of a pane once the first frame has arrived.
+  CCapturedImage Capture(int index) {
+    CCapturedImage image;
+    PumpUntil([&] {
+      image = CCapturedImage();
+      return m_player.CaptureImage(index, image) == 1;
+    });
+    return image;
+  }
+
+  CDShowPlayer m_player;
+};
+
+TEST_F(DShowPlaybackTest, OpensTwoStreamRecordingWithSensorStream) {
+  std::string path = Recording(2);
+  ASSERT_FALSE(path.empty());
+  ASSERT_TRUE(Open(path));
+  CDShowGraph* graph = m_player.m_pGraph;
+  ASSERT_NE(graph, nullptr);
+  EXPECT_EQ(graph->m_nVideoStreams, 2);
+  EXPECT_EQ(graph->PlayState, 2);
+  EXPECT_NE(graph->m_pAudioRenderer, nullptr);
+  EXPECT_NEAR(static_cast<double>(m_player.GetDuration()), 3000.0, 50.0);
+
+  CCapturedImage front = Capture(0);
+  ASSERT_EQ(front.nWidth, 320);
+  ASSERT_EQ(front.nHeight, 240);
+  Pixel grey = PixelAt(front, 160, 120);
+  EXPECT_NEAR(grey.r, 128, 6);
+  EXPECT_NEAR(grey.g, 128, 6);
+  CCapturedImage rear = Capture(1);
+  Pixel topLeft = PixelAt(rear, 10, 10);
+  EXPECT_GT(topLeft.g, 100);
+  EXPECT_LT(topLeft.r, 60);
+  EXPECT_GT(PixelAt(rear, 10, 230).b, 150);
+
+  // The sensor chunks written beside the video stay readable.
+  CTextData data;
+  std::atomic<BYTE> stop{0};
+  CCriticalSection cs;
+  CAviTextReader reader(&data, 0, &stop, &cs);
+  EXPECT_EQ(reader.ReadTextData(CString(Wide(path).c_str())), 0);
+  EXPECT_GT(data.m_arrGPS.GetSize(), 0);
+}
+
+TEST_F(DShowPlaybackTest, OneStreamRecordingHasNoRearPicture) {
+  ASSERT_TRUE(Open(Recording(1)));
+  EXPECT_EQ(m_player.m_pGraph->m_nVideoStreams, 1);
+  Capture(0);
+  CCapturedImage rear;
+  EXPECT_EQ(m_player.CaptureImage(1, rear), 0);
+}
+
+TEST_F(DShowPlaybackTest, RunsToTheEndAndRestartsFromZero) {
+  ASSERT_TRUE(Open(Recording(2)));
+  CDShowGraph* graph = m_player.m_pGraph;
+  ASSERT_EQ(graph->Pause(), S_OK);
+  m_player.Seek(2500);
+  EXPECT_EQ(m_player.GetPosition(), 2500u);
+  ASSERT_EQ(m_player.Play(), 1);
+  ASSERT_TRUE(PumpUntil([&] { return m_player.GetPosition() >= m_player.GetDuration(); }));
+  LONGLONG position = 0, duration = 0;
+  graph->GetCurrentPosition(&position);
+  graph->GetDuration(&duration);
+  EXPECT_EQ(position, duration);
+  graph->Pause();
+  ASSERT_EQ(graph->Run(), S_OK);
+  EXPECT_LT(m_player.GetPosition(), 500u);
+}
+
+TEST_F(DShowPlaybackTest, SeeksAndStepsWhilePaused) {
+  ASSERT_TRUE(Open(Recording(2)));
+  CDShowGraph* graph = m_player.m_pGraph;
+  EXPECT_EQ(m_player.StepForward(1.0), 0);  // stopped: refused
+  graph->Pause();
+  EXPECT_EQ(m_player.Seek(1500), 1);
+  EXPECT_EQ(m_player.GetPosition(), 1500u);
+  EXPECT_EQ(m_player.StepForward(1.0), 1);
+  EXPECT_EQ(m_player.GetPosition(), 2500u);
+  EXPECT_EQ(m_player.StepForward(1.0), 1);
+  EXPECT_EQ(m_player.GetPosition(), m_player.GetDuration());
+  EXPECT_EQ(m_player.StepBackward(10.0), 1);
+  EXPECT_EQ(m_player.GetPosition(), 0u);
+}
+
+TEST_F(DShowPlaybackTest, RateChangesHowFastMediaTimeRuns) {
+  for (float rate : {2.0f, 0.5f}) {
+    ASSERT_TRUE(Open(Recording(2)));
+    m_player.m_pGraph->Pause();
+    m_player.m_pGraph->m_fRate = rate;
+    ASSERT_EQ(m_player.Play(), 1);
+    PumpUntil([] { return false; }, 200);
+    ULONGLONG start = m_player.GetPosition();
+    auto t0 = std::chrono::steady_clock::now();
+    PumpUntil([] { return false; }, 600);
+    double wallMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    double mediaMs = static_cast<double>(m_player.GetPosition() - start);
+    EXPECT_NEAR(mediaMs / wallMs, rate, rate * 0.25) << "rate " << rate;
+  }
+}
+
+TEST_F(DShowPlaybackTest, BrightnessAndFlipsShowInTheNextPictures) {
+  ASSERT_TRUE(Open(Recording(2)));
+  CDShowGraph* graph = m_player.m_pGraph;
+  auto put = [](IBaseFilter* decoder, int id, int value) {
+    IDecoderParameters* params = nullptr;
+    ASSERT_EQ(decoder->QueryInterface(IID_IDecoderParameters, reinterpret_cast<void**>(&params)), S_OK);
+    params->put(id, value);
+    params->Release();
+  };
+  put(graph->m_pDecoder1, IDFF_isPictProp, 1);
+  put(graph->m_pDecoder1, IDFF_lumOffset, 50);
+  put(graph->m_pDecoder2, IDFF_isFlip, 1);
+  put(graph->m_pDecoder2, IDFF_flipVertical, 1);
+  put(graph->m_pDecoder2, IDFF_flipHorizontal, 1);
+  graph->Pause();
+  m_player.Seek(1000);  // pictures decoded after the change
+  CCapturedImage front = Capture(0);
+  EXPECT_GT(PixelAt(front, 160, 120).g, 170);
+  CCapturedImage rear = Capture(1);
+  EXPECT_GT(PixelAt(rear, 10, 10).b, 150);    // bottom half now on top
+  EXPECT_GT(PixelAt(rear, 310, 230).g, 100);  // green quarter now bottom right
+}
+
+TEST_F(DShowPlaybackTest, FramesReachThePaneOverlay) {
+  ASSERT_TRUE(Open(Recording(2)));
+  ASSERT_TRUE(PumpUntil([] { return platform::GetVideoOverlay(FrontPane()) && platform::GetVideoOverlay(RearPane()); }));
+  CRect dest;
+  auto frame = platform::GetVideoOverlay(FrontPane(), &dest);
+  EXPECT_EQ(dest, CRect(0, 0, 344, 194));
+  EXPECT_EQ(frame->width, 320);
+  m_player.Close();
+  EXPECT_EQ(platform::GetVideoOverlay(FrontPane()), nullptr);
+}
+
+TEST_F(DShowPlaybackTest, VolumeCallsSucceedOnAPlayingGraph) {
+  ASSERT_TRUE(Open(Recording(2)));
+  EXPECT_EQ(m_player.SetDefaultVolume(), 1);
+  EXPECT_EQ(m_player.m_pGraph->SetVolume(0), S_OK);
+  EXPECT_EQ(m_player.Play(), 1);
+}
+
+}  // namespace
