@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/base/Log.h"
+#include "platform/media/MediaDiagnostics.h"
 #include "platform/base/String.h"
 #include "platform/media/Enumerators.h"
 #include "platform/media/detail/GstFilters.h"
@@ -13,18 +14,26 @@ namespace {
 
 constexpr int kMaxBranchDepth = 16;
 
+std::atomic<int> g_livePipelines{0};
+
+void OnPipelineFinalised(gpointer, GObject*) { --g_livePipelines; }
+
 }  // namespace
 
 GstGraph::GstGraph() : m_pipeline(ElementRef::SinkFloating(gst_pipeline_new(nullptr))) {
+  ++g_livePipelines;
+  g_object_weak_ref(G_OBJECT(m_pipeline.get()), OnPipelineFinalised, nullptr);
   BusRef bus = BusRef::Adopt(gst_element_get_bus(m_pipeline.get()));
   gst_bus_set_sync_handler(bus.get(), BusSyncHandler, this, nullptr);
+  m_busWatch = gst_bus_add_watch(bus.get(), DiscardMessage, nullptr);
 }
 
 GstGraph::~GstGraph() {
   gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
   BusRef bus = BusRef::Adopt(gst_element_get_bus(m_pipeline.get()));
-  gst_bus_set_sync_handler(bus.get(), nullptr, nullptr, nullptr);
   while (!m_filters.empty()) RemoveFilter(m_filters.back().get());
+  gst_bus_set_sync_handler(bus.get(), nullptr, nullptr, nullptr);
+  if (m_busWatch) gst_bus_remove_watch(bus.get());
 }
 
 HRESULT GstGraph::QueryInterface(REFIID riid, void** ppv) {
@@ -276,11 +285,15 @@ HRESULT GstGraph::get_Volume(LONG* volume) {
   return S_OK;
 }
 
-// Streaming threads: only the end and errors are noted.
+// Streaming threads: only the end and errors are noted. Dropping messages here keeps
+// references to the pipeline alive, so they pass on to the watch, which discards them on the
+// UI thread (a pipeline going to NULL discards what is left).
 GstBusSyncReply GstGraph::BusSyncHandler(GstBus*, GstMessage* message, gpointer self) {
   static_cast<GstGraph*>(self)->OnBusMessage(message);
-  return GST_BUS_DROP;
+  return GST_BUS_PASS;
 }
+
+gboolean GstGraph::DiscardMessage(GstBus*, GstMessage*, gpointer) { return G_SOURCE_CONTINUE; }
 
 void GstGraph::OnBusMessage(GstMessage* message) {
   switch (GST_MESSAGE_TYPE(message)) {
@@ -301,3 +314,9 @@ void GstGraph::OnBusMessage(GstMessage* message) {
 }
 
 }  // namespace platform::detail
+
+namespace platform {
+
+int LiveMediaPipelines() { return detail::g_livePipelines; }
+
+}  // namespace platform

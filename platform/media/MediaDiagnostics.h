@@ -10,5 +10,7 @@ namespace platform {
 std::uint64_t RenderedFrameCount(IBaseFilter* renderer);
 // Time from a renderer's creation to its first picture, in ms; -1 before one arrived.
 double FirstFrameMilliseconds(IBaseFilter* renderer);
+// Pipelines made for filter graphs and not yet finalised.
+int LiveMediaPipelines();
 
 }  // namespace platform

@@ -197,6 +197,18 @@ TEST_F(DShowPlaybackTest, FramesReachThePaneOverlay) {
   EXPECT_EQ(platform::GetVideoOverlay(FrontPane()), nullptr);
 }
 
+TEST_F(DShowPlaybackTest, ClosingWhilePlayingLeavesNoPipeline) {
+  int before = platform::LiveMediaPipelines();
+  ASSERT_TRUE(Open(Recording(2)));
+  m_player.m_pGraph->Pause();
+  m_player.Play();
+  platform::PumpUiThread(150);
+  ASSERT_TRUE(Open(Recording(1)));  // the running graph goes first
+  EXPECT_EQ(platform::LiveMediaPipelines(), before + 1);
+  m_player.Close();
+  EXPECT_EQ(platform::LiveMediaPipelines(), before);
+}
+
 TEST_F(DShowPlaybackTest, VolumeCallsSucceedOnAPlayingGraph) {
   ASSERT_TRUE(Open(Recording(2)));
   EXPECT_EQ(m_player.SetDefaultVolume(), 1);

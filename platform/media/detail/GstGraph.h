@@ -65,6 +65,7 @@ private:
   gint64 DurationNs() const;
   void OnBusMessage(GstMessage* message);
   static GstBusSyncReply BusSyncHandler(GstBus*, GstMessage* message, gpointer self);
+  static gboolean DiscardMessage(GstBus*, GstMessage*, gpointer);
 
   ElementRef m_pipeline;
   std::vector<ComPtr<GstFilterBase>> m_filters;
@@ -74,6 +75,7 @@ private:
   gint64 m_seekTarget = -1;  // ns, reported until the pipeline can tell its position
   std::atomic<bool> m_eos{false};
   std::atomic<bool> m_error{false};
+  guint m_busWatch = 0;  // removed in the destructor
 };
 
 }  // namespace platform::detail
