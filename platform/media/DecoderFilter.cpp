@@ -17,8 +17,11 @@ constexpr int kVertical = 5;
 DecoderFilter* DecoderFilter::Create() {
   GstElement* balance = gst_element_factory_make("videobalance", nullptr);
   GstElement* flip = gst_element_factory_make("videoflip", nullptr);
-  ElementRef bin = MakeChainBin(nullptr, {gst_element_factory_make("h264parse", nullptr),
-                                          gst_element_factory_make("avdec_h264", nullptr), balance, flip});
+  GstElement* decoder = gst_element_factory_make("avdec_h264", nullptr);
+  // Frame threads hold pictures back by one frame each: the first picture and every seek
+  // would wait for the whole set. Slices decode in order, and two streams use two cores.
+  if (decoder) gst_util_set_object_arg(G_OBJECT(decoder), "thread-type", "slice");
+  ElementRef bin = MakeChainBin(nullptr, {gst_element_factory_make("h264parse", nullptr), decoder, balance, flip});
   if (!bin) return nullptr;
   auto* filter = new DecoderFilter(std::move(bin), balance, flip);
   filter->AddStaticPin(PINDIR_INPUT, MEDIATYPE_Video, "sink");
@@ -63,13 +66,10 @@ void DecoderFilter::ApplyFlip() {
   g_object_set(m_flip, "video-direction", direction, nullptr);
 }
 
+// Passes the decoder's pictures on unchanged when the renderer takes them as they are (it
+// converts what it shows, at the size it shows it); converts otherwise.
 ConverterFilter* ConverterFilter::Create() {
-  GstElement* capsfilter = gst_element_factory_make("capsfilter", nullptr);
-  if (capsfilter) {
-    CapsPtr caps(gst_caps_from_string("video/x-raw,format=BGRx"));
-    g_object_set(capsfilter, "caps", caps.get(), nullptr);
-  }
-  ElementRef bin = MakeChainBin(nullptr, {gst_element_factory_make("videoconvert", nullptr), capsfilter});
+  ElementRef bin = MakeChainBin(nullptr, {gst_element_factory_make("videoconvert", nullptr)});
   if (!bin) return nullptr;
   auto* filter = new ConverterFilter(std::move(bin));
   filter->AddStaticPin(PINDIR_INPUT, MEDIATYPE_Video, "sink");

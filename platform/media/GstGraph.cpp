@@ -1,6 +1,7 @@
 #include "platform/media/detail/GstGraph.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "platform/base/Log.h"
 #include "platform/media/MediaDiagnostics.h"
@@ -183,9 +184,13 @@ HRESULT GstGraph::Stop() { return SetTarget(Target::Paused); }
 
 // Cues the graph and waits, bounded, until its first pictures are in.
 HRESULT GstGraph::StopWhenReady() {
+  auto started = std::chrono::steady_clock::now();
   HRESULT hr = SetTarget(Target::Paused);
   if (FAILED(hr)) return hr;
-  if (!WaitForState(5000) || m_error) return E_FAIL;
+  bool ready = WaitForState(5000) && !m_error;
+  PlatformLog("media", "graph %s in %.1f ms", ready ? "ready" : "not ready",
+              std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
+  if (!ready) return E_FAIL;
   if (m_seekTarget >= 0) SeekTo(m_seekTarget, m_rate);
   return S_OK;
 }

@@ -192,7 +192,8 @@ TEST_F(DShowPlaybackTest, FramesReachThePaneOverlay) {
   CRect dest;
   auto frame = platform::GetVideoOverlay(FrontPane(), &dest);
   EXPECT_EQ(dest, CRect(0, 0, 344, 194));
-  EXPECT_EQ(frame->width, 320);
+  EXPECT_EQ(frame->width, 344);  // converted at the size it is shown
+  EXPECT_EQ(frame->height, 194);
   m_player.Close();
   EXPECT_EQ(platform::GetVideoOverlay(FrontPane()), nullptr);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The windowless video renderer: an appsink whose newest picture goes, on the UI thread,
-// to the overlay of its clipping window, stretched into the destination rectangle.
+// to the overlay of its clipping window, scaled to the destination rectangle.
 #include <atomic>
 #include <chrono>
 #include <memory>

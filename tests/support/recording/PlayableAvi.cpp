@@ -32,11 +32,11 @@ std::string Le32(uint32_t v) {
 std::string Size(const PlayableSpec& s) { return std::to_string(s.width) + "x" + std::to_string(s.height); }
 
 std::string VideoSource(const PlayableSpec& s, int index) {
-  std::string common = ":s=" + Size(s) + ":r=" + std::to_string(s.fps) + ":d=" + std::to_string(s.seconds);
-  if (!s.flat) return (index == 0 ? "testsrc" : "testsrc2") + common;
-  if (index == 0) return "color=c=0x808080" + common;
+  std::string common = "s=" + Size(s) + ":r=" + std::to_string(s.fps) + ":d=" + std::to_string(s.seconds);
+  if (!s.flat) return std::string(index == 0 ? "testsrc=" : "testsrc2=") + common;
+  if (index == 0) return "color=c=0x808080:" + common;
   std::string halfW = std::to_string(s.width / 2), halfH = std::to_string(s.height / 2);
-  return "color=c=red" + common + ",drawbox=x=0:y=0:w=" + halfW + ":h=" + halfH +
+  return "color=c=red:" + common + ",drawbox=x=0:y=0:w=" + halfW + ":h=" + halfH +
          ":c=green:t=fill,drawbox=x=0:y=" + halfH + ":w=" + std::to_string(s.width) + ":h=" + halfH + ":c=blue:t=fill";
 }
 
