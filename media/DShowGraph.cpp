@@ -37,6 +37,11 @@ int CDShowGraph::ResetState(BYTE bOptions) {
 
 HRESULT CDShowGraph::OpenFile(LPCWSTR pszFileName) {
   if (m_bPrepared) TearDown();
+  if (m_pGraphBuilder) {
+    // What a failed build left behind goes too, or the new graph would overwrite it.
+    TearDown();
+    PlayState = 3;
+  }
   if (!pszFileName) return S_FALSE;
   if (m_pSourceFilter) {
     m_pSourceFilter->Stop();

@@ -124,7 +124,12 @@ AviSplitterFilter::AviSplitterFilter(ElementRef element) : GstFilterBase(std::mo
                                 g_signal_connect(this->element(), "pad-added", G_CALLBACK(OnPadAdded), this));
 }
 
-AviSplitterFilter::~AviSplitterFilter() { m_padAdded.Disconnect(); }
+// The output pins route through this object, so they let go while it is whole.
+AviSplitterFilter::~AviSplitterFilter() {
+  m_padAdded.Disconnect();
+  for (auto& pin : pins())
+    if (pin->peer()) pin->Disconnect();
+}
 
 void AviSplitterFilter::OnInputConnected(GstPinBase* in) {
   if (m_discovered || !in->peer() || !in->peer()->owner()) return;

@@ -191,6 +191,19 @@ TEST_F(DShowGraphTest, DurationIsCachedAndTearDownForgetsIt) {
   EXPECT_EQ(m_graph->PlayState, 3);
 }
 
+TEST_F(DShowGraphTest, ReusedObjectReadsTheNewRecording) {
+  TheWorld().loadResult = E_FAIL;
+  EXPECT_LT(Open(), 0);
+  TheWorld().loadResult = S_OK;
+  TheWorld().log.clear();
+  ASSERT_EQ(m_graph->OpenFile(L"/card/second.avi"), S_OK);
+  EXPECT_TRUE(TheWorld().Logged("RemoveFilter File Source"));  // the failed build's leftovers
+  TheWorld().duration = 70000000;
+  ASSERT_EQ(m_graph->OpenFile(L"/card/third.avi"), S_OK);
+  EXPECT_EQ(m_graph->m_llDuration, 70000000);
+  EXPECT_EQ(m_graph->m_szFileName, CString(L"/card/third.avi"));
+}
+
 TEST_F(DShowGraphTest, DurationFailureIsPassedOnAndNotCached) {
   TheWorld().durationResult = E_FAIL;
   ASSERT_EQ(Open(), S_OK);
