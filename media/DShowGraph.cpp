@@ -1,6 +1,7 @@
 #include "media/DShowGraph.h"
 
-#include "platform/media/VideoWindow.h"
+#include "platform/win/Paint.h"
+#include "platform/win/Window.h"
 
 namespace {
 
@@ -173,9 +174,11 @@ HRESULT CDShowGraph::PlaceVideo(IBaseFilter* pRenderer, HWND hWnd) {
   HRESULT hr = pRenderer->QueryInterface(IID_IVMRWindowlessControl, reinterpret_cast<void**>(&pControl));
   if (FAILED(hr) || !pControl) return FAILED(hr) ? hr : E_NOINTERFACE;
   RECT rc{};
-  platform::GetVideoWindowClientRect(hWnd, &rc);
+  ::GetClientRect(hWnd, &rc);
   pControl->SetVideoPosition(nullptr, &rc);
-  hr = pControl->RepaintVideo(hWnd, nullptr);
+  HDC hdc = ::GetDC(hWnd);
+  hr = pControl->RepaintVideo(hWnd, hdc);
+  if (hdc) ::ReleaseDC(hWnd, hdc);
   pControl->Release();
   return hr;
 }
@@ -194,7 +197,7 @@ HRESULT CDShowGraph::SetUpRenderer(IBaseFilter* pRenderer, HWND hWnd) {
     return FAILED(hr) ? hr : E_NOINTERFACE;
   }
   RECT rc{};
-  platform::GetVideoWindowClientRect(hWnd, &rc);
+  ::GetClientRect(hWnd, &rc);
   pControl->SetVideoPosition(nullptr, &rc);
   pControl->SetVideoClippingWindow(hWnd);
   pControl->SetAspectRatioMode(VMR_ARMODE_NONE);

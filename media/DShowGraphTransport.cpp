@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "media/DShowGraph.h"
-#include "platform/media/VideoWindow.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "platform/base/Registry.h"
 
@@ -126,8 +127,8 @@ int CDShowPlayer::SetDefaultVolume() {
 
 // Only a plain 32-bit picture of a sane size that fits its block is taken; anything else
 // is refused. Without a graph object there is nothing to capture, which is a failure.
-int CDShowPlayer::CaptureImage(int nIndex, CCapturedImage& image) {
-  if (!m_pGraph || !image.IsEmpty()) return 0;
+int CDShowPlayer::CaptureImage(int nIndex, CBitmap& bitmap) {
+  if (!m_pGraph || bitmap.GetSafeHandle()) return 0;
   BYTE* pDib = nullptr;
   if (FAILED(m_pGraph->GetCurrentImage(nIndex, &pDib)) || !pDib) {
     CoTaskMemFree(pDib);
@@ -145,16 +146,15 @@ int CDShowPlayer::CaptureImage(int nIndex, CCapturedImage& image) {
     CoTaskMemFree(pDib);
     return 0;
   }
-  image.nWidth = header.biWidth;
-  image.nHeight = header.biHeight;
-  image.nPlanes = 1;
-  image.nBitCount = 32;
-  image.bits.resize(rowBytes * static_cast<size_t>(header.biHeight));
+  std::vector<BYTE> buffer(rowBytes * static_cast<size_t>(header.biHeight));
   const BYTE* rows = pDib + header.biSize;
   for (int i = 0; i < header.biHeight; ++i)
-    std::memcpy(image.bits.data() + static_cast<size_t>(i) * rowBytes,
+    std::memcpy(buffer.data() + static_cast<size_t>(i) * rowBytes,
                 rows + static_cast<size_t>(header.biHeight - 1 - i) * rowBytes, rowBytes);
+  HBITMAP hBitmap = ::CreateBitmap(header.biWidth, header.biHeight, 1, 32, buffer.data());
   CoTaskMemFree(pDib);
+  if (!hBitmap) return 0;
+  bitmap.Attach(reinterpret_cast<HGDIOBJ>(hBitmap));
   return 1;
 }
 

@@ -2,19 +2,8 @@
 // CDShowPlayer: the player window's handle on playback. Positions and durations in ms,
 // steps in seconds, the rate as a float; the current graph object (100-ns units) is
 // reachable through m_pGraph. UI thread only.
-#include <vector>
-
 #include "media/DShowGraph.h"
-
-// A still picture taken from a video pane: 32-bit B, G, R, x pixels, rows from the top.
-struct CCapturedImage {
-  int nWidth = 0;
-  int nHeight = 0;
-  WORD nPlanes = 0;
-  WORD nBitCount = 0;
-  std::vector<BYTE> bits;
-  bool IsEmpty() const { return bits.empty(); }
-};
+#include "platform/gdi/Bitmap.h"
 
 class CDShowPlayer {
 public:
@@ -34,8 +23,8 @@ public:
   ULONGLONG GetPosition();  // ms
   ULONGLONG GetDuration();  // ms
   int SetDefaultVolume();
-  // The picture of pane nIndex (0 front, 1 rear); the image must be empty.
-  int CaptureImage(int nIndex, CCapturedImage& image);
+  // The picture of pane nIndex (0 front, 1 rear) as a 32-bit bitmap; the bitmap must be empty.
+  int CaptureImage(int nIndex, CBitmap& bitmap);
   int CheckFilters();
   bool IsBrightnessFilterRegistered();
 

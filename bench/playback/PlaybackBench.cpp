@@ -18,7 +18,7 @@
 #include "media/DShowPlayer.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/media/MediaDiagnostics.h"
-#include "platform/media/VideoWindow.h"
+#include "platform/win/Window.h"
 #include "tests/support/recording/PlayableAvi.h"
 
 extern char** environ;
@@ -95,12 +95,11 @@ int main(int argc, char** argv) {
   }
 
   // Panes of a typical size: pictures are converted at the size they are shown.
-  platform::SetVideoWindowRectSource([](HWND, RECT* rc) {
-    *rc = RECT{0, 0, 640, 360};
-    return true;
-  });
+  setenv("RODEMIR_PRESENTER", "headless", 0);
+  HWND front = CreateWindowEx(0, L"VideoPane", L"", WS_POPUP | WS_VISIBLE, 0, 0, 640, 360, nullptr, nullptr, nullptr);
+  HWND rear = CreateWindowEx(0, L"VideoPane", L"", WS_POPUP | WS_VISIBLE, 640, 0, 640, 360, nullptr, nullptr, nullptr);
   CDShowPlayer player;
-  player.Init(reinterpret_cast<HWND>(0x10), reinterpret_cast<HWND>(0x20));
+  player.Init(front, rear);
   // The program checks its decoders at start, which loads them; the open comes after.
   std::printf("decoder check: %d\n", player.CheckFilters());
   std::wstring wide(path.begin(), path.end());

@@ -60,7 +60,7 @@ TEST_F(DShowBadInputTest, FilesThatAreNotRecordingsFailTheOpen) {
   EXPECT_EQ(m_player.SetRate(2.0f), 0);
   EXPECT_EQ(m_player.StepForward(1.0), 0);
   EXPECT_EQ(m_player.GetPosition(), 0u);
-  CCapturedImage image;
+  CBitmap image;
   EXPECT_EQ(m_player.CaptureImage(0, image), 0);
 }
 

@@ -9,14 +9,12 @@
 #include "media/DShowPlayer.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/media/MediaDiagnostics.h"
-#include "platform/media/VideoWindow.h"
+#include "platform/win/Window.h"
 #include "platform/win/VideoOverlay.h"
 #include "tests/support/recording/PlayableAvi.h"
 
 namespace {
 
-HWND FrontPane() { return reinterpret_cast<HWND>(0x1001); }
-HWND RearPane() { return reinterpret_cast<HWND>(0x1002); }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -33,24 +31,42 @@ struct Pixel {
   int r, g, b;
 };
 
-Pixel PixelAt(const CCapturedImage& image, int x, int y) {
-  const BYTE* p = image.bits.data() + (static_cast<size_t>(y) * image.nWidth + x) * 4;
-  return {p[2], p[1], p[0]};
+// A captured still: its size and its top-down B, G, R, x rows.
+struct Still {
+  int width = 0;
+  int height = 0;
+  std::vector<BYTE> bits;
+  Pixel At(int x, int y) const {
+    const BYTE* p = bits.data() + (static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)) * 4;
+    return {p[2], p[1], p[0]};
+  }
+};
+
+Still PixelsOf(CBitmap& bitmap) {
+  BITMAP info;
+  Still still;
+  if (!bitmap.GetSafeHandle() || !bitmap.GetBitmap(&info)) return still;
+  still.width = info.bmWidth;
+  still.height = info.bmHeight;
+  still.bits.resize(static_cast<size_t>(info.bmWidthBytes) * static_cast<size_t>(info.bmHeight));
+  bitmap.GetBitmapBits(static_cast<DWORD>(still.bits.size()), still.bits.data());
+  return still;
 }
 
 class DShowPlaybackTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    platform::SetVideoWindowRectSource([](HWND, RECT* rc) {
-      *rc = RECT{0, 0, 344, 194};
-      return true;
-    });
-    m_player.Init(FrontPane(), RearPane());
+    m_front = CreateWindowEx(0, L"VideoPane", L"Video window1", WS_POPUP | WS_VISIBLE, 0, 0, 344, 194, nullptr,
+                             nullptr, nullptr);
+    m_rear = CreateWindowEx(0, L"VideoPane", L"Video window2", WS_POPUP | WS_VISIBLE, 344, 0, 344, 194, nullptr,
+                            nullptr, nullptr);
+    m_player.Init(m_front, m_rear);
   }
   void TearDown() override {
     m_player.Close();
     platform::PumpUiThread(0);
-    platform::SetVideoWindowRectSource(nullptr);
+    DestroyWindow(m_front);
+    DestroyWindow(m_rear);
   }
 
   static std::string Recording(int videoStreams, bool audio = true) {
@@ -63,15 +79,19 @@ protected:
   bool Open(const std::string& path) { return m_player.Open(Wide(path).c_str()) == 1; }
 
   // The picture of a pane once the first frame has arrived.
-  CCapturedImage Capture(int index) {
-    CCapturedImage image;
+  Still Capture(int index) {
+    Still still;
     PumpUntil([&] {
-      image = CCapturedImage();
-      return m_player.CaptureImage(index, image) == 1;
+      CBitmap bitmap;
+      if (m_player.CaptureImage(index, bitmap) != 1) return false;
+      still = PixelsOf(bitmap);
+      return true;
     });
-    return image;
+    return still;
   }
 
+  HWND m_front = nullptr;
+  HWND m_rear = nullptr;
   CDShowPlayer m_player;
 };
 
@@ -86,17 +106,17 @@ TEST_F(DShowPlaybackTest, OpensTwoStreamRecordingWithSensorStream) {
   EXPECT_NE(graph->m_pAudioRenderer, nullptr);
   EXPECT_NEAR(static_cast<double>(m_player.GetDuration()), 3000.0, 50.0);
 
-  CCapturedImage front = Capture(0);
-  ASSERT_EQ(front.nWidth, 320);
-  ASSERT_EQ(front.nHeight, 240);
-  Pixel grey = PixelAt(front, 160, 120);
+  Still front = Capture(0);
+  ASSERT_EQ(front.width, 320);
+  ASSERT_EQ(front.height, 240);
+  Pixel grey = front.At(160, 120);
   EXPECT_NEAR(grey.r, 128, 6);
   EXPECT_NEAR(grey.g, 128, 6);
-  CCapturedImage rear = Capture(1);
-  Pixel topLeft = PixelAt(rear, 10, 10);
+  Still rear = Capture(1);
+  Pixel topLeft = rear.At(10, 10);
   EXPECT_GT(topLeft.g, 100);
   EXPECT_LT(topLeft.r, 60);
-  EXPECT_GT(PixelAt(rear, 10, 230).b, 150);
+  EXPECT_GT(rear.At(10, 230).b, 150);
 
   // The sensor chunks written beside the video stay readable.
   CTextData data;
@@ -111,8 +131,9 @@ TEST_F(DShowPlaybackTest, OneStreamRecordingHasNoRearPicture) {
   ASSERT_TRUE(Open(Recording(1)));
   EXPECT_EQ(m_player.m_pGraph->m_nVideoStreams, 1);
   Capture(0);
-  CCapturedImage rear;
+  CBitmap rear;
   EXPECT_EQ(m_player.CaptureImage(1, rear), 0);
+  EXPECT_EQ(rear.GetSafeHandle(), nullptr);
 }
 
 TEST_F(DShowPlaybackTest, RunsToTheEndAndRestartsFromZero) {
@@ -179,23 +200,33 @@ TEST_F(DShowPlaybackTest, BrightnessAndFlipsShowInTheNextPictures) {
   put(graph->m_pDecoder2, IDFF_flipHorizontal, 1);
   graph->Pause();
   m_player.Seek(1000);  // pictures decoded after the change
-  CCapturedImage front = Capture(0);
-  EXPECT_GT(PixelAt(front, 160, 120).g, 170);
-  CCapturedImage rear = Capture(1);
-  EXPECT_GT(PixelAt(rear, 10, 10).b, 150);    // bottom half now on top
-  EXPECT_GT(PixelAt(rear, 310, 230).g, 100);  // green quarter now bottom right
+  Still front = Capture(0);
+  EXPECT_GT(front.At(160, 120).g, 170);
+  Still rear = Capture(1);
+  EXPECT_GT(rear.At(10, 10).b, 150);    // bottom half now on top
+  EXPECT_GT(rear.At(310, 230).g, 100);  // green quarter now bottom right
 }
 
 TEST_F(DShowPlaybackTest, FramesReachThePaneOverlay) {
   ASSERT_TRUE(Open(Recording(2)));
-  ASSERT_TRUE(PumpUntil([] { return platform::GetVideoOverlay(FrontPane()) && platform::GetVideoOverlay(RearPane()); }));
+  ASSERT_TRUE(PumpUntil([&] { return platform::GetVideoOverlay(m_front) && platform::GetVideoOverlay(m_rear); }));
   CRect dest;
-  auto frame = platform::GetVideoOverlay(FrontPane(), &dest);
+  auto frame = platform::GetVideoOverlay(m_front, &dest);
   EXPECT_EQ(dest, CRect(0, 0, 344, 194));
   EXPECT_EQ(frame->width, 344);  // converted at the size it is shown
   EXPECT_EQ(frame->height, 194);
   m_player.Close();
-  EXPECT_EQ(platform::GetVideoOverlay(FrontPane()), nullptr);
+  EXPECT_EQ(platform::GetVideoOverlay(m_front), nullptr);
+
+  // A resized pane gets pictures of its new size after UpdateVideoWindows.
+  ASSERT_TRUE(Open(Recording(2)));
+  MoveWindow(m_front, 0, 0, 172, 97, FALSE);
+  m_player.m_pGraph->UpdateVideoWindows();
+  ASSERT_TRUE(PumpUntil([&] {
+    auto f = platform::GetVideoOverlay(m_front, &dest);
+    return f && f->width == 172;
+  }));
+  EXPECT_EQ(dest, CRect(0, 0, 172, 97));
 }
 
 TEST_F(DShowPlaybackTest, ClosingWhilePlayingLeavesNoPipeline) {

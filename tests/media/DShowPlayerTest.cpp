@@ -133,23 +133,27 @@ TEST_F(DShowPlayerTest, DefaultVolumeIsHalfThePower) {
 TEST_F(DShowPlayerTest, CaptureTurnsRowsTopDown) {
   OpenRecording();
   TheWorld().image = Dib(3, 2, 32);
-  CCapturedImage image;
-  ASSERT_EQ(m_player.CaptureImage(0, image), 1);
-  EXPECT_EQ(image.nWidth, 3);
-  EXPECT_EQ(image.nHeight, 2);
-  EXPECT_EQ(image.nBitCount, 32);
-  EXPECT_EQ(image.bits[0], 0x11);   // the picture's last row first
-  EXPECT_EQ(image.bits[12], 0x10);
-  EXPECT_EQ(m_player.CaptureImage(0, image), 0);  // not empty
+  CBitmap bitmap;
+  ASSERT_EQ(m_player.CaptureImage(0, bitmap), 1);
+  BITMAP info;
+  ASSERT_NE(bitmap.GetBitmap(&info), 0);
+  EXPECT_EQ(info.bmWidth, 3);
+  EXPECT_EQ(info.bmHeight, 2);
+  EXPECT_EQ(info.bmBitsPixel, 32);
+  std::vector<BYTE> bits(24);
+  bitmap.GetBitmapBits(24, bits.data());
+  EXPECT_EQ(bits[0], 0x11);  // the picture's last row first
+  EXPECT_EQ(bits[12], 0x10);
+  EXPECT_EQ(m_player.CaptureImage(0, bitmap), 0);  // not empty
 
   for (auto bad : {Dib(3, 2, 24), Dib(3, -2, 32), Dib(3, 2, 32, BI_BITFIELDS), Dib(0, 2, 32)}) {
     TheWorld().image = bad;
-    CCapturedImage refused;
+    CBitmap refused;
     EXPECT_EQ(m_player.CaptureImage(1, refused), 0);
-    EXPECT_TRUE(refused.IsEmpty());
+    EXPECT_EQ(refused.GetSafeHandle(), nullptr);
   }
   m_player.Close();
-  CCapturedImage none;
+  CBitmap none;
   EXPECT_EQ(m_player.CaptureImage(0, none), 0);
 }
 
