@@ -5,14 +5,6 @@
 
 namespace {
 
-template <typename T>
-void SafeRelease(T*& p) {
-  if (p) {
-    p->Release();
-    p = nullptr;
-  }
-}
-
 constexpr int kMaxConnectAttempts = 3;
 
 }  // namespace
@@ -207,14 +199,32 @@ HRESULT CDShowGraph::SetUpRenderer(IBaseFilter* pRenderer, HWND hWnd) {
   return S_OK;
 }
 
-HRESULT CDShowGraph::BuildSingleVideoGraph() {
+// The sound renderer is optional: without it the recording plays silently.
+void CDShowGraph::AddAudioRenderer() {
   if (FAILED(AddFilterByCLSID(m_pGraphBuilder, CLSID_DSoundRender, L"DirectSound Audio Renderer", &m_pAudioRenderer)))
     m_pAudioRenderer = nullptr;
-  HRESULT hr = AddFilterByCLSID(m_pGraphBuilder, CLSID_VideoDecoder, L"FFDShow Decoder1", &m_pDecoder1);
-  if (FAILED(hr)) return hr;
-  hr = AddFilterByCLSID(m_pGraphBuilder, CLSID_Colour, L"Color Space Convertor 1", &m_pConverter1);
-  if (FAILED(hr)) return hr;
-  hr = AddFilterByCLSID(m_pGraphBuilder, CLSID_VideoMixingRenderer, L"Mixing Renderer9", &m_pRenderer1);
+}
+
+HRESULT CDShowGraph::AddFilters(std::initializer_list<FilterStep> steps) {
+  for (const FilterStep& s : steps) {
+    HRESULT hr = AddFilterByCLSID(m_pGraphBuilder, s.clsid, s.name, s.out);
+    if (FAILED(hr)) return hr;
+  }
+  return S_OK;
+}
+
+HRESULT CDShowGraph::FinishBuild() {
+  Prepare();
+  GetDuration(&m_llDuration);
+  m_bPrepared = 1;
+  return 0;
+}
+
+HRESULT CDShowGraph::BuildSingleVideoGraph() {
+  AddAudioRenderer();
+  HRESULT hr = AddFilters({{CLSID_VideoDecoder, L"FFDShow Decoder1", &m_pDecoder1},
+                           {CLSID_Colour, L"Color Space Convertor 1", &m_pConverter1},
+                           {CLSID_VideoMixingRenderer, L"Mixing Renderer9", &m_pRenderer1}});
   if (FAILED(hr)) return hr;
   hr = SetUpRenderer(m_pRenderer1, m_hWndVideo1);
   if (FAILED(hr)) return hr;
@@ -222,30 +232,20 @@ HRESULT CDShowGraph::BuildSingleVideoGraph() {
   ConnectFilters(m_pGraphBuilder, m_pSplitter, m_pDecoder1);
   ConnectFilters(m_pGraphBuilder, m_pDecoder1, m_pConverter1);
   ConnectFilters(m_pGraphBuilder, m_pConverter1, m_pRenderer1);
-  Prepare();
-  GetDuration(&m_llDuration);
-  m_bPrepared = 1;
-  return 0;
+  return FinishBuild();
 }
 
 HRESULT CDShowGraph::BuildDualVideoGraph() {
   if (m_nMode != 1 && m_nMode != 2) return 0;
-  if (FAILED(AddFilterByCLSID(m_pGraphBuilder, CLSID_DSoundRender, L"DirectSound Audio Renderer", &m_pAudioRenderer)))
-    m_pAudioRenderer = nullptr;
-  struct Step { REFCLSID clsid; LPCWSTR name; IBaseFilter** out; };
-  const Step steps[] = {
-      {CLSID_VideoDecoder, L"FFDShow Decoder1", &m_pDecoder1},
-      {CLSID_VideoDecoder, L"FFDShow Decoder2", &m_pDecoder2},
-      {CLSID_Colour, L"Color Space Convertor 1", &m_pConverter1},
-      {CLSID_Colour, L"Color Space Convertor 2", &m_pConverter2},
-      {CLSID_VideoMixingRenderer, L"Mixing Renderer9-1", &m_pRenderer1},
-      {CLSID_VideoMixingRenderer, L"Mixing Renderer9-2", &m_pRenderer2},
-  };
-  for (const Step& s : steps) {
-    HRESULT hr = AddFilterByCLSID(m_pGraphBuilder, s.clsid, s.name, s.out);
-    if (FAILED(hr)) return hr;
-  }
-  HRESULT hr = SetUpRenderer(m_pRenderer1, m_hWndVideo1);
+  AddAudioRenderer();
+  HRESULT hr = AddFilters({{CLSID_VideoDecoder, L"FFDShow Decoder1", &m_pDecoder1},
+                           {CLSID_VideoDecoder, L"FFDShow Decoder2", &m_pDecoder2},
+                           {CLSID_Colour, L"Color Space Convertor 1", &m_pConverter1},
+                           {CLSID_Colour, L"Color Space Convertor 2", &m_pConverter2},
+                           {CLSID_VideoMixingRenderer, L"Mixing Renderer9-1", &m_pRenderer1},
+                           {CLSID_VideoMixingRenderer, L"Mixing Renderer9-2", &m_pRenderer2}});
+  if (FAILED(hr)) return hr;
+  hr = SetUpRenderer(m_pRenderer1, m_hWndVideo1);
   if (FAILED(hr)) return hr;
   hr = SetUpRenderer(m_pRenderer2, m_hWndVideo2);
   if (FAILED(hr)) return hr;
@@ -257,10 +257,7 @@ HRESULT CDShowGraph::BuildDualVideoGraph() {
   ConnectFilters(m_pGraphBuilder, m_pSplitter, m_pDecoder2);
   ConnectFilters(m_pGraphBuilder, m_pDecoder2, m_pConverter2);
   ConnectFilters(m_pGraphBuilder, m_pConverter2, m_pRenderer2);
-  Prepare();
-  GetDuration(&m_llDuration);
-  m_bPrepared = 1;
-  return 0;
+  return FinishBuild();
 }
 
 HRESULT CDShowGraph::Prepare() {

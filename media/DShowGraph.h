@@ -1,6 +1,8 @@
 #pragma once
 // CDShowGraph: one filter graph for one opened recording, with one or two video panes and
 // the sound. Positions and durations are in 100-ns units. UI thread only.
+#include <initializer_list>
+
 #include "platform/base/String.h"
 #include "platform/media/MediaInterfaces.h"
 
@@ -64,6 +66,21 @@ private:
     if (!m_pGraphBuilder) return E_POINTER;
     return m_pGraphBuilder->QueryInterface(iid, reinterpret_cast<void**>(pp));
   }
+  struct FilterStep {
+    REFCLSID clsid;
+    LPCWSTR name;
+    IBaseFilter** out;
+  };
+  template <typename T>
+  static void SafeRelease(T*& p) {
+    if (p) {
+      p->Release();
+      p = nullptr;
+    }
+  }
+  void AddAudioRenderer();
+  HRESULT AddFilters(std::initializer_list<FilterStep> steps);
+  HRESULT FinishBuild();
   HRESULT SetUpRenderer(IBaseFilter* pRenderer, HWND hWnd);
   HRESULT PlaceVideo(IBaseFilter* pRenderer, HWND hWnd);
   HRESULT BuildSingleVideoGraph();

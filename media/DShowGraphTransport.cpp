@@ -4,14 +4,6 @@
 
 namespace {
 
-template <typename T>
-void SafeRelease(T*& p) {
-  if (p) {
-    p->Release();
-    p = nullptr;
-  }
-}
-
 constexpr float kMinRate = 0.5f;
 constexpr float kMaxRate = 2.0f;
 constexpr long kSilence = -10000;
