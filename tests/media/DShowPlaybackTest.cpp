@@ -124,7 +124,8 @@ TEST_F(DShowPlaybackTest, OpensTwoStreamRecordingWithSensorStream) {
   CCriticalSection cs;
   CAviTextReader reader(&data, 0, &stop, &cs);
   EXPECT_EQ(reader.ReadTextData(CString(Wide(path).c_str())), 0);
-  EXPECT_GT(data.m_arrGPS.GetSize(), 0);
+  ASSERT_GT(data.m_arrGPS.GetSize(), 0);
+  EXPECT_EQ(data.m_arrGPS[data.m_arrGPS.GetSize() - 1].m_dSpeed, 43.0);  // the fourth second's sample
 }
 
 TEST_F(DShowPlaybackTest, OneStreamRecordingHasNoRearPicture) {
