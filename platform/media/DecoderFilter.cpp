@@ -42,11 +42,11 @@ HRESULT DecoderFilter::QueryExtra(REFIID riid, void** ppv) {
 // shows from the next decoded picture on.
 HRESULT DecoderFilter::put(int id, int value) {
   switch (id) {
-    case IDFF_isPictProp: m_brightnessOn = value != 0; ApplyBrightness(); break;
-    case IDFF_lumOffset: m_brightness = std::clamp(value, -150, 150); ApplyBrightness(); break;
-    case IDFF_isFlip: m_flipOn = value != 0; ApplyFlip(); break;
-    case IDFF_flipVertical: m_vertical = value != 0; ApplyFlip(); break;
-    case IDFF_flipHorizontal: m_horizontal = value != 0; ApplyFlip(); break;
+    case DECODER_BRIGHTNESS_ON: m_brightnessOn = value != 0; ApplyBrightness(); break;
+    case DECODER_BRIGHTNESS: m_brightness = std::clamp(value, -150, 150); ApplyBrightness(); break;
+    case DECODER_FLIP_ON: m_flipOn = value != 0; ApplyFlip(); break;
+    case DECODER_FLIP_VERTICAL: m_vertical = value != 0; ApplyFlip(); break;
+    case DECODER_FLIP_HORIZONTAL: m_horizontal = value != 0; ApplyFlip(); break;
     default: break;
   }
   return S_OK;

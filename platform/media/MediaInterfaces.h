@@ -134,11 +134,11 @@ struct IDecoderParameters : IUnknown {
 };
 
 // Decoder parameter ids.
-constexpr int IDFF_isPictProp = 205;   // brightness stage on (1)
-constexpr int IDFF_lumOffset = 202;    // brightness, -150..150, 0 = unchanged
-constexpr int IDFF_isFlip = 1101;      // flip stage on (1)
-constexpr int IDFF_flipVertical = 1112;
-constexpr int IDFF_flipHorizontal = 1113;
+constexpr int DECODER_BRIGHTNESS_ON = 205;   // brightness stage on (1)
+constexpr int DECODER_BRIGHTNESS = 202;    // brightness, -150..150, 0 = unchanged
+constexpr int DECODER_FLIP_ON = 1101;      // flip stage on (1)
+constexpr int DECODER_FLIP_VERTICAL = 1112;
+constexpr int DECODER_FLIP_HORIZONTAL = 1113;
 
 #pragma pack(push, 2)
 struct BITMAPINFOHEADER {

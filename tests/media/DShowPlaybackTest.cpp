@@ -197,11 +197,11 @@ TEST_F(DShowPlaybackTest, BrightnessAndFlipsShowInTheNextPictures) {
     params->put(id, value);
     params->Release();
   };
-  put(graph->m_pDecoder1, IDFF_isPictProp, 1);
-  put(graph->m_pDecoder1, IDFF_lumOffset, 50);
-  put(graph->m_pDecoder2, IDFF_isFlip, 1);
-  put(graph->m_pDecoder2, IDFF_flipVertical, 1);
-  put(graph->m_pDecoder2, IDFF_flipHorizontal, 1);
+  put(graph->m_pDecoder1, DECODER_BRIGHTNESS_ON, 1);
+  put(graph->m_pDecoder1, DECODER_BRIGHTNESS, 50);
+  put(graph->m_pDecoder2, DECODER_FLIP_ON, 1);
+  put(graph->m_pDecoder2, DECODER_FLIP_VERTICAL, 1);
+  put(graph->m_pDecoder2, DECODER_FLIP_HORIZONTAL, 1);
   graph->Pause();
   m_player.Seek(1000);  // pictures decoded after the change
   Still front = Capture(0);
