@@ -227,3 +227,61 @@ TEST_F(ButtonTest, PlainLooksPaintFaceAndCheckMark) {
 }
 
 }  // namespace
+
+namespace {
+
+// A button in the way skinned buttons use the class: owner-drawn on attachment, its own
+// check through BM_SETCHECK/BM_GETCHECK, the check changed before the default release.
+class CSelfCheckingButton : public CButton {
+public:
+  BOOL checked = FALSE;
+
+protected:
+  void PreSubclassWindow() override { ModifyStyle(0, BS_OWNERDRAW, 0); }
+  void OnLButtonUp(UINT, CPoint point) {
+    ClientToScreen(&point);
+    if (CWnd::WindowFromPoint(point) == this) SendMessage(BM_SETCHECK, !checked);
+    Default();
+  }
+  LRESULT OnSetCheck(WPARAM wParam, LPARAM) {
+    checked = wParam != 0;
+    Invalidate();
+    return 0;
+  }
+  LRESULT OnGetCheck(WPARAM, LPARAM) { return checked; }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfCheckingButton, CButton)
+  ON_WM_LBUTTONUP()
+  ON_MESSAGE(BM_SETCHECK, OnSetCheck)
+  ON_MESSAGE(BM_GETCHECK, OnGetCheck)
+END_MESSAGE_MAP()
+
+class CClickParent : public CWnd {
+public:
+  CSelfCheckingButton box;
+  std::vector<int> checkAtClick;
+
+protected:
+  void OnBoxClicked() { checkAtClick.push_back(box.GetCheck()); }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CClickParent, CWnd)
+  ON_BN_CLICKED(1003, OnBoxClicked)
+END_MESSAGE_MAP()
+
+TEST_F(ButtonTest, SubclassedOwnerDrawnCheckBoxIsCheckedBeforeItsClick) {
+  CClickParent parent;
+  ASSERT_TRUE(parent.CreateEx(0, L"Recorder", L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr, 0));
+  HWND raw = MakeChild(parent, CRect(10, 10, 40, 40), 1003, WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTOCHECKBOX, WC_BUTTON);
+  ASSERT_TRUE(parent.box.SubclassWindow(raw));
+  EXPECT_EQ(parent.box.GetButtonStyle() & BS_TYPEMASK, BS_OWNERDRAW);
+  harness.Click(raw, CPoint(5, 5));
+  harness.AdvanceTime(1000);
+  harness.Click(raw, CPoint(5, 5));
+  EXPECT_EQ(parent.checkAtClick, (std::vector<int>{1, 0}));
+}
+
+}  // namespace
