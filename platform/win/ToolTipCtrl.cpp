@@ -280,7 +280,8 @@ IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 CToolTipCtrl::CToolTipCtrl() { platform::detail::EnsureStandardClasses(); }
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {
-  return CreateEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle, 0, 0, 0, 0, pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr,
+  // The extended styles are given at creation so the presenter treats the tip as one.
+  return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle, 0, 0, 0, 0, pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr,
                   nullptr);
 }
 
