@@ -3,6 +3,7 @@
 #include "platform/win/Dialog.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/detail/ButtonProc.h"
+#include "platform/win/detail/ControlSupport.h"
 #include "platform/win/detail/StandardClasses.h"
 
 namespace platform::detail {
@@ -24,19 +25,7 @@ UINT MaxCheck(DWORD type) {
   }
 }
 
-std::shared_ptr<ButtonState> StateOf(HWND hwnd) {
-  auto state = GetWindowState<ButtonState>(hwnd);
-  if (!state) {
-    state = std::make_shared<ButtonState>();
-    SetWindowState(hwnd, state);
-  }
-  return state;
-}
-
-void Notify(HWND hwnd, UINT code) {
-  HWND parent = GetParent(hwnd);
-  if (parent) SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd)), code), reinterpret_cast<LPARAM>(hwnd));
-}
+std::shared_ptr<ButtonState> StateOf(HWND hwnd) { return ControlState<ButtonState>(hwnd); }
 
 // An automatic radio button that becomes checked clears the others of its group.
 void UncheckGroupRadios(HWND hwnd) {
@@ -95,7 +84,7 @@ void Release(HWND hwnd, bool inside) {
   if (type == BS_AUTOCHECKBOX) SendMessage(hwnd, BM_SETCHECK, (state->state & BST_CHECKED) ? BST_UNCHECKED : BST_CHECKED, 0);
   if (type == BS_AUTORADIOBUTTON) SendMessage(hwnd, BM_SETCHECK, BST_CHECKED, 0);
   if (type == BS_AUTO3STATE) SendMessage(hwnd, BM_SETCHECK, ((state->state & 3) + 1) % 3, 0);
-  Notify(hwnd, BN_CLICKED);
+  NotifyParent(hwnd, BN_CLICKED);
 }
 
 bool PointInClient(HWND hwnd, LPARAM lParam) {
@@ -137,7 +126,7 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return TypeOf(hwnd) == BS_GROUPBOX ? HTTRANSPARENT : DefWindowProc(hwnd, message, wParam, lParam);
     case WM_LBUTTONDBLCLK:
       if (NotifiesDoubleClicks(hwnd)) {
-        Notify(hwnd, BN_DOUBLECLICKED);
+        NotifyParent(hwnd, BN_DOUBLECLICKED);
         return 0;
       }
       [[fallthrough]];

@@ -4,6 +4,7 @@
 #include "platform/win/Dialog.h"
 #include "platform/win/SliderCtrl.h"
 #include "platform/win/WindowClass.h"
+#include "platform/win/detail/ControlSupport.h"
 #include "platform/win/detail/StandardClasses.h"
 #include "platform/win/detail/TrackbarGeometry.h"
 
@@ -26,14 +27,7 @@ struct TrackbarState {
   int wheelRest = 0;
 };
 
-std::shared_ptr<TrackbarState> StateOf(HWND hwnd) {
-  auto state = GetWindowState<TrackbarState>(hwnd);
-  if (!state) {
-    state = std::make_shared<TrackbarState>();
-    SetWindowState(hwnd, state);
-  }
-  return state;
-}
+std::shared_ptr<TrackbarState> StateOf(HWND hwnd) { return ControlState<TrackbarState>(hwnd); }
 
 bool IsVertical(HWND hwnd) { return (GetWindowLong(hwnd, GWL_STYLE) & TBS_VERT) != 0; }
 

@@ -2,6 +2,7 @@
 
 #include "platform/win/Dialog.h"
 #include "platform/win/WindowClass.h"
+#include "platform/win/detail/ControlSupport.h"
 #include "platform/win/detail/StandardClasses.h"
 
 namespace platform::detail {
@@ -9,11 +10,6 @@ namespace platform::detail {
 namespace {
 
 DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE)); }
-
-void Notify(HWND hwnd, UINT code) {
-  HWND parent = GetParent(hwnd);
-  if (parent) SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd)), code), reinterpret_cast<LPARAM>(hwnd));
-}
 
 UINT TextFormat(DWORD style) {
   UINT format = DT_EXPANDTABS | DT_WORDBREAK;
@@ -30,21 +26,13 @@ UINT TextFormat(DWORD style) {
 }
 
 void PaintText(HWND hwnd, CDC& dc, const CRect& client, DWORD style) {
-  if (auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0))) dc.SelectObject(reinterpret_cast<HGDIOBJ>(font));
-  dc.SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
-  dc.SetBkColor(GetSysColor(COLOR_BTNFACE));
-  HBRUSH brush = nullptr;
-  if (HWND parent = GetParent(hwnd))
-    brush = reinterpret_cast<HBRUSH>(SendMessage(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), reinterpret_cast<LPARAM>(hwnd)));
+  SelectWindowFont(hwnd, dc);
+  // A simple static asks for its colours but leaves the background alone.
+  CRect fill = (style & SS_TYPEMASK) == SS_SIMPLE ? CRect() : client;
+  FillWithParentColour(hwnd, WM_CTLCOLORSTATIC, dc, fill);
   if (!IsWindow(hwnd)) return;
-  if ((style & SS_TYPEMASK) != SS_SIMPLE) {
-    if (brush) FillRect(dc.GetSafeHdc(), &client, brush);
-    else dc.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
-  }
   if (!IsWindowEnabled(hwnd)) dc.SetTextColor(GetSysColor(COLOR_GRAYTEXT));
-  int length = GetWindowTextLength(hwnd);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowText(hwnd, text.data(), length + 1)));
+  std::wstring text = WindowText(hwnd);
   CRect rect = client;
   dc.DrawText(text.c_str(), static_cast<int>(text.size()), &rect, TextFormat(style));
 }
@@ -58,18 +46,12 @@ void PaintShape(CDC& dc, const CRect& client, DWORD type) {
 }
 
 void Paint(HWND hwnd) {
-  PAINTSTRUCT ps;
-  BeginPaint(hwnd, &ps);
-  if (CDC* dc = CDC::FromHandle(ps.hdc)) {
-    CDCStateRestorer restore(dc);
-    CRect client;
-    GetClientRect(hwnd, &client);
+  PaintControl(hwnd, [hwnd](CDC& dc, const CRect& client) {
     DWORD style = StyleOf(hwnd);
     DWORD type = style & SS_TYPEMASK;
-    if (type >= SS_BLACKRECT && type <= SS_WHITEFRAME) PaintShape(*dc, client, type);
-    else PaintText(hwnd, *dc, client, style);
-  }
-  if (IsWindow(hwnd)) EndPaint(hwnd, &ps);
+    if (type >= SS_BLACKRECT && type <= SS_WHITEFRAME) PaintShape(dc, client, type);
+    else PaintText(hwnd, dc, client, style);
+  });
 }
 
 LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -77,10 +59,10 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCHITTEST:
       return (StyleOf(hwnd) & SS_NOTIFY) ? DefWindowProc(hwnd, message, wParam, lParam) : HTTRANSPARENT;
     case WM_LBUTTONDOWN:
-      if (StyleOf(hwnd) & SS_NOTIFY) Notify(hwnd, STN_CLICKED);
+      if (StyleOf(hwnd) & SS_NOTIFY) NotifyParent(hwnd, STN_CLICKED);
       return 0;
     case WM_LBUTTONDBLCLK:
-      if (StyleOf(hwnd) & SS_NOTIFY) Notify(hwnd, STN_DBLCLK);
+      if (StyleOf(hwnd) & SS_NOTIFY) NotifyParent(hwnd, STN_DBLCLK);
       return 0;
     case WM_GETDLGCODE: return DLGC_STATIC;
     case WM_SETTEXT: {

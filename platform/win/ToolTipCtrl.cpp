@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win/WindowClass.h"
+#include "platform/win/detail/ControlSupport.h"
 #include "platform/win/detail/StandardClasses.h"
 #include "platform/win/detail/ToolTipPaint.h"
 
@@ -37,14 +38,7 @@ struct ToolTipState {
   std::wstring text;  // what the visible tip shows
 };
 
-std::shared_ptr<ToolTipState> StateOf(HWND hwnd) {
-  auto state = GetWindowState<ToolTipState>(hwnd);
-  if (!state) {
-    state = std::make_shared<ToolTipState>();
-    SetWindowState(hwnd, state);
-  }
-  return state;
-}
+std::shared_ptr<ToolTipState> StateOf(HWND hwnd) { return ControlState<ToolTipState>(hwnd); }
 
 void SetDefaultDelays(ToolTipState& st, UINT initial) {
   st.initial = initial;

@@ -2,6 +2,7 @@
 #include "platform/win/Button.h"
 #include "platform/win/detail/ButtonGlyph.h"
 #include "platform/win/detail/ButtonProc.h"
+#include "platform/win/detail/ControlSupport.h"
 
 namespace platform::detail {
 
@@ -16,20 +17,7 @@ struct Face {
   std::wstring text;
 };
 
-// The parent's colour answer, or null when it gives none.
-HBRUSH AskParentColour(HWND hwnd, UINT message, HDC hdc) {
-  HWND parent = GetParent(hwnd);
-  if (!parent) return nullptr;
-  return reinterpret_cast<HBRUSH>(SendMessage(parent, message, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
-}
-
-void FillBackground(Face& f, UINT message) {
-  f.dc.SetTextColor(GetSysColor(COLOR_BTNTEXT));
-  f.dc.SetBkColor(GetSysColor(COLOR_BTNFACE));
-  HBRUSH brush = AskParentColour(f.hwnd, message, f.dc.GetSafeHdc());
-  if (brush) FillRect(f.dc.GetSafeHdc(), &f.client, brush);
-  else f.dc.FillSolidRect(&f.client, GetSysColor(COLOR_BTNFACE));
-}
+void FillBackground(Face& f, UINT message) { FillWithParentColour(f.hwnd, message, f.dc, f.client); }
 
 void DrawCaption(Face& f, CRect rect, UINT format) {
   f.dc.SetBkMode(TRANSPARENT);
@@ -92,7 +80,10 @@ void PaintGroupBox(Face& f) {
 }
 
 void PaintOwnerDrawn(Face& f) {
-  AskParentColour(f.hwnd, WM_CTLCOLORBTN, f.dc.GetSafeHdc());
+  HWND parent = GetParent(f.hwnd);
+  if (!parent) return;
+  // Asked as for every button, though the owner draws everything.
+  SendMessage(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(f.dc.GetSafeHdc()), reinterpret_cast<LPARAM>(f.hwnd));
   DRAWITEMSTRUCT dis;
   dis.CtlType = ODT_BUTTON;
   dis.CtlID = static_cast<UINT>(GetDlgCtrlID(f.hwnd));
@@ -102,26 +93,15 @@ void PaintOwnerDrawn(Face& f) {
   dis.hwndItem = f.hwnd;
   dis.hDC = f.dc.GetSafeHdc();
   dis.rcItem = f.client;
-  if (HWND parent = GetParent(f.hwnd)) SendMessage(parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
-}
-
-std::wstring TextOf(HWND hwnd) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLength(hwnd)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowText(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
+  if (IsWindow(parent) && IsWindow(f.hwnd)) SendMessage(parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
 }
 
 }  // namespace
 
 void PaintButton(HWND hwnd, UINT state) {
-  PAINTSTRUCT ps;
-  BeginPaint(hwnd, &ps);
-  CDC* dc = CDC::FromHandle(ps.hdc);
-  if (dc) {
-    CDCStateRestorer restore(dc);
-    if (auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0))) dc->SelectObject(reinterpret_cast<HGDIOBJ>(font));
-    Face f{hwnd, *dc, CRect(), state, !IsWindowEnabled(hwnd), TextOf(hwnd)};
-    GetClientRect(hwnd, &f.client);
+  PaintControl(hwnd, [hwnd, state](CDC& dc, const CRect& client) {
+    SelectWindowFont(hwnd, dc);
+    Face f{hwnd, dc, client, state, !IsWindowEnabled(hwnd), WindowText(hwnd)};
     switch (static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE)) & BS_TYPEMASK) {
       case BS_OWNERDRAW: PaintOwnerDrawn(f); break;
       case BS_GROUPBOX: PaintGroupBox(f); break;
@@ -133,8 +113,7 @@ void PaintButton(HWND hwnd, UINT state) {
       case BS_AUTORADIOBUTTON: PaintCheck(f, true); break;
       default: PaintPush(f, (GetWindowLong(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON); break;
     }
-  }
-  EndPaint(hwnd, &ps);
+  });
 }
 
 }  // namespace platform::detail

@@ -4,6 +4,7 @@
 #include "platform/win/Paint.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/ToolTipCtrl.h"
+#include "platform/win/detail/ControlSupport.h"
 
 namespace platform::detail {
 
@@ -18,40 +19,30 @@ UINT Format(HWND hwnd) {
   return format;
 }
 
-void SelectFont(HWND hwnd, HDC hdc) {
-  if (auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0))) SelectObject(hdc, reinterpret_cast<HGDIOBJ>(font));
-}
-
 }  // namespace
 
 CSize ToolTipSize(HWND hwnd, const std::wstring& text) {
   HDC hdc = GetDC(hwnd);
   CSize extent(0, 0);
-  if (hdc) {
-    SelectFont(hwnd, hdc);
-    GetTextExtentPoint32W(hdc, text.c_str(), static_cast<int>(text.size()), &extent);
-    ReleaseDC(hwnd, hdc);
+  if (CDC* dc = CDC::FromHandle(hdc)) {
+    SelectWindowFont(hwnd, *dc);
+    extent = dc->GetTextExtent(text.c_str(), static_cast<int>(text.size()));
   }
+  if (hdc) ReleaseDC(hwnd, hdc);
   return CSize(extent.cx + 2 * kPadX + 2, extent.cy + 2 * kPadY + 2);
 }
 
 void PaintToolTip(HWND hwnd, const std::wstring& text) {
-  PAINTSTRUCT ps;
-  BeginPaint(hwnd, &ps);
-  if (CDC* dc = CDC::FromHandle(ps.hdc)) {
-    CDCStateRestorer restore(dc);
-    CRect client;
-    GetClientRect(hwnd, &client);
-    dc->FillSolidRect(&client, GetSysColor(COLOR_INFOBK));
-    dc->Draw3dRect(&client, GetSysColor(COLOR_INFOTEXT), GetSysColor(COLOR_INFOTEXT));
-    SelectFont(hwnd, ps.hdc);
-    dc->SetBkMode(TRANSPARENT);
-    dc->SetTextColor(GetSysColor(COLOR_INFOTEXT));
+  PaintControl(hwnd, [&](CDC& dc, const CRect& client) {
+    dc.FillSolidRect(&client, GetSysColor(COLOR_INFOBK));
+    dc.Draw3dRect(&client, GetSysColor(COLOR_INFOTEXT), GetSysColor(COLOR_INFOTEXT));
+    SelectWindowFont(hwnd, dc);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(GetSysColor(COLOR_INFOTEXT));
     CRect rect = client;
     rect.DeflateRect(1 + kPadX, 1 + kPadY);
-    dc->DrawText(text.c_str(), static_cast<int>(text.size()), &rect, Format(hwnd));
-  }
-  EndPaint(hwnd, &ps);
+    dc.DrawText(text.c_str(), static_cast<int>(text.size()), &rect, Format(hwnd));
+  });
 }
 
 }  // namespace platform::detail

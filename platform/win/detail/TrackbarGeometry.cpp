@@ -5,6 +5,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/win/Input.h"
 #include "platform/win/Paint.h"
+#include "platform/win/detail/ControlSupport.h"
 #include "platform/win/SystemMetrics.h"
 
 namespace platform::detail {
@@ -51,26 +52,16 @@ CRect TrackbarGeometry::ChannelRect() const {
 }
 
 void PaintTrackbar(HWND hwnd, const TrackbarGeometry& geometry, bool dragging) {
-  PAINTSTRUCT ps;
-  BeginPaint(hwnd, &ps);
-  CDC* dc = CDC::FromHandle(ps.hdc);
-  if (dc) {
-    CRect client;
-    GetClientRect(hwnd, &client);
-    HBRUSH brush = nullptr;
-    if (HWND parent = GetParent(hwnd))
-      brush = reinterpret_cast<HBRUSH>(SendMessage(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(ps.hdc), reinterpret_cast<LPARAM>(hwnd)));
-    if (brush) FillRect(ps.hdc, &client, brush);
-    else dc->FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
+  PaintControl(hwnd, [&](CDC& dc, const CRect& client) {
+    FillWithParentColour(hwnd, WM_CTLCOLORSTATIC, dc, client);
     CRect channel = geometry.ChannelRect();
-    dc->FillSolidRect(&channel, GetSysColor(COLOR_WINDOW));
-    dc->DrawEdge(&channel, EDGE_SUNKEN, BF_RECT);
+    dc.FillSolidRect(&channel, GetSysColor(COLOR_WINDOW));
+    dc.DrawEdge(&channel, EDGE_SUNKEN, BF_RECT);
     CRect thumb = geometry.ThumbRect();
-    dc->FillSolidRect(&thumb, GetSysColor(COLOR_BTNFACE));
-    dc->DrawEdge(&thumb, dragging ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    if (GetFocus() == hwnd) dc->DrawFocusRect(&client);
-  }
-  EndPaint(hwnd, &ps);
+    dc.FillSolidRect(&thumb, GetSysColor(COLOR_BTNFACE));
+    dc.DrawEdge(&thumb, dragging ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    if (GetFocus() == hwnd) dc.DrawFocusRect(&client);
+  });
 }
 
 }  // namespace platform::detail
