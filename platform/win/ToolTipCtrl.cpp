@@ -286,8 +286,9 @@ CToolTipCtrl::CToolTipCtrl() { platform::detail::EnsureStandardClasses(); }
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {
   // The extended styles are given at creation so the presenter treats the tip as one.
-  return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle, 0, 0, 0, 0, pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr,
-                  nullptr);
+  HWND owner = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
+  return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle, 0, 0,
+                  0, 0, owner, nullptr);
 }
 
 TOOLINFO CToolTipCtrl::ToolInfo(CWnd* pWnd, UINT_PTR nIDTool) const {
