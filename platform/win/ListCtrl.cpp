@@ -18,14 +18,11 @@ BOOL CHeaderCtrl::GetItemRect(int nIndex, LPRECT lpRect) const {
   return static_cast<BOOL>(SendMessage(HDM_GETITEMRECT, static_cast<WPARAM>(nIndex), Param(lpRect)));
 }
 
-// Registered here so that a list in a dialog template, created before the dialog binds it
-// to its member, already has the class.
-CListCtrl::CListCtrl() { platform::RegisterListViewClass(); }
+CListCtrl::CListCtrl() = default;
 
 CListCtrl::~CListCtrl() { m_header.m_hWnd = nullptr; }
 
 BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-  platform::RegisterListViewClass();
   return CWnd::Create(WC_LISTVIEW, L"", dwStyle, rect, pParentWnd, nID);
 }
 

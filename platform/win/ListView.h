@@ -165,9 +165,3 @@ struct NMLVCUSTOMDRAW {
   int iSubItem = 0;
 };
 using LPNMLVCUSTOMDRAW = NMLVCUSTOMDRAW*;
-
-namespace platform {
-// Registers the list-view and header classes; later calls do nothing. CListCtrl calls it,
-// so a dialog whose list is bound to a CListCtrl member finds the class registered.
-void RegisterListViewClass();
-}  // namespace platform

@@ -11,7 +11,9 @@
 #include "platform/win/ScrollInfo.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowClass.h"
+#include "platform/win/detail/ControlSupport.h"
 #include "platform/win/detail/ListViewState.h"
+#include "platform/win/detail/StandardClasses.h"
 #include "platform/win/detail/WindowTree.h"
 
 namespace platform::detail {
@@ -466,13 +468,7 @@ LRESULT HeaderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 std::shared_ptr<ListViewState> ListViewStateOf(HWND hwnd) {
-  if (!IsWindow(hwnd)) return nullptr;
-  auto s = platform::GetWindowState<ListViewState>(hwnd);
-  if (!s) {
-    s = std::make_shared<ListViewState>();
-    platform::SetWindowState(hwnd, s);
-  }
-  return s;
+  return IsWindow(hwnd) ? ControlState<ListViewState>(hwnd) : nullptr;
 }
 
 void SyncClientArea(HWND hwnd, ListViewState& s) {
@@ -553,23 +549,17 @@ LRESULT Notify(HWND hwnd, UINT code, NMHDR* hdr) {
   return SendMessage(GetParent(hwnd), WM_NOTIFY, hdr->idFrom, reinterpret_cast<LPARAM>(hdr));
 }
 
-}  // namespace platform::detail
-
-namespace platform {
-
 void RegisterListViewClass() {
-  static const bool registered = [] {
-    WNDCLASS list;
-    list.style = CS_DBLCLKS;
-    list.lpfnWndProc = detail::ListViewProc;
-    list.hbrBackground = COLOR_WINDOW + 1;
-    list.lpszClassName = WC_LISTVIEW;
-    WNDCLASS header;
-    header.lpfnWndProc = detail::HeaderProc;
-    header.lpszClassName = WC_HEADER;
-    return RegisterClass(&list) && RegisterClass(&header);
-  }();
-  (void)registered;
+  WNDCLASS list;
+  list.style = CS_DBLCLKS;
+  list.lpfnWndProc = ListViewProc;
+  list.hbrBackground = COLOR_WINDOW + 1;
+  list.lpszClassName = WC_LISTVIEW;
+  RegisterClass(&list);
+  WNDCLASS header;
+  header.lpfnWndProc = HeaderProc;
+  header.lpszClassName = WC_HEADER;
+  RegisterClass(&header);
 }
 
-}  // namespace platform
+}  // namespace platform::detail
