@@ -45,6 +45,11 @@ void SelectRow(HWND hwnd, ListViewState& s, int item) {
 
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
+void HitAt(HWND hwnd, ListViewState& s, POINT pt, int& item, int& subItem) {
+  SyncClientArea(hwnd, s);
+  s.model.HitTest(pt, item, subItem);
+}
+
 int KeyTarget(const ListViewModel& model, UINT vk) {
   const int count = model.ItemCount();
   int current = model.NextItem(-1, LVIS_FOCUSED);
@@ -68,10 +73,9 @@ int KeyTarget(const ListViewModel& model, UINT vk) {
 LRESULT ButtonDown(HWND hwnd, UINT message, WPARAM, LPARAM at) {
   auto s = ListViewStateOf(hwnd);
   if (!s) return 0;
-  SyncClientArea(hwnd, *s);
   POINT pt = PointOf(at);
   int item = -1, subItem = -1;
-  s->model.HitTest(pt, item, subItem);
+  HitAt(hwnd, *s, pt, item, subItem);
   SelectRow(hwnd, *s, item);
   if (GetFocus() != hwnd) SetFocus(hwnd);
   if (!IsWindow(hwnd)) return 0;
@@ -82,10 +86,9 @@ LRESULT ButtonDown(HWND hwnd, UINT message, WPARAM, LPARAM at) {
 LRESULT ButtonDoubleClick(HWND hwnd, WPARAM, LPARAM at) {
   auto s = ListViewStateOf(hwnd);
   if (!s) return 0;
-  SyncClientArea(hwnd, *s);
   POINT pt = PointOf(at);
   int item = -1, subItem = -1;
-  s->model.HitTest(pt, item, subItem);
+  HitAt(hwnd, *s, pt, item, subItem);
   SendActivate(hwnd, NM_DBLCLK, item, subItem, pt);
   return 0;
 }

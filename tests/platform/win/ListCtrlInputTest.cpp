@@ -115,6 +115,11 @@ TEST_F(ListFixture, OwnerDrawsVisibleRowsInOrderAfterCustomDraw) {
   ASSERT_FALSE(list.m_drawn.empty());
   EXPECT_EQ(list.m_drawn[0].item, 7u);
   EXPECT_EQ(list.m_drawn[0].state, static_cast<UINT>(ODS_SELECTED | ODS_FOCUS));
+  parent.SetFocus();
+  list.m_drawn.clear();
+  harness.Pump();
+  ASSERT_FALSE(list.m_drawn.empty());
+  EXPECT_EQ(list.m_drawn[0].state, static_cast<UINT>(ODS_SELECTED));
 }
 
 TEST_F(ListFixture, PaintIntoAGivenDeviceContext) {
