@@ -3,6 +3,8 @@
 // records and notifications, and the hidden header child ("SysHeader32") that holds the
 // columns. Rows are one item with sub-items (one text per column); a list draws nothing
 // itself when it is owner-drawn: it asks its parent with WM_DRAWITEM for each visible row.
+// Every list shows report view without a header and keeps at most one row selected, as
+// LVS_SINGLESEL | LVS_NOCOLUMNHEADER lists do; it scrolls vertically only, by whole rows.
 #include "platform/base/Geometry.h"
 #include "platform/base/WinTypes.h"
 #include "platform/win/Notify.h"
