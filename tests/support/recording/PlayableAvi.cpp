@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -146,12 +147,16 @@ std::string Rewrite(const Parsed& p, const PlayableSpec& s) {
   for (const Chunk& c : p.movi) {
     bool frontFrame = c.id.compare(2, 2, "dc") == 0 && c.id.compare(0, 2, "00") == 0;
     if (s.sensor && (s.videoStreams == 0 || frontFrame) && frames++ % s.fps == 0) {
+      // A drive heading east: the second coordinate is the latitude, the first the longitude.
       SensorSample sample;
-      sample.seconds = second;
-      sample.x = 0.1f * static_cast<float>(second);
-      sample.speed = 40.0f + static_cast<float>(second);
-      sample.coord1 = 37.5f;
-      sample.coord2 = 127.0f + 0.001f * static_cast<float>(second);
+      float t = static_cast<float>(second);
+      sample.seconds = 1700000000u + second;
+      sample.x = 0.1f * t + 20.0f * std::sin(t * 0.7f);
+      sample.y = 15.0f * std::cos(t * 0.4f);
+      sample.z = -40.0f + 10.0f * std::sin(t * 1.3f);
+      sample.speed = 40.0f + t;
+      sample.coord1 = 127.0f + 0.0005f * t;
+      sample.coord2 = 37.5f + 0.0001f * t;
       ++second;
       add(textId, TxPayload(sample), 0x10);
     }
