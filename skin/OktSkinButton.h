@@ -51,6 +51,7 @@ private:
   void DrawFace(CDC* pDC, CBitmap& bitmap, const CRect& rect);
   CBitmap& FaceOf(UINT nState);
 
+protected:
   BYTE m_bChecked = 0;
   int m_nButtonKind = kPush;
   BYTE m_bHover = 0;
