@@ -35,7 +35,8 @@ void UncheckGroupRadios(HWND hwnd) {
        other = GetNextDlgGroupItem(parent, other, FALSE)) {
     wchar_t cls[16] = {};
     GetClassName(other, cls, 16);
-    if (std::wstring(cls) == WC_BUTTON && TypeOf(other) == BS_AUTORADIOBUTTON) SendMessage(other, BM_SETCHECK, BST_UNCHECKED, 0);
+    if (std::wstring(cls) == WC_BUTTON && TypeOf(other) == BS_AUTORADIOBUTTON)
+      SendMessage(other, BM_SETCHECK, BST_UNCHECKED, 0);
   }
 }
 
@@ -47,7 +48,8 @@ LRESULT SetCheck(HWND hwnd, WPARAM wParam) {
     state->state = (state->state & ~3u) | check;
     InvalidateRect(hwnd, nullptr, FALSE);
   }
-  if (type == BS_AUTORADIOBUTTON && check == BST_CHECKED && (GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD)) UncheckGroupRadios(hwnd);
+  if (type == BS_AUTORADIOBUTTON && check == BST_CHECKED && (GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD))
+    UncheckGroupRadios(hwnd);
   return 0;
 }
 
@@ -81,7 +83,8 @@ void Release(HWND hwnd, bool inside) {
   if (GetCapture() == hwnd) ReleaseCapture();
   if (!inside || !IsWindow(hwnd)) return;
   DWORD type = TypeOf(hwnd);
-  if (type == BS_AUTOCHECKBOX) SendMessage(hwnd, BM_SETCHECK, (state->state & BST_CHECKED) ? BST_UNCHECKED : BST_CHECKED, 0);
+  if (type == BS_AUTOCHECKBOX)
+    SendMessage(hwnd, BM_SETCHECK, (state->state & BST_CHECKED) ? BST_UNCHECKED : BST_CHECKED, 0);
   if (type == BS_AUTORADIOBUTTON) SendMessage(hwnd, BM_SETCHECK, BST_CHECKED, 0);
   if (type == BS_AUTO3STATE) SendMessage(hwnd, BM_SETCHECK, ((state->state & 3) + 1) % 3, 0);
   NotifyParent(hwnd, BN_CLICKED);
@@ -135,7 +138,8 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       if (IsWindow(hwnd)) Press(hwnd);
       return 0;
     case WM_MOUSEMOVE:
-      if (StateOf(hwnd)->pressed && GetCapture() == hwnd) SendMessage(hwnd, BM_SETSTATE, PointInClient(hwnd, lParam), 0);
+      if (StateOf(hwnd)->pressed && GetCapture() == hwnd)
+        SendMessage(hwnd, BM_SETSTATE, PointInClient(hwnd, lParam), 0);
       return 0;
     case WM_LBUTTONUP: Release(hwnd, PointInClient(hwnd, lParam)); return 0;
     case WM_KEYDOWN:

@@ -197,8 +197,14 @@ LRESULT TrackbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       StateOf(hwnd)->range.max = static_cast<SHORT>(HIWORD(static_cast<DWORD_PTR>(lParam)));
       RangeChanged(hwnd, static_cast<BOOL>(wParam));
       return 0;
-    case TBM_SETRANGEMIN: StateOf(hwnd)->range.min = static_cast<int>(lParam); RangeChanged(hwnd, static_cast<BOOL>(wParam)); return 0;
-    case TBM_SETRANGEMAX: StateOf(hwnd)->range.max = static_cast<int>(lParam); RangeChanged(hwnd, static_cast<BOOL>(wParam)); return 0;
+    case TBM_SETRANGEMIN:
+      StateOf(hwnd)->range.min = static_cast<int>(lParam);
+      RangeChanged(hwnd, static_cast<BOOL>(wParam));
+      return 0;
+    case TBM_SETRANGEMAX:
+      StateOf(hwnd)->range.max = static_cast<int>(lParam);
+      RangeChanged(hwnd, static_cast<BOOL>(wParam));
+      return 0;
     case TBM_GETLINESIZE: return StateOf(hwnd)->lineSize;
     case TBM_SETLINESIZE: return Set(StateOf(hwnd)->lineSize, lParam);
     case TBM_GETPAGESIZE: return StateOf(hwnd)->pageSize;

@@ -1,5 +1,6 @@
 #include "platform/win/ToolTipCtrl.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -98,14 +99,24 @@ void Reset(HWND hwnd, ToolTipState& st) {
   st.popped = false;
 }
 
+// Below the pointer, kept on the screen: above the pointer when there is no room below.
+CPoint TipPosition(CSize size) {
+  CPoint cursor;
+  GetCursorPos(&cursor);
+  CPoint at(cursor.x, cursor.y + kBelowPointer);
+  int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  if (at.x + size.cx > width) at.x = std::max(width - size.cx, 0);
+  if (at.y + size.cy > height) at.y = std::max(cursor.y - size.cy - 2, 0);
+  return at;
+}
+
 void Show(HWND hwnd, ToolTipState& st) {
   KillTimer(hwnd, kShowTimer);
   if (!MayShow(hwnd, st)) return;
   st.text = st.tools[static_cast<size_t>(st.current)].text;
   CSize size = ToolTipSize(hwnd, st.text);
-  CPoint at;
-  GetCursorPos(&at);
-  SetWindowPos(hwnd, HWND_TOPMOST, at.x, at.y + kBelowPointer, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  CPoint at = TipPosition(size);
+  SetWindowPos(hwnd, HWND_TOPMOST, at.x, at.y, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   InvalidateRect(hwnd, nullptr, TRUE);
   st.shown = true;
   SetTimer(hwnd, kPopTimer, st.autopop, nullptr);
@@ -275,8 +286,9 @@ CToolTipCtrl::CToolTipCtrl() { platform::detail::EnsureStandardClasses(); }
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {
   // The extended styles are given at creation so the presenter treats the tip as one.
-  return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle, 0, 0, 0, 0, pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr,
-                  nullptr);
+  HWND owner = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
+  return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle, 0, 0,
+                  0, 0, owner, nullptr);
 }
 
 TOOLINFO CToolTipCtrl::ToolInfo(CWnd* pWnd, UINT_PTR nIDTool) const {

@@ -8,14 +8,16 @@ void FillWithParentColour(HWND hwnd, UINT message, CDC& dc, const CRect& rect) {
   dc.SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
   dc.SetBkColor(GetSysColor(COLOR_BTNFACE));
   HBRUSH brush = nullptr;
+  auto hdc = reinterpret_cast<WPARAM>(dc.GetSafeHdc());
   if (HWND parent = GetParent(hwnd))
-    brush = reinterpret_cast<HBRUSH>(SendMessage(parent, message, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), reinterpret_cast<LPARAM>(hwnd)));
+    brush = reinterpret_cast<HBRUSH>(SendMessage(parent, message, hdc, reinterpret_cast<LPARAM>(hwnd)));
   if (brush) FillRect(dc.GetSafeHdc(), &rect, brush);
   else dc.FillSolidRect(&rect, GetSysColor(COLOR_BTNFACE));
 }
 
 void SelectWindowFont(HWND hwnd, CDC& dc) {
-  if (auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0))) dc.SelectObject(reinterpret_cast<HGDIOBJ>(font));
+  auto font = reinterpret_cast<HGDIOBJ>(SendMessage(hwnd, WM_GETFONT, 0, 0));
+  if (font) dc.SelectObject(font);
 }
 
 std::wstring WindowText(HWND hwnd) {

@@ -162,3 +162,27 @@ TEST_F(ToolTipCtrlTest, RectangleToolsAreFoundByPointWithinTheirWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ToolTipCtrlTest, TipStaysOnTheScreenNearItsEdge) {
+  int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  CRelayingWnd corner;
+  ASSERT_TRUE(corner.CreateEx(0, L"Recorder", L"", WS_POPUP | WS_VISIBLE, CRect(width - 40, height - 20, width, height), nullptr, 0));
+  CToolTipCtrl edgeTip;
+  ASSERT_TRUE(edgeTip.Create(&corner, TTS_ALWAYSTIP));
+  CRect area(0, 0, 40, 20);
+  edgeTip.AddTool(&corner, L"A rather long tip text near the corner", &area, 1);
+  corner.tip = &edgeTip;
+  harness.MoveTo(corner, CPoint(30, 10));
+  harness.AdvanceTime(1000);
+  ASSERT_TRUE(edgeTip.IsWindowVisible());
+  CRect rect;
+  edgeTip.GetWindowRect(&rect);
+  EXPECT_LE(rect.right, width);
+  EXPECT_LE(rect.bottom, height);
+  EXPECT_LT(rect.bottom, height - 10);  // above the pointer, not over it
+  corner.tip = nullptr;
+}
+
+}  // namespace
