@@ -31,22 +31,17 @@ COktSkinButton::COktSkinButton() {
 
 COktSkinButton::~COktSkinButton() {
   m_font.DeleteObject();
-  m_bmpNormal.DeleteObject();
-  m_bmpPressed.DeleteObject();
-  m_bmpDisabled.DeleteObject();
-  m_bmpMask.DeleteObject();
-  m_bmpHover.DeleteObject();
-  m_bmpFocus.DeleteObject();
+  DeleteImages();
   if (m_toolTip.m_hWnd) m_toolTip.DestroyWindow();
 }
 
+void COktSkinButton::DeleteImages() {
+  for (CBitmap* bitmap : {&m_bmpNormal, &m_bmpPressed, &m_bmpDisabled, &m_bmpMask, &m_bmpHover, &m_bmpFocus})
+    bitmap->DeleteObject();
+}
+
 void COktSkinButton::SetBitmaps(WORD nNormal, WORD nPressed, WORD nHover, WORD nDisabled, WORD nFocus) {
-  m_bmpNormal.DeleteObject();
-  m_bmpPressed.DeleteObject();
-  m_bmpDisabled.DeleteObject();
-  m_bmpMask.DeleteObject();
-  m_bmpHover.DeleteObject();
-  m_bmpFocus.DeleteObject();
+  DeleteImages();
   m_bmpNormal.LoadBitmapW(nNormal);
   m_bmpPressed.LoadBitmapW(nPressed);
   if (nHover) m_bmpHover.LoadBitmapW(nHover);

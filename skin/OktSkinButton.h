@@ -43,6 +43,7 @@ protected:
 private:
   enum { kPush = 0, kCheckBox = 2, kRadio = 4 };
 
+  void DeleteImages();
   void RelayEvent(UINT message, UINT nFlags, CPoint point);
   bool IsUnderPoint(CPoint client) const;
   void UncheckGroup();

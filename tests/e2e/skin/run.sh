@@ -12,31 +12,9 @@ RODEMIR_PRESENTER=gtk "$app" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-pixel() {  # pixel <png> <x> <y> -> RRGGBB
-  convert "$1" -format "%[hex:u.p{$2,$3}]" info: | cut -c1-6
-}
-expect() {  # expect <png> <x> <y> <RRGGBB> <what>
-  local got
-  got=$(pixel "$1" "$2" "$3")
-  if [ "$got" != "$4" ]; then
-    echo "FAIL: $5 at ($2,$3): expected $4, got $got" >&2
-    exit 1
-  fi
-  echo "ok: $5"
-}
-differ() {  # differ <png> <x1> <y1> <x2> <y2> <what>
-  if [ "$(pixel "$1" "$2" "$3")" = "$(pixel "$1" "$4" "$5")" ]; then
-    echo "FAIL: $6" >&2
-    exit 1
-  fi
-  echo "ok: $6"
-}
+. "$(dirname "$0")/../common.sh"
 
-for _ in $(seq 1 100); do
-  xdotool search --name "Skin Controls" >/dev/null 2>&1 && break
-  sleep 0.1
-done
-sleep 1
+wait_for_window "Skin Controls"
 # The dialog's client area starts at (100, 100). Hover the play button.
 xdotool mousemove 138 140
 sleep 1
@@ -49,13 +27,6 @@ differ "$work/shot.png" 180 200 400 200 "the seek slider's filled part differs f
 
 # The close button ends the dialog.
 xdotool mousemove 581 122 click 1
-for _ in $(seq 1 50); do
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 $pid 2>/dev/null; then
-  echo "FAIL: the dialog did not close" >&2
-  exit 1
-fi
+wait_for_exit $pid "the dialog did not close"
 wait $pid
 echo "ok: dialog closed"
