@@ -24,7 +24,7 @@ constexpr int kBarWidth = 18;
 }  // namespace
 
 int CConfigListCtrl::PlayingRow() {
-  auto* source = dynamic_cast<CPlayingRowSource*>(AfxGetMainWnd());
+  auto* source = dynamic_cast<IPlayingRowSource*>(AfxGetMainWnd());
   return source ? source->GetPlayingRow() : -1;
 }
 

@@ -2,8 +2,8 @@
 // What the recording list asks of the application's main window: the row of the
 // recording being played (-1 none), which the list draws in amber. The main window
 // implements it; a list without such a main window marks no row.
-class CPlayingRowSource {
+class IPlayingRowSource {
 public:
-  virtual ~CPlayingRowSource() = default;
+  virtual ~IPlayingRowSource() = default;
   virtual int GetPlayingRow() const = 0;
 };
