@@ -68,6 +68,20 @@ std::vector<int> SourceColumns(const CRect& r, int dx0, int nWidth, int nSrcWidt
   return columns;
 }
 
+// A plain copy without stretching, row by row: the off-screen images of every paint go
+// through here.
+void CopyRows(platform::Surface& dest, const SourceView& view, const CRect& r, int dx0, int dy0) {
+  const platform::Surface& src = *view.surface;
+  const int left = std::max(r.left, dx0 - view.left), right = std::min(r.right, dx0 - view.left + src.width());
+  if (left >= right) return;
+  for (int dy = r.top; dy < r.bottom; ++dy) {
+    const int sy = view.top + dy - dy0;
+    if (sy < 0 || sy >= src.height()) continue;
+    std::copy_n(src.pixels() + static_cast<size_t>(sy) * static_cast<size_t>(src.width()) + (view.left + left - dx0),
+                right - left, dest.pixels() + static_cast<size_t>(dy) * static_cast<size_t>(dest.width()) + left);
+  }
+}
+
 }  // namespace
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop) {
@@ -89,6 +103,10 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
   if (UsesPattern(rop) && st.s.brush.data) pattern = platform::PixelFromColor(st.s.brush.data->color);
   int dx0 = st.ToSurfaceX(x), dy0 = st.ToSurfaceY(y);
   CRect r = st.ClippedSurfaceRect(x, y, x + nWidth, y + nHeight);
+  if (rop == 0xCC && nWidth == nSrcWidth && nHeight == nSrcHeight && view.surface && view.copy.empty()) {
+    CopyRows(*st.s.surface, view, r, dx0, dy0);
+    return TRUE;
+  }
   std::vector<int> columns = SourceColumns(r, dx0, nWidth, nSrcWidth);
   for (int dy = r.top; dy < r.bottom; ++dy) {
     int oy = Nearest(dy - dy0, nHeight, nSrcHeight);
