@@ -1,0 +1,7 @@
+# The browser control over WebKit: needs a display (scripts/test runs ctest under Xvfb).
+file(GLOB WEB_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/*E2e.cpp)
+add_executable(web_e2e_tests ${WEB_E2E_SOURCES})
+target_link_libraries(web_e2e_tests PRIVATE test_support platform GTest::gtest_main)
+gtest_discover_tests(web_e2e_tests
+  DISCOVERY_TIMEOUT 120
+  PROPERTIES ENVIRONMENT "RODEMIR_PRESENTER=gtk;RODEMIR_ONLINE=0" TIMEOUT 300 LABELS e2e)
