@@ -50,8 +50,9 @@ int CAviTextReader::ReadTextData(CString path) {
     std::printf("Could not open %s for input\n", narrow.c_str());
     return -1;
   }
-  // A small buffer: each header read costs this much, and video data is seeked over.
-  std::setvbuf(file, nullptr, _IOFBF, 512);
+  // A small buffer: every header read after a seek fills it, and video data is seeked over.
+  char streamBuffer[512];
+  std::setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
   m_fileLength = (fseeko(file, 0, SEEK_END) == 0) ? Tell(file) : 0;
   SeekTo(file, 0);
   ParseRiff(file);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <cwctype>
+#include <ostream>
 #include <stdexcept>
 #include <vector>
 
@@ -309,3 +310,5 @@ void CString::ReleaseBuffer(int nNewLength) {
   if (nNewLength < 0) nNewLength = static_cast<int>(std::wcslen(m_str.c_str()));
   m_str.resize(static_cast<size_t>(std::min(nNewLength, GetLength())));
 }
+
+std::ostream& operator<<(std::ostream& os, const CString& s) { return os << s.ToUtf8(); }

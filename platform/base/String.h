@@ -3,6 +3,7 @@
 // at every operating-system call.
 #include <cstdarg>
 #include <functional>
+#include <iosfwd>
 #include <string>
 
 #include "platform/base/WinTypes.h"
@@ -105,6 +106,9 @@ struct hash<CString> {
   size_t operator()(const CString& s) const noexcept { return hash<wstring>()(s.str()); }
 };
 }  // namespace std
+
+// Writes the text as UTF-8.
+std::ostream& operator<<(std::ostream& os, const CString& s);
 
 // UTF-8 <-> wide conversions; invalid input bytes become U+FFFD.
 std::wstring Utf8ToWide(const std::string& utf8);

@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cctype>
 #include <climits>
+#include <cstdlib>
+#include <string>
 #include <cwctype>
 #include <stdexcept>
 #include <thread>
@@ -53,3 +56,33 @@ int _wtoi(const wchar_t* s) {
 }
 
 void AfxThrowInvalidArgException() { throw std::invalid_argument("invalid argument"); }
+
+LANGID LangIDFromLocaleName(const char* name) {
+  struct Entry {
+    const char* prefix;
+    LANGID id;
+  };
+  // Longer prefixes first, so a country-specific id wins over its language's default.
+  static const Entry kIds[] = {
+      {"en_GB", 2057}, {"en_AU", 3081}, {"en_CA", 4105}, {"en", 1033}, {"ko", 1042}, {"ja", 1041},
+      {"ru", 1049},    {"de", 1031},    {"fr", 1036},    {"es", 3082}, {"it", 1040}, {"zh_TW", 1028},
+      {"zh", 2052},    {"pt_BR", 1046}, {"pt", 2070},    {"uk", 1058}, {"pl", 1045}, {"nl", 1043},
+  };
+  if (!name || !*name || std::string(name) == "C" || std::string(name) == "POSIX") return 1033;
+  std::string locale(name);
+  for (const Entry& e : kIds) {
+    std::string prefix(e.prefix);
+    if (locale.compare(0, prefix.size(), prefix) == 0 &&
+        (locale.size() == prefix.size() || !std::isalpha(static_cast<unsigned char>(locale[prefix.size()]))))
+      return e.id;
+  }
+  return 1033;
+}
+
+LANGID GetSystemDefaultLangID() {
+  for (const char* var : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(var);
+    if (value && *value) return LangIDFromLocaleName(value);
+  }
+  return 1033;
+}

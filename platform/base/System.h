@@ -19,3 +19,9 @@ CString GetModuleFolder();
 int _wtoi(const wchar_t* s);
 
 [[noreturn]] void AfxThrowInvalidArgException();
+
+// The language id of the user's locale (LC_ALL, then LC_MESSAGES, then LANG): ko 1042,
+// ja 1041, ru 1049, en_US 1033, en_GB 2057, ...; C, POSIX or unknown give 1033.
+LANGID GetSystemDefaultLangID();
+// The same mapping for one locale name such as "ru_RU.UTF-8".
+LANGID LangIDFromLocaleName(const char* name);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <future>
 
 #include "tests/support/TempDir.h"
@@ -308,4 +309,17 @@ TEST_F(AviTextReaderTest, StopRequestEndsAtTheNextChunkAndEveryChangeIsLocked) {
   Parse(bytes);
   EXPECT_EQ(data.m_arrGSensor.GetSize(), 3);
   EXPECT_EQ(data.m_arrGPS.GetSize(), 3);  // the chunk's GPS sample still goes in
+}
+
+TEST_F(AviTextReaderTest, MalformedSamplesReturnPromptly) {
+  std::error_code ec;
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(RODEMIR_TEST_DATA "/malformed", ec)) {
+    if (entry.path().extension() != ".avi") continue;
+    ++files;
+    data.m_arrGSensor.RemoveAll();
+    data.m_arrGPS.RemoveAll();
+    EXPECT_EQ(ParsePath(entry.path().string()), 0) << entry.path();
+  }
+  EXPECT_GT(files, 0);
 }

@@ -1,0 +1,33 @@
+#include "app/UiLanguage.h"
+
+#include "app/LangStringTable.h"
+#include "platform/base/Registry.h"
+#include "platform/base/System.h"
+
+WORD LanguageIDFromSetting(const CString& setting, WORD systemDefault) {
+  WORD id = static_cast<WORD>(_wtoi(setting));
+  if (id == 0) id = systemDefault;
+  if (id == LANG_ID_JAPANESE || id == LANG_ID_KOREAN || id == LANG_ID_RUSSIAN) return id;
+  return LANG_ID_ENGLISH;
+}
+
+WORD ChooseLanguageID() {
+  CString setting;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\NIMB\\RODEMIR", 0, KEY_READ, &key) == ERROR_SUCCESS) {
+    wchar_t buffer[256] = {};
+    DWORD bytes = 256;
+    // The last character always stays zero, so the text ends inside the buffer.
+    if (RegQueryValueExW(key, L"language", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &bytes) ==
+        ERROR_SUCCESS)
+      setting = buffer;
+    RegCloseKey(key);
+  }
+  return LanguageIDFromSetting(setting, GetSystemDefaultLangID());
+}
+
+bool GetUiLanguage(WORD& langID) {
+  // Bound to the main window once the window layer provides it.
+  (void)langID;
+  return false;
+}

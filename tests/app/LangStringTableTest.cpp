@@ -1,0 +1,74 @@
+#include "app/LangStringTable.h"
+
+#include <gtest/gtest.h>
+
+#include "app/UiLanguage.h"
+#include "platform/base/Registry.h"
+#include "platform/base/System.h"
+#include "tests/support/TempDir.h"
+
+TEST(LangStringTableTest, LooksUpEachLanguageExactly) {
+  CLangStringTable table;
+  EXPECT_EQ(table.GetString(L"PLAYERDLG_PLAY", LANG_ID_KOREAN), L"Play");  // the Korean row keeps the English word
+  EXPECT_EQ(table.GetString(L"PLAYERDLG_PLAY", LANG_ID_RUSSIAN), L"Воспроизвести");
+  EXPECT_EQ(table.GetString(L"PLAYERDLG_FORWARD", LANG_ID_JAPANESE), L"Froward");
+  EXPECT_EQ(table.GetString(L"ALERTDLG_NO_MEMORYCARD", LANG_ID_ENGLISH), L"Can't find the memory card.");
+  EXPECT_EQ(table.GetString(L"SPLITDLG_SPLITING_TITLE", LANG_ID_KOREAN), L"분할중...");
+  EXPECT_EQ(table.GetString(L"PLAYERDLG_NO_FILTER", LANG_ID_ENGLISH),
+            L"Video filter is not registered.\nPlease re-install KELVANE.");
+  EXPECT_EQ(table.GetString(L"MONTHDLG_TITLE", LANG_ID_RUSSIAN), L"Выбор даты");  // a date choice, not a delete
+  EXPECT_EQ(table.GetString(L"PLAYERDLG_VERSION", LANG_ID_JAPANESE), L"2.0.3");
+  // Keys compare with case; no language falls back to another.
+  EXPECT_EQ(table.GetString(L"playerdlg_play", LANG_ID_ENGLISH), L"");
+  EXPECT_EQ(table.GetString(L"PLAYERDLG_PLAY", 1031), L"");
+  for (WORD id : {LANG_ID_ENGLISH, LANG_ID_JAPANESE, LANG_ID_RUSSIAN})
+    EXPECT_EQ(table.GetString(L"INFODLG_AS_TEL", id), L"");
+  EXPECT_NE(table.GetString(L"INFODLG_AS_TEL", LANG_ID_KOREAN), L"");
+}
+
+TEST(LangStringTableTest, EveryKeyHasATextInEveryLanguage) {
+  CLangStringTable table;
+  const wchar_t* keys[] = {L"PLAYERDLG_INFORMATION", L"INFODLG_TOTAL_SPACE", L"SELECTDLG_TITLE",
+                           L"FOLDERDLG_CONTENTS", L"DELETEDLG_CONTEXT1_2", L"SPLITDLG_REAR_TITLE"};
+  for (const wchar_t* key : keys)
+    for (WORD id : {LANG_ID_KOREAN, LANG_ID_ENGLISH, LANG_ID_JAPANESE, LANG_ID_RUSSIAN})
+      EXPECT_NE(table.GetString(key, id), L"") << key << " " << id;
+}
+
+TEST(UiLanguageTest, SettingRule) {
+  EXPECT_EQ(LanguageIDFromSetting(L"1042", 1033), LANG_ID_KOREAN);
+  EXPECT_EQ(LanguageIDFromSetting(L"1041", 1033), LANG_ID_JAPANESE);
+  EXPECT_EQ(LanguageIDFromSetting(L"1049abc", 1033), LANG_ID_RUSSIAN);
+  EXPECT_EQ(LanguageIDFromSetting(L" 1041", 1033), LANG_ID_JAPANESE);
+  EXPECT_EQ(LanguageIDFromSetting(L"2057", 1049), LANG_ID_ENGLISH);
+  EXPECT_EQ(LanguageIDFromSetting(L"1031", 1042), LANG_ID_ENGLISH);
+  EXPECT_EQ(LanguageIDFromSetting(L"66578", 1033), LANG_ID_KOREAN);  // 1042 + 65536: low 16 bits
+  EXPECT_EQ(LanguageIDFromSetting(L"abc", 1049), LANG_ID_RUSSIAN);
+  EXPECT_EQ(LanguageIDFromSetting(L"", 1041), LANG_ID_JAPANESE);
+  EXPECT_EQ(LanguageIDFromSetting(L"0", 1031), LANG_ID_ENGLISH);
+}
+
+TEST(UiLanguageTest, RegistryValueAndLocale) {
+  testsupport::TempDir dir;
+  setenv("RODEMIR_REGISTRY_DIR", dir.path().c_str(), 1);
+  unsetenv("LC_ALL");
+  unsetenv("LC_MESSAGES");
+  setenv("LANG", "ja_JP.UTF-8", 1);
+  EXPECT_EQ(GetSystemDefaultLangID(), 1041);
+  EXPECT_EQ(ChooseLanguageID(), LANG_ID_JAPANESE);  // no value: the system's language
+
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\NIMB\\RODEMIR", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &key, nullptr),
+            ERROR_SUCCESS);
+  const wchar_t value[] = L"1049";
+  RegSetValueExW(key, L"language", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
+  RegCloseKey(key);
+  EXPECT_EQ(ChooseLanguageID(), LANG_ID_RUSSIAN);
+
+  setenv("LC_ALL", "en_GB.UTF-8", 1);
+  EXPECT_EQ(GetSystemDefaultLangID(), 2057);
+  EXPECT_EQ(LangIDFromLocaleName("C"), 1033);
+  EXPECT_EQ(LangIDFromLocaleName("ko_KR.UTF-8"), 1042);
+  EXPECT_EQ(LangIDFromLocaleName("rue_UA"), 1033);  // not "ru"
+}
