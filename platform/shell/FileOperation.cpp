@@ -10,6 +10,7 @@
 #include "platform/base/UiDispatch.h"
 #include "platform/shell/detail/ErrnoCodes.h"
 #include "platform/shell/detail/FileCopier.h"
+#include "platform/shell/detail/GtkFileOperationUi.h"
 
 using platform::FileOperationUi;
 using Answer = FileOperationUi::Answer;
@@ -166,7 +167,8 @@ int SHFileOperationW(LPSHFILEOPSTRUCTW op) {
 
   CString title = op->lpszProgressTitle ? CString(op->lpszProgressTitle) : CString();
   bool silent = (op->fFlags & FOF_SILENT) != 0;
-  std::unique_ptr<FileOperationUi> ui = TheFactory() ? TheFactory()(op->hwnd, title, silent) : nullptr;
+  std::unique_ptr<FileOperationUi> ui = TheFactory() ? TheFactory()(op->hwnd, title, silent)
+                                                    : platform::detail::MakeGtkFileOperationUi(title, silent);
   if (!ui) ui = std::make_unique<NoUi>();
   Operation operation(*op, std::move(ui));
   return op->wFunc == FO_COPY ? operation.Copy(sources, targets) : operation.Delete(sources);

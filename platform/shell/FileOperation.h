@@ -64,7 +64,8 @@ public:
 };
 
 // Makes the UI of one operation; `silent` operations show no progress. Without a factory
-// nothing is shown, an existing file is not replaced and nothing is deleted unasked.
+// the gtk presenter shows a progress window and GTK questions; the headless presenter
+// shows nothing, replaces no existing file and deletes nothing unasked.
 using FileOperationUiFactory =
     std::function<std::unique_ptr<FileOperationUi>(HWND owner, const CString& title, bool silent)>;
 void SetFileOperationUiFactory(FileOperationUiFactory factory);

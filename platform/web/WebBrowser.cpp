@@ -2,10 +2,9 @@
 
 #include <glib.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <map>
 
+#include "platform/shell/detail/GtkStart.h"
 #include "platform/web/HeadlessWebBrowser.h"
 #include "platform/web/detail/WebKitBrowser.h"
 
@@ -18,11 +17,6 @@ std::map<HWND, WebBrowser*>& Browsers() {
   return browsers;
 }
 
-bool Headless() {
-  const char* presenter = std::getenv("RODEMIR_PRESENTER");
-  return presenter && std::strcmp(presenter, "headless") == 0;
-}
-
 }  // namespace
 
 WebBrowser::WebBrowser(HWND host) : m_host(host) { Browsers()[host] = this; }
@@ -33,7 +27,7 @@ WebBrowser::~WebBrowser() {
 }
 
 std::unique_ptr<WebBrowser> WebBrowser::Create(HWND host, const CRect& rect) {
-  if (!Headless()) {
+  if (detail::GtkPresenterActive()) {
     if (auto view = detail::WebKitBrowser::Create(host, rect)) return view;
   }
   return std::make_unique<HeadlessWebBrowser>(host, rect);

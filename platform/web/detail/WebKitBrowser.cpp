@@ -7,6 +7,7 @@
 #include "platform/base/Log.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/shell/detail/GObjectRef.h"
+#include "platform/shell/detail/GtkStart.h"
 #include "platform/web/detail/NativeWidgetHost.h"
 #include "platform/web/detail/ScriptText.h"
 
@@ -26,12 +27,6 @@ struct WebKitBrowser::View {
 };
 
 namespace {
-
-bool EnsureGtk() {
-  if (gdk_display_get_default()) return true;
-  gdk_set_allowed_backends("x11");
-  return gtk_init_check(nullptr, nullptr);
-}
 
 void OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer loaded) {
   if (event == WEBKIT_LOAD_STARTED) *static_cast<bool*>(loaded) = false;
@@ -57,7 +52,7 @@ void OnEvaluated(GObject* source, GAsyncResult* res, gpointer data) {
 }  // namespace
 
 std::unique_ptr<WebKitBrowser> WebKitBrowser::Create(HWND host, const CRect& rect) {
-  if (!EnsureGtk()) {
+  if (!StartGtk()) {
     PlatformLog("web", "no display for the browser view");
     return nullptr;
   }
