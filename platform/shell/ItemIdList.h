@@ -10,7 +10,8 @@ using LPCITEMIDLIST = const ITEMIDLIST*;
 using PIDLIST_ABSOLUTE = ITEMIDLIST*;
 using PCIDLIST_ABSOLUTE = const ITEMIDLIST*;
 
-// A new list for the path; free it with ILFree. Null for a null or empty path.
+// A new list for the path; free it with ILFree (or CoTaskMemFree). Null for a null or
+// empty path.
 PIDLIST_ABSOLUTE ILCreateFromPathW(LPCWSTR pszPath);
 void ILFree(PIDLIST_ABSOLUTE pidl);
 // Copies the path into a buffer of MAX_PATH characters. FALSE (and "") for a null list or a
