@@ -207,11 +207,13 @@ TEST_F(FileOperationTest, WriteFailureReportsDiskFullAndLeavesNothing) {
 }
 
 TEST_F(FileOperationTest, UnwritableDestinationIsAccessDenied) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   Write(m_src.File("a.avi"), "A");
+  // The superuser writes into any mode-0555 folder; sysfs refuses new files even to it.
+  std::string folder = geteuid() == 0 ? std::string("/sys") : m_dst.path();
   chmod(m_dst.path().c_str(), 0555);
-  EXPECT_EQ(Run(FO_COPY, m_src.File("a.avi"), m_dst.File("a.avi")), 5);
+  EXPECT_EQ(Run(FO_COPY, m_src.File("a.avi"), folder + "/rodemir-a.avi"), 5);
   chmod(m_dst.path().c_str(), 0755);
+  EXPECT_FALSE(std::filesystem::exists(folder + "/rodemir-a.avi"));
   EXPECT_TRUE(Listing(m_dst.path()).empty());
 }
 
