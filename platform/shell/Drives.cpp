@@ -41,6 +41,19 @@ std::vector<CString> GetLogicalDriveRoots() {
   return roots;
 }
 
+BOOL GetVolumePathNameW(LPCWSTR lpszFileName, LPWSTR lpszVolumePathName, DWORD cchBufferLength) {
+  if (!lpszFileName || lpszFileName[0] != L'/' || !lpszVolumePathName) return FALSE;
+  std::wstring path = lpszFileName;
+  if (path.back() != L'/') path += L'/';
+  std::wstring best = L"/";
+  for (const CString& root : GetLogicalDriveRoots()) {
+    if (path.compare(0, root.str().size(), root.str()) == 0 && root.str().size() > best.size()) best = root.str();
+  }
+  if (best.size() >= cchBufferLength) return FALSE;
+  CopyTruncated(best, lpszVolumePathName, cchBufferLength);
+  return TRUE;
+}
+
 UINT GetDriveTypeW(LPCWSTR lpRootPathName) {
   DriveEntry drive;
   if (!platform::detail::FindDrive(Utf8Path(lpRootPathName), &drive)) return DRIVE_NO_ROOT_DIR;

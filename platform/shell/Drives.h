@@ -26,6 +26,11 @@ using PULARGE_INTEGER = ULARGE_INTEGER*;
 // drive-letter mask: callers walk this list where they walked the letters.
 std::vector<CString> GetLogicalDriveRoots();
 
+// The root of the drive holding `lpszFileName` (an absolute path): the longest drive root
+// that starts it, "/" when no removable drive does. FALSE for a relative path or a buffer
+// too small.
+BOOL GetVolumePathNameW(LPCWSTR lpszFileName, LPWSTR lpszVolumePathName, DWORD cchBufferLength);
+
 // DRIVE_NO_ROOT_DIR when the root is not (or no longer) a drive root.
 UINT GetDriveTypeW(LPCWSTR lpRootPathName);
 

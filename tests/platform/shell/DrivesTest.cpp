@@ -50,6 +50,20 @@ TEST_F(DrivesTest, ListsTheSystemDriveThenStandInsInNameOrder) {
   EXPECT_EQ(GetDriveTypeW(Root("GONE")), DRIVE_NO_ROOT_DIR);
 }
 
+TEST_F(DrivesTest, VolumePathIsTheDriveHoldingThePath) {
+  AddDrive("CARD");
+  AddDrive("CARD2");
+  wchar_t root[MAX_PATH];
+  ASSERT_TRUE(GetVolumePathNameW(CString::FromUtf8(m_drives.File("CARD/Driving/a.avi")), root, MAX_PATH));
+  EXPECT_EQ(CString(root), Root("CARD"));
+  ASSERT_TRUE(GetVolumePathNameW(CString::FromUtf8(m_drives.File("CARD")), root, MAX_PATH));
+  EXPECT_EQ(CString(root), Root("CARD"));
+  ASSERT_TRUE(GetVolumePathNameW(CString::FromUtf8(m_drives.File("CARD2x/b")), root, MAX_PATH));
+  EXPECT_EQ(CString(root), L"/");
+  EXPECT_FALSE(GetVolumePathNameW(L"relative/x", root, MAX_PATH));
+  EXPECT_FALSE(GetVolumePathNameW(CString::FromUtf8(m_drives.File("CARD/x")), root, 3));
+}
+
 TEST_F(DrivesTest, VolumeLabelIsTheFolderNameCutToTheBuffer) {
   AddDrive("MYCARD");
   wchar_t label[255] = L"untouched";
