@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "platform/win/detail/Painter.h"
+
 namespace platform {
 
 namespace {
@@ -23,10 +25,20 @@ void SetVideoOverlay(HWND hwnd, const CRect& destInClient, std::shared_ptr<const
     ClearVideoOverlay(hwnd);
     return;
   }
+  auto it = Overlays().find(hwnd);
+  bool hadOld = it != Overlays().end();
+  CRect oldDest = hadOld ? it->second.dest : CRect();
   Overlays()[hwnd] = Overlay{destInClient, std::move(frame)};
+  detail::OverlayChanged(hwnd, oldDest, hadOld, destInClient, true);
 }
 
-void ClearVideoOverlay(HWND hwnd) { Overlays().erase(hwnd); }
+void ClearVideoOverlay(HWND hwnd) {
+  auto it = Overlays().find(hwnd);
+  if (it == Overlays().end()) return;
+  CRect oldDest = it->second.dest;
+  Overlays().erase(it);
+  detail::OverlayChanged(hwnd, oldDest, true, CRect(), false);
+}
 
 std::shared_ptr<const VideoFrame> GetVideoOverlay(HWND hwnd, CRect* destInClient) {
   auto it = Overlays().find(hwnd);

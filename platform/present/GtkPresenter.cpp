@@ -1,0 +1,290 @@
+// The GTK presenter: each top-level window is an undecorated GtkWindow whose drawing
+// area shows the window's surface; GTK's events become InputEvents. The program places
+// its own windows, so the X11 backend is forced.
+#include "platform/present/detail/GtkPresenter.h"
+
+#include <gdk/gdkkeysyms.h>
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+
+#include "platform/base/String.h"
+#include "platform/present/InputEvent.h"
+#include "platform/present/PresenterEvents.h"
+#include "platform/win/Keys.h"
+
+namespace platform::detail {
+
+namespace {
+
+UINT VirtualKey(guint keyval) {
+  switch (keyval) {
+    case GDK_KEY_Return:
+    case GDK_KEY_KP_Enter: return VK_RETURN;
+    case GDK_KEY_Escape: return VK_ESCAPE;
+    case GDK_KEY_Tab:
+    case GDK_KEY_ISO_Left_Tab: return VK_TAB;
+    case GDK_KEY_BackSpace: return VK_BACK;
+    case GDK_KEY_space: return VK_SPACE;
+    case GDK_KEY_Page_Up: return VK_PRIOR;
+    case GDK_KEY_Page_Down: return VK_NEXT;
+    case GDK_KEY_End: return VK_END;
+    case GDK_KEY_Home: return VK_HOME;
+    case GDK_KEY_Left: return VK_LEFT;
+    case GDK_KEY_Up: return VK_UP;
+    case GDK_KEY_Right: return VK_RIGHT;
+    case GDK_KEY_Down: return VK_DOWN;
+    case GDK_KEY_Insert: return VK_INSERT;
+    case GDK_KEY_Delete: return VK_DELETE;
+    case GDK_KEY_Shift_L:
+    case GDK_KEY_Shift_R: return VK_SHIFT;
+    case GDK_KEY_Control_L:
+    case GDK_KEY_Control_R: return VK_CONTROL;
+    case GDK_KEY_Alt_L:
+    case GDK_KEY_Alt_R: return VK_MENU;
+    default: break;
+  }
+  if (keyval >= GDK_KEY_F1 && keyval <= GDK_KEY_F12) return VK_F1 + (keyval - GDK_KEY_F1);
+  if (keyval >= GDK_KEY_a && keyval <= GDK_KEY_z) return 'A' + (keyval - GDK_KEY_a);
+  if (keyval >= GDK_KEY_A && keyval <= GDK_KEY_Z) return 'A' + (keyval - GDK_KEY_A);
+  if (keyval >= GDK_KEY_0 && keyval <= GDK_KEY_9) return '0' + (keyval - GDK_KEY_0);
+  return 0;
+}
+
+struct WidgetDestroyer {
+  void operator()(GtkWidget* w) const { gtk_widget_destroy(w); }
+};
+struct ObjectUnref {
+  void operator()(gpointer o) const { g_object_unref(o); }
+};
+struct CairoSurfaceDestroyer {
+  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+
+struct Window {
+  HWND hwnd = nullptr;
+  std::unique_ptr<GtkWidget, WidgetDestroyer> window;  // a top-level: GTK holds it until destroyed
+  GtkWidget* area = nullptr;                           // borrowed: a child of `window`
+  const Surface* surface = nullptr;                    // borrowed: the layer's surface of the window
+  CRect rect;
+};
+
+class GtkPresenter : public Presenter {
+public:
+  void TopLevelCreated(HWND hwnd, HWND owner, const CRect& screenRect) override {
+    Window& w = m_windows[hwnd];
+    w.hwnd = hwnd;
+    w.rect = screenRect;
+    w.window.reset(gtk_window_new(GTK_WINDOW_TOPLEVEL));
+    GtkWidget* window = w.window.get();
+    gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
+    gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+    auto it = m_windows.find(owner);
+    if (it != m_windows.end()) gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(it->second.window.get()));
+    w.area = gtk_drawing_area_new();
+    gtk_container_add(GTK_CONTAINER(window), w.area);
+    gtk_widget_add_events(w.area, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
+                                      GDK_SCROLL_MASK | GDK_LEAVE_NOTIFY_MASK | GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK);
+    gtk_widget_set_can_focus(w.area, TRUE);
+    g_signal_connect(w.area, "draw", G_CALLBACK(OnDraw), this);
+    g_signal_connect(w.area, "motion-notify-event", G_CALLBACK(OnMotion), this);
+    g_signal_connect(w.area, "button-press-event", G_CALLBACK(OnButton), this);
+    g_signal_connect(w.area, "button-release-event", G_CALLBACK(OnButton), this);
+    g_signal_connect(w.area, "scroll-event", G_CALLBACK(OnScroll), this);
+    g_signal_connect(w.area, "leave-notify-event", G_CALLBACK(OnLeave), this);
+    // The handlers go with the widgets, which the presenter destroys before itself.
+    g_signal_connect(window, "key-press-event", G_CALLBACK(OnKey), this);
+    g_signal_connect(window, "key-release-event", G_CALLBACK(OnKey), this);
+    g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), this);
+    g_signal_connect(window, "configure-event", G_CALLBACK(OnConfigure), this);
+    g_signal_connect(window, "window-state-event", G_CALLBACK(OnState), this);
+    g_object_set_data(G_OBJECT(window), "rodemir-hwnd", hwnd);
+    g_object_set_data(G_OBJECT(w.area), "rodemir-hwnd", hwnd);
+    gtk_widget_show(w.area);
+    Place(w);
+  }
+
+  void TopLevelDestroyed(HWND hwnd) override {
+    m_windows.erase(hwnd);
+  }
+
+  void TopLevelMoved(HWND hwnd, const CRect& screenRect) override {
+    auto it = m_windows.find(hwnd);
+    if (it == m_windows.end()) return;
+    it->second.rect = screenRect;
+    Place(it->second);
+  }
+
+  void TopLevelShown(HWND hwnd, bool visible, PresentedState state) override {
+    auto it = m_windows.find(hwnd);
+    if (it == m_windows.end()) return;
+    GtkWindow* window = GTK_WINDOW(it->second.window.get());
+    if (!visible) {
+      gtk_widget_hide(it->second.window.get());
+      return;
+    }
+    gtk_widget_show(it->second.window.get());
+    Place(it->second);
+    if (state == PresentedState::Minimized) gtk_window_iconify(window);
+    else gtk_window_deiconify(window);
+    // Maximised windows cover the whole monitor, panels included.
+    if (state == PresentedState::Maximized) gtk_window_fullscreen(window);
+    else if (state == PresentedState::Normal) gtk_window_unfullscreen(window);
+  }
+
+  void TopLevelRaised(HWND hwnd) override {
+    auto it = m_windows.find(hwnd);
+    if (it != m_windows.end() && gtk_widget_get_visible(it->second.window.get())) {
+      gtk_window_present(GTK_WINDOW(it->second.window.get()));
+      gtk_widget_grab_focus(it->second.area);
+    }
+  }
+
+  void TopLevelTitle(HWND hwnd, const std::wstring& title) override {
+    auto it = m_windows.find(hwnd);
+    if (it != m_windows.end()) gtk_window_set_title(GTK_WINDOW(it->second.window.get()), CString(title.c_str()).ToUtf8().c_str());
+  }
+
+  void SurfaceUpdated(HWND hwnd, const Surface& surface, const CRect& dirty) override {
+    auto it = m_windows.find(hwnd);
+    if (it == m_windows.end()) return;
+    it->second.surface = &surface;
+    gtk_widget_queue_draw_area(it->second.area, dirty.left, dirty.top, dirty.Width(), dirty.Height());
+  }
+
+  void CursorChanged(int id) override {
+    const char* name = id == 32649 ? "pointer" : id == 32513 ? "text" : id == 32514 ? "wait" : "default";
+    for (auto& [hwnd, w] : m_windows) {
+      GdkWindow* gdkWindow = gtk_widget_get_window(w.area);
+      if (!gdkWindow) continue;
+      std::unique_ptr<GdkCursor, ObjectUnref> cursor(gdk_cursor_new_from_name(gdk_window_get_display(gdkWindow), name));
+      gdk_window_set_cursor(gdkWindow, cursor.get());
+    }
+  }
+
+  CRect ScreenRect() const override {
+    GdkDisplay* display = gdk_display_get_default();
+    GdkMonitor* monitor = display ? gdk_display_get_primary_monitor(display) : nullptr;
+    if (!monitor && display) monitor = gdk_display_get_monitor(display, 0);
+    if (!monitor) return CRect(0, 0, 1920, 1080);
+    GdkRectangle geometry;
+    gdk_monitor_get_geometry(monitor, &geometry);
+    return CRect(geometry.x, geometry.y, geometry.x + geometry.width, geometry.y + geometry.height);
+  }
+
+private:
+  static HWND HandleOf(GtkWidget* widget) {
+    return static_cast<HWND>(g_object_get_data(G_OBJECT(widget), "rodemir-hwnd"));
+  }
+
+  void Place(Window& w) {
+    gtk_widget_set_size_request(w.area, w.rect.Width(), w.rect.Height());
+    gtk_window_resize(GTK_WINDOW(w.window.get()), std::max(1, w.rect.Width()), std::max(1, w.rect.Height()));
+    gtk_window_move(GTK_WINDOW(w.window.get()), w.rect.left, w.rect.top);
+  }
+
+  static gboolean OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
+    auto* presenter = static_cast<GtkPresenter*>(self);
+    auto it = presenter->m_windows.find(HandleOf(widget));
+    if (it == presenter->m_windows.end() || !it->second.surface) return TRUE;
+    const Surface& s = *it->second.surface;
+    // Cairo only reads the pixels here; the surface's layout is cairo's RGB24.
+    std::unique_ptr<cairo_surface_t, CairoSurfaceDestroyer> image(cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(s.pixels())), CAIRO_FORMAT_RGB24, s.width(), s.height(),
+        s.stride()));
+    cairo_set_source_surface(cr, image.get(), 0, 0);
+    cairo_paint(cr);
+    return TRUE;
+  }
+
+  static CPoint Root(double x, double y) { return CPoint(static_cast<int>(x), static_cast<int>(y)); }
+
+  static gboolean OnMotion(GtkWidget*, GdkEventMotion* e, gpointer) {
+    InputEvent event;
+    event.kind = InputKind::MouseMove;
+    event.screen = Root(e->x_root, e->y_root);
+    QueueInput(event);
+    return TRUE;
+  }
+
+  static gboolean OnButton(GtkWidget* widget, GdkEventButton* e, gpointer) {
+    if (e->type == GDK_2BUTTON_PRESS || e->type == GDK_3BUTTON_PRESS) return TRUE;  // the layer makes its own
+    gtk_widget_grab_focus(widget);
+    InputEvent event;
+    event.kind = e->type == GDK_BUTTON_PRESS ? InputKind::ButtonDown : InputKind::ButtonUp;
+    event.screen = Root(e->x_root, e->y_root);
+    event.button = e->button == 3 ? MouseButton::Right : e->button == 2 ? MouseButton::Middle : MouseButton::Left;
+    QueueInput(event);
+    return TRUE;
+  }
+
+  static gboolean OnScroll(GtkWidget*, GdkEventScroll* e, gpointer) {
+    InputEvent event;
+    event.screen = Root(e->x_root, e->y_root);
+    switch (e->direction) {
+      case GDK_SCROLL_UP: event.kind = InputKind::Wheel; event.wheelDelta = WHEEL_DELTA; break;
+      case GDK_SCROLL_DOWN: event.kind = InputKind::Wheel; event.wheelDelta = -WHEEL_DELTA; break;
+      case GDK_SCROLL_LEFT: event.kind = InputKind::HorizontalWheel; event.wheelDelta = -WHEEL_DELTA; break;
+      case GDK_SCROLL_RIGHT: event.kind = InputKind::HorizontalWheel; event.wheelDelta = WHEEL_DELTA; break;
+      default: return TRUE;
+    }
+    QueueInput(event);
+    return TRUE;
+  }
+
+  static gboolean OnLeave(GtkWidget*, GdkEventCrossing* e, gpointer) {
+    if (e->mode != GDK_CROSSING_NORMAL) return FALSE;
+    InputEvent event;
+    event.kind = InputKind::PointerLeft;
+    QueueInput(event);
+    return FALSE;
+  }
+
+  static gboolean OnKey(GtkWidget*, GdkEventKey* e, gpointer self) {
+    auto* presenter = static_cast<GtkPresenter*>(self);
+    InputEvent event;
+    bool down = e->type == GDK_KEY_PRESS;
+    event.kind = down ? InputKind::KeyDown : InputKind::KeyUp;
+    event.virtualKey = VirtualKey(e->keyval);
+    if (!event.virtualKey) return FALSE;
+    // X11 auto-repeat sends press after press: a press of a key already down repeats.
+    event.repeat = down && presenter->m_down[event.virtualKey & 0xFF];
+    presenter->m_down[event.virtualKey & 0xFF] = down;
+    guint32 ch = gdk_keyval_to_unicode(e->keyval);
+    if (down && ch && !(e->state & GDK_CONTROL_MASK)) event.character = static_cast<wchar_t>(ch);
+    QueueInput(event);
+    return TRUE;
+  }
+
+  static gboolean OnDelete(GtkWidget* widget, GdkEvent*, gpointer) {
+    OnPresenterCloseRequested(HandleOf(widget));
+    return TRUE;
+  }
+
+  static gboolean OnConfigure(GtkWidget* widget, GdkEventConfigure* e, gpointer) {
+    OnPresenterMoved(HandleOf(widget), CPoint(e->x, e->y));
+    return FALSE;
+  }
+
+  static gboolean OnState(GtkWidget* widget, GdkEventWindowState* e, gpointer) {
+    if (!(e->changed_mask & GDK_WINDOW_STATE_ICONIFIED)) return FALSE;
+    bool iconified = (e->new_window_state & GDK_WINDOW_STATE_ICONIFIED) != 0;
+    OnPresenterStateChanged(HandleOf(widget), iconified ? PresentedState::Minimized : PresentedState::Normal);
+    return FALSE;
+  }
+
+  std::map<HWND, Window> m_windows;
+  bool m_down[256] = {};
+};
+
+}  // namespace
+
+std::unique_ptr<Presenter> CreateGtkPresenter() {
+  gdk_set_allowed_backends("x11");
+  if (!gtk_init_check(nullptr, nullptr)) return nullptr;
+  return std::make_unique<GtkPresenter>();
+}
+
+}  // namespace platform::detail

@@ -1,0 +1,25 @@
+#include "platform/present/HeadlessPresenter.h"
+
+namespace platform {
+
+void HeadlessPresenter::TopLevelCreated(HWND hwnd, HWND owner, const CRect& screenRect) {
+  m_windows[hwnd] = WindowInfo{owner, screenRect, false, PresentedState::Normal, 0};
+}
+
+void HeadlessPresenter::TopLevelDestroyed(HWND hwnd) { m_windows.erase(hwnd); }
+
+void HeadlessPresenter::TopLevelMoved(HWND hwnd, const CRect& screenRect) { m_windows[hwnd].screenRect = screenRect; }
+
+void HeadlessPresenter::TopLevelShown(HWND hwnd, bool visible, PresentedState state) {
+  m_windows[hwnd].visible = visible;
+  m_windows[hwnd].state = state;
+}
+
+void HeadlessPresenter::SurfaceUpdated(HWND hwnd, const Surface&, const CRect&) { ++m_windows[hwnd].updates; }
+
+const HeadlessPresenter::WindowInfo* HeadlessPresenter::Info(HWND hwnd) const {
+  auto it = m_windows.find(hwnd);
+  return it == m_windows.end() ? nullptr : &it->second;
+}
+
+}  // namespace platform

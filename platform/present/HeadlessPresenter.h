@@ -1,0 +1,32 @@
+#pragma once
+// The presenter for tests: nothing is shown; it records what the layer told it.
+#include <map>
+
+#include "platform/present/Presenter.h"
+
+namespace platform {
+
+class HeadlessPresenter : public Presenter {
+public:
+  struct WindowInfo {
+    HWND owner = nullptr;
+    CRect screenRect;
+    bool visible = false;
+    PresentedState state = PresentedState::Normal;
+    int updates = 0;
+  };
+
+  void TopLevelCreated(HWND hwnd, HWND owner, const CRect& screenRect) override;
+  void TopLevelDestroyed(HWND hwnd) override;
+  void TopLevelMoved(HWND hwnd, const CRect& screenRect) override;
+  void TopLevelShown(HWND hwnd, bool visible, PresentedState state) override;
+  void SurfaceUpdated(HWND hwnd, const Surface& surface, const CRect& dirty) override;
+  CRect ScreenRect() const override { return CRect(0, 0, 1920, 1080); }
+
+  const WindowInfo* Info(HWND hwnd) const;
+
+private:
+  std::map<HWND, WindowInfo> m_windows;
+};
+
+}  // namespace platform

@@ -1,0 +1,12 @@
+#pragma once
+// The GTK presenter: one undecorated GtkWindow per top-level window on X11.
+#include <memory>
+
+#include "platform/present/Presenter.h"
+
+namespace platform::detail {
+
+// Null when GTK cannot open a display.
+std::unique_ptr<Presenter> CreateGtkPresenter();
+
+}  // namespace platform::detail
