@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/base/Log.h"
+#include "platform/win/Messages.h"
 #include "platform/shell/detail/DriveWatcher.h"
 
 namespace {
@@ -31,11 +31,12 @@ Notifier& TheNotifier() {
 
 void Deliver(const Registration& r, LONG event, const std::string& root) {
   PIDLIST_ABSOLUTE items[2] = {ILCreateFromPathW(CString::FromUtf8(root)), nullptr};
+  // Sent, not posted: the item lists are ours and go as soon as the receiver returns.
   platform::ChangeNotifySink sink = TheNotifier().sink;
   if (sink) {
     sink(r.hwnd, r.message, reinterpret_cast<WPARAM>(items), event);
   } else {
-    PlatformLog("drives", "no receiver for the change of %s", root.c_str());
+    SendMessage(r.hwnd, r.message, reinterpret_cast<WPARAM>(items), event);
   }
   ILFree(items[0]);
 }

@@ -10,6 +10,8 @@
 #include "platform/base/UiDispatch.h"
 #include "platform/shell/ChangeNotify.h"
 #include "platform/shell/detail/DriveTable.h"
+#include "platform/win/WindowClass.h"
+#include "tests/support/WindowHarness.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -33,7 +35,44 @@ struct Delivered {
   bool stillListed;
 };
 
+std::vector<std::pair<CString, LPARAM>> g_received;
+
+LRESULT DriveWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_USER + 88) {
+    wchar_t path[MAX_PATH];
+    SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE*>(wParam)[0], path);
+    g_received.push_back({path, lParam});
+    return 0;
+  }
+  return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
 }  // namespace
+
+TEST_F(DrivesTest, NotificationsReachTheWindowProcedure) {
+  platform::test::WindowHarness harness;
+  WNDCLASS cls;
+  cls.lpfnWndProc = DriveWindowProc;
+  cls.lpszClassName = L"DriveWatcherTest";
+  RegisterClass(&cls);
+  HWND window = CreateWindowEx(0, L"DriveWatcherTest", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  g_received.clear();
+  SHChangeNotifyEntry entry{nullptr, TRUE};
+  ULONG id = SHChangeNotifyRegister(window, 0x2381F, SHCNE_DRIVEADD | SHCNE_DRIVEREMOVED, WM_USER + 88, 1, &entry);
+  AddDrive("CARD");
+  for (int i = 0; i < 300 && g_received.empty(); ++i) platform::PumpUiThread(10);
+  ASSERT_EQ(g_received.size(), 1u);
+  EXPECT_EQ(g_received[0].first, Root("CARD"));
+  EXPECT_EQ(g_received[0].second, SHCNE_DRIVEADD);
+
+  // A destroyed window hears nothing more, and nothing fails.
+  DestroyWindow(window);
+  std::filesystem::remove(m_drives.File("CARD"));
+  platform::PumpUiThread(300);
+  EXPECT_EQ(g_received.size(), 1u);
+  SHChangeNotifyDeregister(id);
+}
 
 TEST_F(DrivesTest, ListsTheSystemDriveThenStandInsInNameOrder) {
   AddDrive("CARD_B");
