@@ -24,9 +24,10 @@ struct Notifier {
   platform::ChangeNotifySink sink;
 };
 
+// Never destroyed: registrations are commonly left in place until the program ends.
 Notifier& TheNotifier() {
-  static Notifier notifier;
-  return notifier;
+  static auto* notifier = new Notifier;
+  return *notifier;
 }
 
 void Deliver(const Registration& r, LONG event, const std::string& root) {

@@ -21,9 +21,10 @@ struct Watchers {
   int next = 1;
 };
 
+// Never destroyed: watches held by static objects may end after it otherwise would.
 Watchers& TheWatchers() {
-  static Watchers watchers;
-  return watchers;
+  static auto* watchers = new Watchers;
+  return *watchers;
 }
 
 bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }

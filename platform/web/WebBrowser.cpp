@@ -4,7 +4,6 @@
 
 #include <map>
 
-#include "platform/shell/detail/GtkStart.h"
 #include "platform/web/HeadlessWebBrowser.h"
 #include "platform/web/detail/WebKitBrowser.h"
 
@@ -12,9 +11,10 @@ namespace platform {
 
 namespace {
 
+// Never destroyed: windows still open at exit end their browsers during static destruction.
 std::map<HWND, WebBrowser*>& Browsers() {
-  static std::map<HWND, WebBrowser*> browsers;
-  return browsers;
+  static auto* browsers = new std::map<HWND, WebBrowser*>;
+  return *browsers;
 }
 
 }  // namespace
@@ -27,9 +27,7 @@ WebBrowser::~WebBrowser() {
 }
 
 std::unique_ptr<WebBrowser> WebBrowser::Create(HWND host, const CRect& rect) {
-  if (detail::GtkPresenterActive()) {
-    if (auto view = detail::WebKitBrowser::Create(host, rect)) return view;
-  }
+  if (auto view = detail::WebKitBrowser::Create(host, rect)) return view;
   return std::make_unique<HeadlessWebBrowser>(host, rect);
 }
 

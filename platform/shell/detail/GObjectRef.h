@@ -53,7 +53,9 @@ public:
   }
   ~GSignalHandler() { Disconnect(); }
   void Disconnect() {
-    if (m_instance && m_id) g_signal_handler_disconnect(m_instance, m_id);
+    // Disposing an object drops its handlers; the id may be gone already.
+    if (m_instance && m_id && g_signal_handler_is_connected(m_instance, m_id))
+      g_signal_handler_disconnect(m_instance, m_id);
     m_instance = nullptr;
     m_id = 0;
   }

@@ -1,9 +1,8 @@
 #pragma once
-// GTK on the X11 backend, started once on the UI thread when the gtk presenter has not
-// already done so. False when there is no display or the headless presenter is chosen.
+// Whether GTK may be used for the shell's and browser's own widgets: only under the gtk
+// presenter, which has started GTK on the X11 backend.
 namespace platform::detail {
 
-bool GtkPresenterActive();
 bool StartGtk();
 
 }  // namespace platform::detail

@@ -53,7 +53,7 @@ void OnEvaluated(GObject* source, GAsyncResult* res, gpointer data) {
 
 std::unique_ptr<WebKitBrowser> WebKitBrowser::Create(HWND host, const CRect& rect) {
   if (!StartGtk()) {
-    PlatformLog("web", "no display for the browser view");
+    PlatformLog("web", "no gtk presenter for the browser view");
     return nullptr;
   }
   return std::unique_ptr<WebKitBrowser>(new WebKitBrowser(host, rect));
@@ -69,8 +69,9 @@ WebKitBrowser::WebKitBrowser(HWND host, const CRect& rect) : WebBrowser(host), m
 
 WebKitBrowser::~WebKitBrowser() {
   m_view->loadChanged.Disconnect();
+  // Plain GTK only: at exit the presenter may already be gone, its windows with it.
   GtkWidget* widget = GTK_WIDGET(m_view->view.get());
-  if (NativeWidgetHost* host = GetNativeWidgetHost(); host && !m_view->ownWindow) host->Remove(widget);
+  if (GtkWidget* parent = gtk_widget_get_parent(widget)) gtk_container_remove(GTK_CONTAINER(parent), widget);
   if (m_view->ownWindow) gtk_widget_destroy(m_view->ownWindow);
 }
 
@@ -108,6 +109,8 @@ void WebKitBrowser::Navigate(const CString& address) {
   m_view->loaded = false;
   webkit_web_view_load_uri(m_view->view.get(), uri.ToUtf8().c_str());
 }
+
+bool WebKitBrowser::HostedByPresenter() const { return !m_view->ownWindow; }
 
 bool WebKitBrowser::HasDocument() const { return m_view->loaded; }
 

@@ -12,7 +12,7 @@ struct PendingScript;
 
 class WebKitBrowser : public WebBrowser {
 public:
-  // Null when GTK cannot reach a display.
+  // Null unless the gtk presenter is in use.
   static std::unique_ptr<WebKitBrowser> Create(HWND host, const CRect& rect);
   ~WebKitBrowser() override;
 
@@ -22,6 +22,8 @@ public:
   bool HasDocument() const override;
   void CallFunction(const CString& name, const std::vector<CString>& args) override;
   CString CallFunctionForResult(const CString& name, const std::vector<CString>& args, DWORD timeoutMs) override;
+  // Shown inside the presenter's window rather than in a window of its own.
+  bool HostedByPresenter() const;
 
 private:
   struct View;

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/web/HeadlessWebBrowser.h"
+#include "platform/web/WebBrowserWindow.h"
 #include "platform/web/detail/ScriptText.h"
+#include "platform/win/Window.h"
+#include "platform/win/WindowStyles.h"
+#include "tests/support/WindowHarness.h"
 
 using platform::detail::FunctionCallScript;
 using platform::detail::IsScriptIdentifier;
@@ -55,4 +59,27 @@ TEST(ScriptTextTest, NamesMustBeIdentifiersAndTextIsQuotedExactly) {
   EXPECT_EQ(ScriptStringLiteral("x\xE2\x80\xA8y"), "'x\\u2028y'");
   EXPECT_EQ(ScriptStringLiteral("\xED\x95\x9C"), "'\xED\x95\x9C'");
   EXPECT_NE(FunctionCallScript("F", {"a", "b"}).find("window.F('a','b')"), std::string::npos);
+}
+
+TEST(WebBrowserWindowTest, FollowsItsWindowAndEndsWithIt) {
+  platform::test::WindowHarness harness;
+  platform::RegisterWebBrowserClass();
+  HWND top = CreateWindowEx(0, L"", L"", WS_POPUP | WS_VISIBLE, 100, 50, 400, 300, nullptr, nullptr, nullptr);
+  HWND map = CreateWindowEx(0, platform::WEBBROWSER_CLASS, L"", WS_CHILD | WS_VISIBLE, 20, 30, 200, 100, top,
+                            reinterpret_cast<HMENU>(1068), nullptr);
+  auto* browser = dynamic_cast<platform::HeadlessWebBrowser*>(platform::WebBrowser::ForHost(map));
+  ASSERT_NE(browser, nullptr);
+  EXPECT_EQ(browser->Rect(), CRect(20, 30, 220, 130));
+
+  MoveWindow(map, 5, 6, 0, 0, TRUE);
+  EXPECT_TRUE(browser->Rect().IsRectEmpty());
+  MoveWindow(map, 5, 6, 50, 40, TRUE);
+  EXPECT_EQ(browser->Rect(), CRect(5, 6, 55, 46));
+  ShowWindow(map, SW_HIDE);
+  EXPECT_TRUE(browser->Rect().IsRectEmpty());
+  ShowWindow(map, SW_SHOW);
+  EXPECT_EQ(browser->Rect(), CRect(5, 6, 55, 46));
+
+  DestroyWindow(top);
+  EXPECT_EQ(platform::WebBrowser::ForHost(map), nullptr);
 }
