@@ -8,6 +8,9 @@
 
 #include "platform/base/Result.h"
 #include "platform/base/UiDispatch.h"
+#include "platform/win/Messages.h"
+#include "platform/win/Window.h"
+#include "platform/win/WindowStyles.h"
 #include "platform/shell/detail/ErrnoCodes.h"
 #include "platform/shell/detail/FileCopier.h"
 #include "platform/shell/detail/GtkFileOperationUi.h"
@@ -137,6 +140,25 @@ private:
   ULONGLONG m_done = 0;
 };
 
+// The owner's top-level window takes no input while the operation runs, as under any
+// modal window; enabled again afterwards unless it was disabled before.
+class OwnerDisabled {
+public:
+  explicit OwnerDisabled(HWND owner) : m_owner(owner && IsWindow(owner) ? GetAncestor(owner, GA_ROOT) : nullptr) {
+    m_wasEnabled = m_owner && IsWindowEnabled(m_owner);
+    if (m_wasEnabled) EnableWindow(m_owner, FALSE);
+  }
+  ~OwnerDisabled() {
+    if (m_wasEnabled && IsWindow(m_owner)) EnableWindow(m_owner, TRUE);
+  }
+  OwnerDisabled(const OwnerDisabled&) = delete;
+  OwnerDisabled& operator=(const OwnerDisabled&) = delete;
+
+private:
+  HWND m_owner;
+  bool m_wasEnabled = false;
+};
+
 // Where each source goes: into the destination folder when it is one (or when several
 // sources share one destination), else to the destination name itself.
 bool Targets(const SHFILEOPSTRUCTW& op, const std::vector<std::string>& sources, std::vector<std::string>* targets) {
@@ -168,8 +190,9 @@ int SHFileOperationW(LPSHFILEOPSTRUCTW op) {
   CString title = op->lpszProgressTitle ? CString(op->lpszProgressTitle) : CString();
   bool silent = (op->fFlags & FOF_SILENT) != 0;
   std::unique_ptr<FileOperationUi> ui = TheFactory() ? TheFactory()(op->hwnd, title, silent)
-                                                    : platform::detail::MakeGtkFileOperationUi(title, silent);
+                                                    : platform::detail::MakeGtkFileOperationUi(op->hwnd, title, silent);
   if (!ui) ui = std::make_unique<NoUi>();
+  OwnerDisabled disabled(op->hwnd);
   Operation operation(*op, std::move(ui));
   return op->wFunc == FO_COPY ? operation.Copy(sources, targets) : operation.Delete(sources);
 }

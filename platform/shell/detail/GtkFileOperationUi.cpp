@@ -32,8 +32,9 @@ std::string Reason(int error) {
   }
 }
 
-int RunDialog(GtkMessageType type, const std::string& text, std::initializer_list<std::pair<const char*, int>> buttons) {
-  GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, type, GTK_BUTTONS_NONE, "%s", text.c_str());
+int RunDialog(GtkWindow* parent, GtkMessageType type, const std::string& text,
+              std::initializer_list<std::pair<const char*, int>> buttons) {
+  GtkWidget* dialog = gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, type, GTK_BUTTONS_NONE, "%s", text.c_str());
   for (const auto& [label, id] : buttons) gtk_dialog_add_button(GTK_DIALOG(dialog), label, id);
   gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
   int response = gtk_dialog_run(GTK_DIALOG(dialog));
@@ -53,7 +54,8 @@ Answer AnswerOf(int response) {
 
 class GtkFileOperationUi : public FileOperationUi {
 public:
-  GtkFileOperationUi(const CString& title, bool silent) : m_title(title.IsEmpty() ? "Copying" : title.ToUtf8()), m_silent(silent) {}
+  GtkFileOperationUi(GtkWindow* owner, const CString& title, bool silent)
+      : m_owner(owner), m_title(title.IsEmpty() ? "Copying" : title.ToUtf8()), m_silent(silent) {}
   ~GtkFileOperationUi() override {
     if (m_window) gtk_widget_destroy(m_window);
   }
@@ -70,28 +72,32 @@ public:
   Answer AskReplace(const CString& target, bool more) override {
     std::string text = "The destination already has a file named \"" + BaseName(target) + "\".\nReplace it?";
     if (more) {
-      return AnswerOf(RunDialog(GTK_MESSAGE_QUESTION, text,
+      return AnswerOf(RunDialog(Parent(), GTK_MESSAGE_QUESTION, text,
                                 {{"_Yes", kYes}, {"Yes to _all", kYesToAll}, {"_No", kNo}, {"N_o to all", kNoToAll},
                                  {"_Cancel", kCancel}}));
     }
-    return AnswerOf(RunDialog(GTK_MESSAGE_QUESTION, text, {{"_Yes", kYes}, {"_No", kNo}, {"_Cancel", kCancel}}));
+    return AnswerOf(RunDialog(Parent(), GTK_MESSAGE_QUESTION, text, {{"_Yes", kYes}, {"_No", kNo}, {"_Cancel", kCancel}}));
   }
 
   Answer AskDelete(int count) override {
     std::string text = count == 1 ? "Delete this file?" : "Delete these " + std::to_string(count) + " files?";
-    return AnswerOf(RunDialog(GTK_MESSAGE_QUESTION, text, {{"_Yes", kYes}, {"_No", kNo}}));
+    return AnswerOf(RunDialog(Parent(), GTK_MESSAGE_QUESTION, text, {{"_Yes", kYes}, {"_No", kNo}}));
   }
 
   void ShowError(const CString& file, int error) override {
-    RunDialog(GTK_MESSAGE_ERROR, "Cannot handle \"" + BaseName(file) + "\".\n" + Reason(error), {{"_OK", kCancel}});
+    RunDialog(Parent(), GTK_MESSAGE_ERROR, "Cannot handle \"" + BaseName(file) + "\".\n" + Reason(error), {{"_OK", kCancel}});
   }
 
 private:
+  // Questions sit over the progress window once it shows, else over the owner.
+  GtkWindow* Parent() const { return m_window ? GTK_WINDOW(m_window) : m_owner; }
+
   void Build() {
     m_window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    if (m_owner) gtk_window_set_transient_for(GTK_WINDOW(m_window), m_owner);
     gtk_window_set_title(GTK_WINDOW(m_window), m_title.c_str());
     gtk_window_set_default_size(GTK_WINDOW(m_window), 360, -1);
-    gtk_window_set_position(GTK_WINDOW(m_window), GTK_WIN_POS_CENTER);
+    gtk_window_set_position(GTK_WINDOW(m_window), m_owner ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
     gtk_window_set_keep_above(GTK_WINDOW(m_window), TRUE);
     GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 8);
     gtk_container_set_border_width(GTK_CONTAINER(box), 12);
@@ -115,6 +121,7 @@ private:
     return TRUE;
   }
 
+  GtkWindow* m_owner;  // borrowed: the presenter's window of the owner, or null
   std::string m_title;
   bool m_silent;
   bool m_cancelled = false;
@@ -125,9 +132,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<FileOperationUi> MakeGtkFileOperationUi(const CString& title, bool silent) {
+std::unique_ptr<FileOperationUi> MakeGtkFileOperationUi(HWND owner, const CString& title, bool silent) {
   if (!StartGtk()) return nullptr;
-  return std::make_unique<GtkFileOperationUi>(title, silent);
+  return std::make_unique<GtkFileOperationUi>(PresenterGtkWindow(owner), title, silent);
 }
 
 }  // namespace platform::detail

@@ -8,6 +8,6 @@
 namespace platform::detail {
 
 // Null when GTK cannot be used (headless presenter, no display).
-std::unique_ptr<FileOperationUi> MakeGtkFileOperationUi(const CString& title, bool silent);
+std::unique_ptr<FileOperationUi> MakeGtkFileOperationUi(HWND owner, const CString& title, bool silent);
 
 }  // namespace platform::detail

@@ -4,23 +4,11 @@
 #include "platform/web/detail/NativeWidgetHost.h"
 
 #include "platform/present/Presenter.h"
-#include "platform/win/Window.h"
-#include "platform/win/WindowStyles.h"
+#include "platform/shell/detail/GtkStart.h"
 
 namespace platform::detail {
 
 namespace {
-
-// The presenter's GtkWindow of a top-level window; it tags each with its handle.
-GtkWindow* PresenterWindowOf(HWND topLevel) {
-  GtkWindow* found = nullptr;
-  GList* windows = gtk_window_list_toplevels();
-  for (GList* l = windows; l && !found; l = l->next) {
-    if (g_object_get_data(G_OBJECT(l->data), "rodemir-hwnd") == topLevel) found = GTK_WINDOW(l->data);
-  }
-  g_list_free(windows);
-  return found;
-}
 
 GtkOverlay* OverlayOf(GtkWindow* window) {
   GtkWidget* child = gtk_bin_get_child(GTK_BIN(window));
@@ -39,7 +27,7 @@ GtkOverlay* OverlayOf(GtkWindow* window) {
 class PresenterOverlayHost : public NativeWidgetHost {
 public:
   bool Place(HWND host, GtkWidget* widget, const CRect& rect, bool visible) override {
-    GtkWindow* window = PresenterWindowOf(GetAncestor(host, GA_ROOT));
+    GtkWindow* window = PresenterGtkWindow(host);
     GtkOverlay* overlay = window ? OverlayOf(window) : nullptr;
     if (!overlay) return false;
     if (gtk_widget_get_parent(widget) != GTK_WIDGET(overlay)) {

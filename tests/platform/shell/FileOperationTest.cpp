@@ -8,10 +8,14 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
 #include "platform/shell/detail/FileCopier.h"
+#include "platform/win/Window.h"
+#include "platform/win/WindowStyles.h"
+#include "tests/support/WindowHarness.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -47,8 +51,12 @@ struct Responder : platform::FileOperationUi {
   std::vector<std::string>* log;
   int cancelAfter;
   int progressCalls = 0;
+  std::function<void()> onProgress;
   Responder(std::vector<Answer>* a, std::vector<std::string>* l, int cancel) : answers(a), log(l), cancelAfter(cancel) {}
-  void Progress(const CString&, ULONGLONG, ULONGLONG, ULONGLONG) override { ++progressCalls; }
+  void Progress(const CString&, ULONGLONG, ULONGLONG, ULONGLONG) override {
+    ++progressCalls;
+    if (onProgress) onProgress();
+  }
   bool CancelRequested() override { return cancelAfter >= 0 && progressCalls >= cancelAfter; }
   Answer Next() {
     Answer a = answers->empty() ? Answer::No : answers->front();
@@ -73,16 +81,18 @@ protected:
   void SetUp() override {
     platform::SetFileOperationUiFactory([this](HWND, const CString& title, bool) {
       m_title = title;
-      return std::make_unique<Responder>(&m_answers, &m_log, m_cancelAfter);
+      auto responder = std::make_unique<Responder>(&m_answers, &m_log, m_cancelAfter);
+      responder->onProgress = m_onProgress;
+      return responder;
     });
   }
   void TearDown() override { platform::SetFileOperationUiFactory(nullptr); }
 
-  int Run(UINT func, const std::string& from, const std::string& to, FILEOP_FLAGS flags = 0) {
+  int Run(UINT func, const std::string& from, const std::string& to, FILEOP_FLAGS flags = 0, HWND owner = nullptr) {
     std::wstring fromList = Utf8ToWide(from) + L'\0';
     std::wstring toList = Utf8ToWide(to) + L'\0';
     for (wchar_t& c : fromList) if (c == L'|') c = L'\0';
-    m_op = SHFILEOPSTRUCTW{nullptr, func, fromList.c_str(), toList.c_str(), flags, FALSE, nullptr, L"File Copy"};
+    m_op = SHFILEOPSTRUCTW{owner, func, fromList.c_str(), toList.c_str(), flags, FALSE, nullptr, L"File Copy"};
     return SHFileOperationW(&m_op);
   }
 
@@ -91,6 +101,7 @@ protected:
   std::vector<Answer> m_answers;
   std::vector<std::string> m_log;
   int m_cancelAfter = -1;
+  std::function<void()> m_onProgress;
   CString m_title;
 };
 
@@ -110,6 +121,19 @@ TEST_F(FileOperationTest, CopiesToANamedFileKeepingContentAndTime) {
   EXPECT_EQ(Listing(m_dst.path()), std::vector<std::string>{"20240101_NOR.AVI"});
   EXPECT_EQ(m_title, L"File Copy");
   EXPECT_FALSE(m_op.fAnyOperationsAborted);
+}
+
+TEST_F(FileOperationTest, OwnerTakesNoInputWhileItRuns) {
+  platform::test::WindowHarness harness;
+  HWND top = CreateWindowEx(0, L"", L"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr, nullptr);
+  HWND child = CreateWindowEx(0, L"", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, top, nullptr, nullptr);
+  std::vector<bool> enabled;
+  m_onProgress = [&] { enabled.push_back(IsWindowEnabled(top) != 0); };
+  Write(m_src.File("a.avi"), "A");
+  EXPECT_EQ(Run(FO_COPY, m_src.File("a.avi"), m_dst.File("a.avi"), 0, child), 0);
+  EXPECT_EQ(enabled, std::vector<bool>{false});
+  EXPECT_TRUE(IsWindowEnabled(top));
+  DestroyWindow(top);
 }
 
 TEST_F(FileOperationTest, CopiesSeveralIntoAFolder) {
