@@ -6,5 +6,5 @@ target_link_libraries(web_e2e_tests PRIVATE test_support platform GTest::gtest_m
 # Run alone: their windows would show in other suites' screenshots of the shared display.
 gtest_discover_tests(web_e2e_tests
   DISCOVERY_TIMEOUT 120
-  PROPERTIES ENVIRONMENT "RODEMIR_PRESENTER=gtk;RODEMIR_ONLINE=0;ASAN_OPTIONS=detect_leaks=0" TIMEOUT 300
-             LABELS e2e RUN_SERIAL TRUE)
+  PROPERTIES TIMEOUT 300 LABELS e2e RUN_SERIAL TRUE)
+rodemir_test_environment(web_e2e_tests "RODEMIR_PRESENTER=gtk;RODEMIR_ONLINE=0;ASAN_OPTIONS=detect_leaks=0")
