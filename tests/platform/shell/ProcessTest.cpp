@@ -74,12 +74,15 @@ TEST(ProcessTest, MissingProgramIsAnErrorWithoutAHandle) {
             static_cast<UINT_PTR>(SE_ERR_FNF));
 }
 
-TEST(ProcessTest, FileThatMayNotRunIsAccessDenied) {
+TEST(ProcessTest, FilesThatCannotRunAreRefusedWithTheirReason) {
   testsupport::TempDir dir;
   std::ofstream(dir.File("data.exe")) << "not a program";
   CString data = CString::FromUtf8(dir.File("data.exe"));
   EXPECT_EQ(reinterpret_cast<UINT_PTR>(ShellExecuteW(nullptr, L"open", data, nullptr, nullptr, 0)),
             static_cast<UINT_PTR>(SE_ERR_ACCESSDENIED));
+  chmod(dir.File("data.exe").c_str(), 0755);
+  EXPECT_EQ(reinterpret_cast<UINT_PTR>(ShellExecuteW(nullptr, L"open", data, nullptr, nullptr, 0)),
+            static_cast<UINT_PTR>(SE_ERR_BAD_FORMAT));
   EXPECT_EQ(reinterpret_cast<UINT_PTR>(ShellExecuteW(nullptr, L"print", L"sleep", L"0", nullptr, 0)),
             static_cast<UINT_PTR>(SE_ERR_NOASSOC));
 }
