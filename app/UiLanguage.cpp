@@ -3,6 +3,8 @@
 #include "app/LangStringTable.h"
 #include "platform/base/Registry.h"
 #include "platform/base/System.h"
+#include "platform/base/Thread.h"
+#include "platform/win/Wnd.h"
 
 WORD LanguageIDFromSetting(const CString& setting, WORD systemDefault) {
   WORD id = static_cast<WORD>(_wtoi(setting));
@@ -27,7 +29,10 @@ WORD ChooseLanguageID() {
 }
 
 bool GetUiLanguage(WORD& langID) {
-  // Bound to the main window once the window layer provides it.
-  (void)langID;
-  return false;
+  CWinThread* thread = AfxGetThread();
+  CWnd* mainWnd = thread ? thread->m_pMainWnd : nullptr;
+  const auto* source = dynamic_cast<const ILangSource*>(mainWnd);
+  if (!source) return false;
+  langID = source->GetLangID();
+  return true;
 }

@@ -5,6 +5,8 @@
 #include "app/UiLanguage.h"
 #include "platform/base/Registry.h"
 #include "platform/base/System.h"
+#include "platform/base/Thread.h"
+#include "platform/win/Wnd.h"
 #include "tests/support/TempDir.h"
 
 TEST(LangStringTableTest, LooksUpEachLanguageExactly) {
@@ -71,4 +73,46 @@ TEST(UiLanguageTest, RegistryValueAndLocale) {
   EXPECT_EQ(LangIDFromLocaleName("C"), 1033);
   EXPECT_EQ(LangIDFromLocaleName("ko_KR.UTF-8"), 1042);
   EXPECT_EQ(LangIDFromLocaleName("rue_UA"), 1033);  // not "ru"
+}
+
+namespace {
+
+class FakeMainWindow : public CWnd, public ILangSource {
+public:
+  explicit FakeMainWindow(WORD id) : m_wLangID(id) {}
+  WORD GetLangID() const override { return m_wLangID; }
+  WORD m_wLangID;
+};
+
+class ScopedMainWindow {
+public:
+  ScopedMainWindow(CWinThread& thread, CWnd* wnd) : m_thread(thread) {
+    m_thread.m_pMainWnd = wnd;
+    AfxSetUiThread(&m_thread);
+  }
+  ~ScopedMainWindow() {
+    m_thread.m_pMainWnd = nullptr;
+    AfxSetUiThread(nullptr);
+  }
+
+private:
+  CWinThread& m_thread;
+};
+
+}  // namespace
+
+TEST(LangStringTableTest, FollowsTheMainWindowsLanguage) {
+  CLangStringTable table;
+  EXPECT_EQ(table.GetString(L"PLAYERDLG_CLOSE"), L"");  // no main window yet
+  CWinThread ui;
+  FakeMainWindow russian(LANG_ID_RUSSIAN);
+  {
+    ScopedMainWindow scope(ui, &russian);
+    EXPECT_EQ(table.GetString(L"PLAYERDLG_CLOSE"), L"Закрыть");
+    russian.m_wLangID = 1031;
+    EXPECT_EQ(table.GetString(L"PLAYERDLG_CLOSE"), L"");
+  }
+  CWnd plain;
+  ScopedMainWindow scope(ui, &plain);
+  EXPECT_EQ(table.GetString(L"PLAYERDLG_CLOSE"), L"");  // a main window without a language
 }
