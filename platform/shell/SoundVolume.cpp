@@ -6,26 +6,14 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
-#include <map>
-#include <mutex>
 #include <string>
-#include <vector>
+
+#include "platform/media/Volume.h"
 
 namespace {
 
+// As last set, so that a read gives back exactly both channels.
 std::atomic<DWORD> g_volume{0xFFFFFFFFu};
-
-struct Watchers {
-  std::mutex mutex;
-  std::map<int, std::function<void(double)>> callbacks;
-  int next = 1;
-};
-
-// Never destroyed: watches held by static objects may end after it otherwise would.
-Watchers& TheWatchers() {
-  static auto* watchers = new Watchers;
-  return *watchers;
-}
 
 bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
@@ -43,23 +31,14 @@ bool SoundOutputExists() {
   return any;
 }
 
-double FactorOf(DWORD volume) {
-  return std::max(LOWORD(volume), HIWORD(volume)) / 65535.0;
-}
-
 }  // namespace
 
 MMRESULT waveOutSetVolume(HWAVEOUT hwo, DWORD dwVolume) {
   if (hwo) return MMSYSERR_INVALHANDLE;
   if (!SoundOutputExists()) return MMSYSERR_NODRIVER;
   g_volume = dwVolume;
-  std::vector<std::function<void(double)>> callbacks;
-  {
-    Watchers& w = TheWatchers();
-    std::lock_guard<std::mutex> lock(w.mutex);
-    for (auto& [id, fn] : w.callbacks) callbacks.push_back(fn);
-  }
-  for (auto& fn : callbacks) fn(FactorOf(dwVolume));
+  // One level for both channels: the louder one.
+  platform::SetProgramVolume(std::max(LOWORD(dwVolume), HIWORD(dwVolume)) / 65535.0);
   return MMSYSERR_NOERROR;
 }
 
@@ -72,22 +51,3 @@ MMRESULT waveOutGetVolume(HWAVEOUT hwo, LPDWORD pdwVolume) {
 }
 
 UINT waveOutGetNumDevs() { return SoundOutputExists() ? 1 : 0; }
-
-namespace platform {
-
-double ProgramVolume() { return FactorOf(g_volume); }
-
-ProgramVolumeWatch::ProgramVolumeWatch(std::function<void(double)> onChange) {
-  Watchers& w = TheWatchers();
-  std::lock_guard<std::mutex> lock(w.mutex);
-  m_id = w.next++;
-  w.callbacks[m_id] = std::move(onChange);
-}
-
-ProgramVolumeWatch::~ProgramVolumeWatch() {
-  Watchers& w = TheWatchers();
-  std::lock_guard<std::mutex> lock(w.mutex);
-  w.callbacks.erase(m_id);
-}
-
-}  // namespace platform
