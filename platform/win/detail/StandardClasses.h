@@ -1,5 +1,5 @@
 #pragma once
-// The standard control classes ("Button", "Static", the trackbar, the tooltip). They are
+// The standard control classes ("Button", "Static", the trackbar, the tooltip, the list view). They are
 // registered on the first window creation, so templates can name them without any set-up.
 namespace platform::detail {
 
@@ -9,5 +9,7 @@ void RegisterButtonClass();
 void RegisterStaticClass();
 void RegisterTrackbarClass();
 void RegisterToolTipClass();
+// The list view and its header.
+void RegisterListViewClass();
 
 }  // namespace platform::detail
