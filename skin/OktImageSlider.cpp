@@ -4,7 +4,7 @@
 
 #include "platform/win/Wnd.h"
 #include "skin/MyMemDC.h"
-#include "skin/UsageMarker.h"
+#include "media/UsageMarker.h"
 
 BEGIN_MESSAGE_MAP(COktImageSlider, CSliderCtrl)
   ON_WM_ERASEBKGND()

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/win/Dialog.h"
-#include "skin/UsageMarker.h"
+#include "media/UsageMarker.h"
 
 BEGIN_MESSAGE_MAP(COktSkinButton, CButton)
   ON_WM_ERASEBKGND()

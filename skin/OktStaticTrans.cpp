@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "skin/UsageMarker.h"
+#include "media/UsageMarker.h"
 
 BEGIN_MESSAGE_MAP(COktStaticTrans, CStatic)
   ON_WM_CTLCOLOR_REFLECT()

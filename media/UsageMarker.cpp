@@ -1,4 +1,4 @@
-#include "skin/UsageMarker.h"
+#include "media/UsageMarker.h"
 
 #include "platform/base/Registry.h"
 
