@@ -7,10 +7,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cwchar>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/support/RecordingNames.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/win/ListCtrl.h"
 #include "platform/win/detail/MessageLoop.h"
@@ -101,18 +101,6 @@ int CompareText(LPARAM a, LPARAM b, LPARAM param) {
   return info->ascending ? c : -c;
 }
 
-std::vector<std::wstring> Names(int n) {
-  std::vector<std::wstring> names;
-  for (int i = 0; i < n; ++i) {
-    wchar_t name[64];
-    std::swprintf(name, 64, L"2026%02d%02d_%02d%02d%02d_NOR_%05d2.AVI", 1 + i % 12, 1 + i % 28, i % 24, i % 60,
-                  (i * 7) % 60, i);
-    names.emplace_back(name);
-  }
-  std::shuffle(names.begin(), names.end(), std::mt19937(42));
-  return names;
-}
-
 double Insert(CBenchList& list, const std::vector<std::wstring>& names, BOOL redrawOff) {
   auto start = Clock::now();
   if (redrawOff) list.SetRedraw(FALSE);
@@ -173,7 +161,7 @@ int main() {
   PumpAll();
 
   const int rows = 10000;
-  std::vector<std::wstring> names = Names(rows);
+  std::vector<std::wstring> names = bench::RecordingNames(rows);
   double insertedLive = Insert(list, names, FALSE);
   list.DeleteAllItems();
   double inserted = Insert(list, names, TRUE);

@@ -8,10 +8,10 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/support/RecordingNames.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/win/detail/MessageLoop.h"
 #include "skin/CellCheckBox.h"
@@ -35,18 +35,6 @@ long ResidentKb() {
 void PumpAll() {
   while (platform::detail::PumpOnce()) {
   }
-}
-
-std::vector<std::wstring> Names(int n) {
-  std::vector<std::wstring> names;
-  for (int i = 0; i < n; ++i) {
-    wchar_t name[64];
-    std::swprintf(name, 64, L"2026%02d%02d_%02d%02d%02d_NOR_%05d2.AVI", 1 + i % 12, 1 + i % 28, i % 24, i % 60,
-                  (i * 7) % 60, i);
-    names.emplace_back(name);
-  }
-  std::shuffle(names.begin(), names.end(), std::mt19937(42));
-  return names;
 }
 
 double Fill(CConfigListCtrl& list, const std::vector<std::wstring>& names) {
@@ -103,7 +91,7 @@ int main() {
   PumpAll();
 
   const int rows = 10000;
-  std::vector<std::wstring> names = Names(rows);
+  std::vector<std::wstring> names = bench::RecordingNames(rows);
   const long before = ResidentKb();
   const double filled = Fill(list, names);
   CONFIGLIST_SORTINFO info{list.m_hWnd, 0, 1};
