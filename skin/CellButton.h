@@ -11,8 +11,8 @@ public:
   void ResetState() override;
   BOOL OnLButtonDown(UINT nFlags, int x, int y) override;
   void OnMouseMove(UINT nFlags, int x, int y) override;
-  BOOL OnVScroll(UINT, UINT, CWnd*) override { return 1; }
-  BOOL OnHScroll(UINT, UINT, CWnd*) override { return 1; }
+  BOOL OnVScroll(UINT, UINT, CScrollBar*) override { return 1; }
+  BOOL OnHScroll(UINT, UINT, CScrollBar*) override { return 1; }
 
 protected:
   CRect m_rcGlyph{0, 0, 0, 0};  // where the glyph was last drawn; empty until then

@@ -37,8 +37,8 @@ public:
   }
   virtual BOOL OnLButtonUp(UINT, int, int) { return 1; }
   virtual BOOL OnTimer(UINT_PTR) { return 1; }
-  virtual BOOL OnVScroll(UINT, UINT, CWnd*) { return 1; }
-  virtual BOOL OnHScroll(UINT, UINT, CWnd*) { return 1; }
+  virtual BOOL OnVScroll(UINT, UINT, CScrollBar*) { return 1; }
+  virtual BOOL OnHScroll(UINT, UINT, CScrollBar*) { return 1; }
   virtual BOOL OnMouseWheel(UINT, short, int, int) { return 1; }
   virtual BOOL OnRButtonDown(UINT, int, int) { return 1; }
   virtual BOOL OnCommand(WPARAM, LPARAM) { return 1; }

@@ -182,7 +182,7 @@ void CConfigListCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
 }
 
 void CConfigListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
-  if (HasCurrent()) m_pCurCell->OnHScroll(nSBCode, nPos, reinterpret_cast<CWnd*>(pScrollBar));
+  if (HasCurrent()) m_pCurCell->OnHScroll(nSBCode, nPos, pScrollBar);
   CMFCListCtrl::OnHScroll(nSBCode, nPos, pScrollBar);
 }
 
@@ -270,7 +270,7 @@ void CConfigListCtrl::OnSetFocus(CWnd* pOldWnd) {
 }
 
 void CConfigListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
-  if (HasCurrent() && !m_pCurCell->OnVScroll(nSBCode, nPos, reinterpret_cast<CWnd*>(pScrollBar))) return;
+  if (HasCurrent() && !m_pCurCell->OnVScroll(nSBCode, nPos, pScrollBar)) return;
   CMFCListCtrl::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 

@@ -144,6 +144,35 @@ TEST_F(ConfigListCtrlTest, KeysGoToTheCurrentCellNotTheSelection) {
   EXPECT_EQ(list.GetFirstSelectedItem(), 0);
 }
 
+// A cell that keeps the wheel from the list.
+class CWheelEater : public CCellCheckBox {
+public:
+  BOOL OnMouseWheel(UINT, short, int, int) override {
+    ++m_wheels;
+    return 0;
+  }
+  int m_wheels = 0;
+};
+
+TEST_F(ConfigListCtrlTest, TheCurrentCellSeesTheWheelFirst) {
+  Fill(60);
+  auto* eater = new CWheelEater;
+  list.SetCellCtrl(0, eater);
+  harness.Click(list.m_hWnd, Glyph(0));
+  harness.Pump();
+  ASSERT_EQ(list.GetCurrentCell(), eater);
+  harness.Wheel(list.m_hWnd, CPoint(40, 100), -120);
+  harness.Pump();
+  EXPECT_EQ(eater->m_wheels, 1);
+  EXPECT_EQ(list.GetTopIndex(), 0);
+  harness.AdvanceTime(1000);
+  harness.Click(list.m_hWnd, CPoint(40, 30));
+  harness.Wheel(list.m_hWnd, CPoint(40, 100), -120);
+  harness.Pump();
+  EXPECT_EQ(eater->m_wheels, 1);
+  EXPECT_EQ(list.GetTopIndex(), 3);
+}
+
 TEST_F(ConfigListCtrlTest, TabWalksTheCellsAndLeavesAtEitherEnd) {
   Fill(3);
   list.SetFocus();
