@@ -238,16 +238,6 @@ TEST_F(ConfigListCtrlTest, SortComparesCodeUnitsExactly) {
   EXPECT_EQ(CompareItemText(0, 1, reinterpret_cast<LPARAM>(&info)), 0);
 }
 
-TEST_F(ConfigListCtrlTest, SelectionHelpers) {
-  Fill(3);
-  EXPECT_EQ(list.GetFirstSelectedItem(), -1);
-  list.SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  EXPECT_EQ(list.GetFirstSelectedItem(), 2);
-  list.DeselectAll();
-  EXPECT_EQ(list.GetFirstSelectedItem(), -1);
-  EXPECT_EQ(list.GetItemState(2, LVIS_FOCUSED), 0u);
-}
-
 TEST_F(ConfigListCtrlTest, EmptyListPaintsBackgroundAndGrid) {
   Paint();
   EXPECT_EQ(Pixel(CPoint(50, 10)), kBack);
