@@ -13,6 +13,7 @@
 #include "platform/base/String.h"
 #include "platform/present/InputEvent.h"
 #include "platform/present/PresenterEvents.h"
+#include "platform/present/detail/GtkDialogs.h"
 #include "platform/win/Keys.h"
 
 namespace platform::detail {
@@ -145,6 +146,28 @@ public:
   void TopLevelTitle(HWND hwnd, const std::wstring& title) override {
     auto it = m_windows.find(hwnd);
     if (it != m_windows.end()) gtk_window_set_title(GTK_WINDOW(it->second.window.get()), CString(title.c_str()).ToUtf8().c_str());
+    // A folder browser's window stands for its chooser dialog.
+    auto chooser = m_choosers.find(hwnd);
+    if (chooser != m_choosers.end()) gtk_window_set_title(GTK_WINDOW(chooser->second), CString(title.c_str()).ToUtf8().c_str());
+  }
+
+  int MessageBox(const MessageBoxRequest& request) override { return RunGtkMessageBox(GtkWindowOf(request.owner), request); }
+
+  bool ChooseFile(const FileRequest& request, std::wstring* path) override {
+    return RunGtkFileChooser(GtkWindowOf(request.owner), request, path);
+  }
+
+  bool ChooseFolder(const FolderRequest& request, std::wstring* path) override {
+    HWND browser = request.browser;
+    return RunGtkFolderChooser(GtkWindowOf(request.owner), request, path, [this, browser](GtkWidget* dialog) {
+      if (dialog) m_choosers[browser] = dialog;
+      else m_choosers.erase(browser);
+    });
+  }
+
+  void FolderSelectionChanged(HWND browser, const std::wstring& path) override {
+    auto it = m_choosers.find(browser);
+    if (it != m_choosers.end()) SetGtkChooserFolder(it->second, path);
   }
 
   void SurfaceUpdated(HWND hwnd, const Surface& surface, const CRect& dirty) override {
@@ -175,6 +198,11 @@ public:
   }
 
 private:
+  GtkWindow* GtkWindowOf(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    return it == m_windows.end() ? nullptr : GTK_WINDOW(it->second.window.get());
+  }
+
   static HWND HandleOf(GtkWidget* widget) {
     return static_cast<HWND>(g_object_get_data(G_OBJECT(widget), "rodemir-hwnd"));
   }
@@ -276,6 +304,7 @@ private:
   }
 
   std::map<HWND, Window> m_windows;
+  std::map<HWND, GtkWidget*> m_choosers;  // borrowed: open folder choosers by their browser window
   bool m_down[256] = {};
 };
 
