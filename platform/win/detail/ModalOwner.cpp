@@ -15,7 +15,7 @@ ModalOwner::ModalOwner(HWND owner) : m_owner(owner && IsWindow(owner) ? GetAnces
 ModalOwner::~ModalOwner() {
   if (!m_disabled || !IsWindow(m_owner)) return;
   EnableWindow(m_owner, TRUE);
-  SetActiveWindow(m_owner);
+  if (IsWindowVisible(m_owner)) SetActiveWindow(m_owner);
 }
 
 HWND SafeOwner(HWND preferred) {
