@@ -10,6 +10,7 @@
 #include "platform/win/Input.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/detail/ComboState.h"
+#include "platform/win/detail/ControlText.h"
 
 using platform::detail::ComboState;
 
@@ -165,7 +166,7 @@ void Paint(HWND hwnd, const ComboState& s) {
   if (highlight) dc->FillSolidRect(&face, GetSysColor(COLOR_HIGHLIGHT));
   if (Valid(s, s.cur)) {
     CDCStateRestorer restore(dc);
-    if (auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0))) dc->SelectObject(reinterpret_cast<HGDIOBJ>(font));
+    if (HFONT font = platform::detail::ControlFont(hwnd)) dc->SelectObject(reinterpret_cast<HGDIOBJ>(font));
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(GetSysColor(!enabled ? COLOR_GRAYTEXT : highlight ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     CRect text = face;
@@ -176,28 +177,14 @@ void Paint(HWND hwnd, const ComboState& s) {
   EndPaint(hwnd, &ps);
 }
 
-// The window is as high as its face; the height it was created with is the list's.
+// The window is as high as its face; the open list shows up to kComboMaxVisible items
+// whatever height the window was created with.
 void FitFace(HWND hwnd, ComboState& s) {
-  int textHeight = 13;
-  if (auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0))) {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(font));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, L"Ay", 2, &size);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    if (size.cy > 0) textHeight = size.cy;
-  }
+  int textHeight = platform::detail::MeasureControlText(hwnd, L"Ay").cy;
   s.itemHeight = textHeight + 2;
   RECT r;
   GetWindowRect(hwnd, &r);
   SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, s.itemHeight + 6, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-LRESULT OnCreate(HWND hwnd, ComboState& s, LPARAM lParam) {
-  s.dropHeight = reinterpret_cast<LPCREATESTRUCT>(lParam)->cy;
-  FitFace(hwnd, s);
-  return 0;
 }
 
 LRESULT CALLBACK_ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -206,7 +193,7 @@ LRESULT CALLBACK_ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   if (!s) return DefWindowProc(hwnd, message, wParam, lParam);
   bool sorted = GetWindowLong(hwnd, GWL_STYLE) & CBS_SORT;
   switch (message) {
-    case WM_CREATE: return OnCreate(hwnd, *s, lParam);
+    case WM_CREATE: FitFace(hwnd, *s); return 0;
     case CB_ADDSTRING: InvalidateRect(hwnd, nullptr, TRUE); return Insert(*s, -1, reinterpret_cast<LPCWSTR>(lParam), sorted);
     case CB_INSERTSTRING: return Insert(*s, static_cast<int>(wParam), reinterpret_cast<LPCWSTR>(lParam), false);
     case CB_DELETESTRING: return Delete(hwnd, *s, static_cast<int>(wParam));

@@ -20,7 +20,6 @@ struct ComboState {
   HWND list = nullptr;
   bool focused = false;
   int itemHeight = 16;
-  int dropHeight = 0;  // the height the combo was created with
 };
 
 constexpr int kComboMaxVisible = 30;

@@ -6,24 +6,12 @@
 #include "platform/win/MonthCalCtrl.h"
 #include "platform/win/Paint.h"
 #include "platform/win/SystemMetrics.h"
+#include "platform/win/detail/ControlText.h"
 #include "platform/win/detail/MonthCalState.h"
 
 namespace platform::detail {
 
 namespace {
-
-HFONT FontOf(HWND hwnd) { return reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0)); }
-
-CSize TextSize(HWND hwnd, const wchar_t* text) {
-  HDC dc = GetDC(hwnd);
-  HGDIOBJ old = nullptr;
-  if (HFONT font = FontOf(hwnd)) old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(font));
-  SIZE size{0, 0};
-  GetTextExtentPoint32W(dc, text, static_cast<int>(std::wcslen(text)), &size);
-  if (old) SelectObject(dc, old);
-  ReleaseDC(hwnd, dc);
-  return CSize(size.cx, std::max<LONG>(size.cy, 13));
-}
 
 bool ShowsToday(HWND hwnd) { return !(GetWindowLong(hwnd, GWL_STYLE) & MCS_NOTODAY); }
 
@@ -69,7 +57,7 @@ MonthCalLayout LayoutMonthCal(HWND hwnd) {
   MonthCalLayout l;
   CRect client;
   GetClientRect(hwnd, &client);
-  int textHeight = TextSize(hwnd, L"0").cy;
+  int textHeight = MeasureControlText(hwnd, L"0").cy;
   l.cellHeight = textHeight + 2;
   l.cellWidth = std::max(1, client.Width() / 7);
   int titleHeight = textHeight + 8;
@@ -113,7 +101,7 @@ void PaintMonthCal(HWND hwnd, const MonthCalState& s) {
   MonthCalLayout l = LayoutMonthCal(hwnd);
   dc->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
   CDCStateRestorer restore(dc);
-  if (HFONT font = FontOf(hwnd)) dc->SelectObject(reinterpret_cast<HGDIOBJ>(font));
+  if (HFONT font = ControlFont(hwnd)) dc->SelectObject(reinterpret_cast<HGDIOBJ>(font));
   dc->SetBkMode(TRANSPARENT);
   dc->FillSolidRect(&l.title, GetSysColor(COLOR_3DFACE));
   DrawArrow(dc, l.prev, true);
@@ -133,7 +121,7 @@ void PaintMonthCal(HWND hwnd, const MonthCalState& s) {
 }
 
 CSize MonthCalMinimumSize(HWND hwnd) {
-  CSize cell = TextSize(hwnd, L"00");
+  CSize cell = MeasureControlText(hwnd, L"00");
   int height = (cell.cy + 8) + 2 + (cell.cy + 2) * 7 + 2 + (ShowsToday(hwnd) ? cell.cy + 4 : 0);
   return CSize((cell.cx + 8) * 7, height);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win/FileDialog.h"
+#include "tests/support/DialogOwnerTest.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/WindowTestSupport.h"
 
@@ -9,19 +10,7 @@ using platform::test::ScriptedDialogs;
 
 namespace {
 
-class FileDialogTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    RegisterRecorderClasses();
-    owner = MakeTop(CRect(0, 0, 400, 300));
-    SetActiveWindow(owner);
-    harness.Pump();
-  }
-  void TearDown() override { DestroyWindow(owner); }
-
-  platform::test::WindowHarness harness;
-  HWND owner = nullptr;
-};
+using FileDialogTest = platform::test::DialogOwnerTest;
 
 TEST_F(FileDialogTest, SavePassesNameFolderAndFilterAndReturnsThePathAsTyped) {
   ScriptedDialogs dialogs;

@@ -3,6 +3,7 @@
 #include "platform/win/MessageBox.h"
 #include "platform/win/Resources.h"
 #include "platform/win/WinApp.h"
+#include "tests/support/DialogOwnerTest.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/WindowTestSupport.h"
 
@@ -11,19 +12,12 @@ using platform::test::ScriptedDialogs;
 
 namespace {
 
-class MessageBoxTest : public ::testing::Test {
+class MessageBoxTest : public platform::test::DialogOwnerTest {
 protected:
   void SetUp() override {
-    RegisterRecorderClasses();
+    DialogOwnerTest::SetUp();
     platform::RegisterStringResource(AFX_IDS_APP_TITLE, L"RODEMIR");
-    owner = MakeTop(CRect(0, 0, 400, 300));
-    SetActiveWindow(owner);
-    harness.Pump();
   }
-  void TearDown() override { DestroyWindow(owner); }
-
-  platform::test::WindowHarness harness;
-  HWND owner = nullptr;
 };
 
 TEST_F(MessageBoxTest, AfxMessageBoxAsksWithTheTitleAndTheExclamationForPlainOk) {
