@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/base/UiDispatch.h"
 #include "platform/win/ComboBox.h"
+#include "platform/win/Dialog.h"
 #include "tests/support/WindowTestSupport.h"
 
 using namespace wintest;
@@ -147,6 +149,52 @@ TEST_F(ComboBoxTest, KeysMoveTheSelectionAndOpenAndCloseTheList) {
   EXPECT_FALSE(combo.GetDroppedState());
   harness.Key('A', L'a');
   EXPECT_EQ(combo.GetCurSel(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+constexpr UINT kDriveTemplate = 9130;
+
+class CDriveDlg : public CDialog {
+public:
+  CDriveDlg() : CDialog(kDriveTemplate) {}
+  CComboBox m_combo;
+  CString m_strDrive;
+
+protected:
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_Control(pDX, kId, m_combo);
+    DDX_CBString(pDX, kId, m_strDrive);
+  }
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    m_combo.AddString(L"G:\\[Portable Disk]");
+    m_combo.AddString(L"E:\\[CARD]");
+    m_combo.SetCurSel(0);
+    return TRUE;
+  }
+};
+
+TEST_F(ComboBoxTest, DropListInATemplateDialogGivesItsTextOnOk) {
+  DialogTemplate t;
+  t.id = kDriveTemplate;
+  t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SETFONT;
+  t.rect = CRect(0, 0, 191, 72);
+  t.fontFace = L"MS Shell Dlg";
+  t.fontPointSize = 8;
+  t.controls = {{WC_COMBOBOX, L"", kId, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL, 0,
+                 CRect(52, 7, 176, 52)}};
+  platform::RegisterDialogTemplate(t);
+  CDriveDlg dlg;
+  platform::PostToUiThread([this, &dlg] {
+    EXPECT_EQ(CWnd::GetFocus(), &dlg.m_combo);
+    harness.Key(VK_DOWN);  // the second entry
+    dlg.SendMessage(WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(dlg.m_strDrive, L"G:\\[Portable Disk]");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/base/UiDispatch.h"
+#include "platform/win/Dialog.h"
 #include "platform/win/MonthCalCtrl.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/detail/MonthCalState.h"
@@ -166,6 +168,59 @@ TEST_F(MonthCalCtrlTest, PaintsTheSelectedDayHighlighted) {
         EXPECT_EQ(harness.Pixel(cal, CPoint(l.grid.left + column * l.cellWidth + 1, l.grid.top + row * l.cellHeight + 1)),
                   GetSysColor(COLOR_HIGHLIGHT));
       }
+}
+
+}  // namespace
+
+namespace {
+
+constexpr UINT kMonthTemplate = 9316;
+
+class CMonthDlg : public CDialog {
+public:
+  CMonthDlg() : CDialog(kMonthTemplate) {}
+  CMonthCalCtrl m_cal;
+  CTime m_time;
+
+protected:
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kId, m_cal); }
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    m_cal.GetCurSel(m_time);
+    return TRUE;
+  }
+  void OnSelChange(NMHDR*, LRESULT* pResult) {
+    *pResult = 0;
+    m_cal.GetCurSel(m_time);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMonthDlg, CDialog)
+  ON_NOTIFY(MCN_SELCHANGE, kId, OnSelChange)
+END_MESSAGE_MAP()
+
+TEST_F(MonthCalCtrlTest, CalendarInATemplateDialogReportsTheDayTheUserMovedTo) {
+  DialogTemplate t;
+  t.id = kMonthTemplate;
+  t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SETFONT;
+  t.rect = CRect(0, 0, 149, 115);
+  t.fontFace = L"MS Shell Dlg";
+  t.fontPointSize = 8;
+  t.controls = {{MONTHCAL_CLASS, L"", kId, WS_VISIBLE | WS_TABSTOP, 0, CRect(0, 0, 149, 100)}};
+  platform::RegisterDialogTemplate(t);
+  CMonthDlg dlg;
+  CTime before;
+  platform::PostToUiThread([this, &dlg, &before] {
+    before = dlg.m_time;
+    harness.Key(VK_RIGHT);
+    dlg.SendMessage(WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  CTime now = CTime::GetCurrentTime();
+  EXPECT_EQ(before, CTime(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0));
+  CTime next = before + CTimeSpan(1, 2, 0, 0);  // past a daylight-saving change too
+  EXPECT_EQ(dlg.m_time, CTime(next.GetYear(), next.GetMonth(), next.GetDay(), 0, 0, 0));
 }
 
 }  // namespace
