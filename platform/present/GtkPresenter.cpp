@@ -15,6 +15,7 @@
 #include "platform/present/PresenterEvents.h"
 #include "platform/present/detail/GtkDialogs.h"
 #include "platform/win/Keys.h"
+#include "platform/win/Window.h"
 
 namespace platform::detail {
 
@@ -72,6 +73,19 @@ struct Window {
   CRect rect;
 };
 
+// Pop-ups that never take activation (tips): no focus, no taskbar entry, and the pointer
+// passes through them to the window beneath.
+void MakeBystander(GtkWidget* window) {
+  gtk_window_set_type_hint(GTK_WINDOW(window), GDK_WINDOW_TYPE_HINT_TOOLTIP);
+  gtk_window_set_accept_focus(GTK_WINDOW(window), FALSE);
+  gtk_window_set_focus_on_map(GTK_WINDOW(window), FALSE);
+  gtk_window_set_skip_taskbar_hint(GTK_WINDOW(window), TRUE);
+  gtk_widget_realize(window);
+  cairo_region_t* nothing = cairo_region_create();
+  gdk_window_input_shape_combine_region(gtk_widget_get_window(window), nothing, 0, 0);
+  cairo_region_destroy(nothing);
+}
+
 class GtkPresenter : public Presenter {
 public:
   void TopLevelCreated(HWND hwnd, HWND owner, const CRect& screenRect) override {
@@ -82,6 +96,7 @@ public:
     GtkWidget* window = w.window.get();
     gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+    if (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE) MakeBystander(window);
     auto it = m_windows.find(owner);
     if (it != m_windows.end()) gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(it->second.window.get()));
     w.area = gtk_drawing_area_new();

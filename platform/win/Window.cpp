@@ -9,6 +9,7 @@
 #include "platform/win/detail/MessageLoop.h"
 #include "platform/win/detail/NonClient.h"
 #include "platform/win/detail/Painter.h"
+#include "platform/win/detail/StandardClasses.h"
 #include "platform/win/detail/Timers.h"
 #include "platform/win/detail/WindowInternals.h"
 #include "platform/win/detail/WindowTree.h"
@@ -21,6 +22,7 @@ namespace {
 
 std::shared_ptr<const platform::detail::WindowClassEntry> ClassFor(LPCWSTR name) {
   std::wstring className = name ? name : L"";
+  platform::detail::EnsureStandardClasses();
   if (auto entry = WindowTree::Get().FindClass(className)) return entry;
   // A plain window, as the class library's own default class: double-clicks, no erase.
   auto plain = std::make_shared<platform::detail::WindowClassEntry>();

@@ -103,6 +103,8 @@ public:
   int GetWindowTextLength() const;
   void SetDlgItemText(int nID, LPCTSTR lpszString);
   int GetDlgItemText(int nID, CString& rString) const;
+  UINT IsDlgButtonChecked(int nIDButton) const;
+  void CheckDlgButton(int nIDButton, UINT nCheck);
   void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
   CFont* GetFont() const;
   void SetIcon(HICON hIcon, BOOL bBigIcon);

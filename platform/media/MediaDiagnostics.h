@@ -1,0 +1,16 @@
+#pragma once
+// Figures of a running graph for tests and the benchmark.
+#include <cstdint>
+
+#include "platform/media/MediaInterfaces.h"
+
+namespace platform {
+
+// Pictures a windowless video renderer has received since it was made; 0 for other filters.
+std::uint64_t RenderedFrameCount(IBaseFilter* renderer);
+// Time from a renderer's creation to its first picture, in ms; -1 before one arrived.
+double FirstFrameMilliseconds(IBaseFilter* renderer);
+// Pipelines made for filter graphs and not yet finalised.
+int LiveMediaPipelines();
+
+}  // namespace platform

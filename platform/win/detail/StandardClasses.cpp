@@ -1,0 +1,16 @@
+#include "platform/win/detail/StandardClasses.h"
+
+namespace platform::detail {
+
+void EnsureStandardClasses() {
+  static bool done = [] {
+    RegisterButtonClass();
+    RegisterStaticClass();
+    RegisterTrackbarClass();
+    RegisterToolTipClass();
+    return true;
+  }();
+  (void)done;
+}
+
+}  // namespace platform::detail

@@ -1,0 +1,13 @@
+#pragma once
+// The standard control classes ("Button", "Static", the trackbar, the tooltip). They are
+// registered on the first window creation, so templates can name them without any set-up.
+namespace platform::detail {
+
+void EnsureStandardClasses();
+
+void RegisterButtonClass();
+void RegisterStaticClass();
+void RegisterTrackbarClass();
+void RegisterToolTipClass();
+
+}  // namespace platform::detail
