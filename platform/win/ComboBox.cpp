@@ -9,6 +9,8 @@
 #include "platform/win/Dialog.h"
 #include "platform/win/Input.h"
 #include "platform/win/WindowClass.h"
+#include "platform/win/detail/ControlSupport.h"
+#include "platform/win/detail/StandardClasses.h"
 #include "platform/win/detail/ComboState.h"
 #include "platform/win/detail/ControlText.h"
 
@@ -16,15 +18,10 @@ using platform::detail::ComboState;
 
 namespace {
 
-std::shared_ptr<ComboState> State(HWND hwnd) { return platform::GetWindowState<ComboState>(hwnd); }
-
 int Count(const ComboState& s) { return static_cast<int>(s.items.size()); }
 bool Valid(const ComboState& s, int i) { return i >= 0 && i < Count(s); }
 
-void Notify(HWND hwnd, UINT code) {
-  HWND parent = GetParent(hwnd);
-  if (parent) SendMessage(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), reinterpret_cast<LPARAM>(hwnd));
-}
+void Notify(HWND hwnd, UINT code) { platform::detail::NotifyParent(hwnd, code); }
 
 bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
   size_t n = std::wcslen(prefix);
@@ -166,7 +163,7 @@ void Paint(HWND hwnd, const ComboState& s) {
   if (highlight) dc->FillSolidRect(&face, GetSysColor(COLOR_HIGHLIGHT));
   if (Valid(s, s.cur)) {
     CDCStateRestorer restore(dc);
-    if (HFONT font = platform::detail::ControlFont(hwnd)) dc->SelectObject(reinterpret_cast<HGDIOBJ>(font));
+    platform::detail::SelectWindowFont(hwnd, *dc);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(GetSysColor(!enabled ? COLOR_GRAYTEXT : highlight ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     CRect text = face;
@@ -188,9 +185,7 @@ void FitFace(HWND hwnd, ComboState& s) {
 }
 
 LRESULT CALLBACK_ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) platform::SetWindowState(hwnd, std::make_shared<ComboState>());
-  auto s = State(hwnd);
-  if (!s) return DefWindowProc(hwnd, message, wParam, lParam);
+  auto s = platform::detail::ControlState<ComboState>(hwnd);
   bool sorted = GetWindowLong(hwnd, GWL_STYLE) & CBS_SORT;
   switch (message) {
     case WM_CREATE: FitFace(hwnd, *s); return 0;
@@ -254,21 +249,16 @@ LRESULT CALLBACK_ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
-namespace platform {
+namespace platform::detail {
 
 void RegisterComboBoxClass() {
-  static const bool registered = [] {
-    detail::RegisterComboListClass();
-    WNDCLASS wc;
-    wc.lpszClassName = WC_COMBOBOX;
-    wc.lpfnWndProc = CALLBACK_ComboProc;
-    wc.style = CS_DBLCLKS;
-    return RegisterClass(&wc) != FALSE;
-  }();
-  (void)registered;
+  RegisterComboListClass();
+  WNDCLASS wc;
+  wc.lpszClassName = WC_COMBOBOX;
+  wc.lpfnWndProc = CALLBACK_ComboProc;
+  wc.style = CS_DBLCLKS;
+  RegisterClass(&wc);
 }
-
-namespace detail {
 
 void NotifyComboChoice(HWND combo, ComboState& s, bool accept, int choice) {
   if (accept && choice >= 0 && choice != s.cur) UserSelect(combo, s, choice);
@@ -278,13 +268,9 @@ void NotifyComboChoice(HWND combo, ComboState& s, bool accept, int choice) {
   if (IsWindow(combo)) InvalidateRect(combo, nullptr, TRUE);
 }
 
-}  // namespace detail
-
-}  // namespace platform
+}  // namespace platform::detail
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
-
-CComboBox::CComboBox() { platform::RegisterComboBoxClass(); }
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   return CWnd::Create(WC_COMBOBOX, nullptr, dwStyle, rect, pParentWnd, nID);

@@ -56,15 +56,10 @@ constexpr UINT CBN_SELENDCANCEL = 10;
 #define ON_CBN_DROPDOWN(id, memberFxn) ON_CONTROL(CBN_DROPDOWN, id, memberFxn)
 #define ON_CBN_CLOSEUP(id, memberFxn) ON_CONTROL(CBN_CLOSEUP, id, memberFxn)
 
-namespace platform {
-void RegisterComboBoxClass();
-}
-
 class CComboBox : public CWnd {
   DECLARE_DYNAMIC(CComboBox)
 
 public:
-  CComboBox();
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetCount() const;

@@ -6,6 +6,8 @@
 #include "platform/base/System.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/WindowClass.h"
+#include "platform/win/detail/ControlSupport.h"
+#include "platform/win/detail/StandardClasses.h"
 #include "platform/win/detail/MonthCalState.h"
 
 using platform::detail::CivilDate;
@@ -182,24 +184,19 @@ LRESULT CALLBACK_MonthCalProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-namespace platform {
+namespace platform::detail {
 
 void RegisterMonthCalClass() {
-  static const bool registered = [] {
-    WNDCLASS wc;
-    wc.lpszClassName = MONTHCAL_CLASS;
-    wc.lpfnWndProc = CALLBACK_MonthCalProc;
-    wc.style = CS_DBLCLKS;
-    return RegisterClass(&wc) != FALSE;
-  }();
-  (void)registered;
+  WNDCLASS wc;
+  wc.lpszClassName = MONTHCAL_CLASS;
+  wc.lpfnWndProc = CALLBACK_MonthCalProc;
+  wc.style = CS_DBLCLKS;
+  RegisterClass(&wc);
 }
 
-}  // namespace platform
+}  // namespace platform::detail
 
 IMPLEMENT_DYNAMIC(CMonthCalCtrl, CWnd)
-
-CMonthCalCtrl::CMonthCalCtrl() { platform::RegisterMonthCalClass(); }
 
 BOOL CMonthCalCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   return CWnd::Create(MONTHCAL_CLASS, nullptr, dwStyle, rect, pParentWnd, nID);

@@ -54,15 +54,10 @@ struct NMSELCHANGE {
 };
 using LPNMSELCHANGE = NMSELCHANGE*;
 
-namespace platform {
-void RegisterMonthCalClass();
-}
-
 class CMonthCalCtrl : public CWnd {
   DECLARE_DYNAMIC(CMonthCalCtrl)
 
 public:
-  CMonthCalCtrl();
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   BOOL GetCurSel(SYSTEMTIME* pDateTime) const;

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "platform/win/WindowClass.h"
+#include "platform/win/detail/ControlSupport.h"
+#include "platform/win/detail/StandardClasses.h"
 
 namespace {
 
@@ -21,8 +23,6 @@ struct ProgressState {
   COLORREF bar = CLR_DEFAULT;
   COLORREF back = CLR_DEFAULT;
 };
-
-std::shared_ptr<ProgressState> State(HWND hwnd) { return platform::GetWindowState<ProgressState>(hwnd); }
 
 bool Animating(HWND hwnd, const ProgressState& s) { return s.marquee && (GetWindowLong(hwnd, GWL_STYLE) & PBS_MARQUEE); }
 
@@ -103,9 +103,7 @@ LRESULT GetRange(const ProgressState& s, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK_ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) platform::SetWindowState(hwnd, std::make_shared<ProgressState>());
-  auto s = State(hwnd);
-  if (!s) return DefWindowProc(hwnd, message, wParam, lParam);
+  auto s = platform::detail::ControlState<ProgressState>(hwnd);
   switch (message) {
     case PBM_SETRANGE: return SetRange(hwnd, *s, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
     case PBM_SETRANGE32: return SetRange(hwnd, *s, static_cast<int>(wParam), static_cast<int>(lParam));
@@ -136,23 +134,18 @@ LRESULT CALLBACK_ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-namespace platform {
+namespace platform::detail {
 
 void RegisterProgressClass() {
-  static const bool registered = [] {
-    WNDCLASS wc;
-    wc.lpszClassName = PROGRESS_CLASS;
-    wc.lpfnWndProc = CALLBACK_ProgressProc;
-    return RegisterClass(&wc) != FALSE;
-  }();
-  (void)registered;
+  WNDCLASS wc;
+  wc.lpszClassName = PROGRESS_CLASS;
+  wc.lpfnWndProc = CALLBACK_ProgressProc;
+  RegisterClass(&wc);
 }
 
-}  // namespace platform
+}  // namespace platform::detail
 
 IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
-
-CProgressCtrl::CProgressCtrl() { platform::RegisterProgressClass(); }
 
 BOOL CProgressCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   return CWnd::Create(PROGRESS_CLASS, nullptr, dwStyle, rect, pParentWnd, nID);

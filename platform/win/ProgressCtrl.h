@@ -31,15 +31,10 @@ struct PBRANGE {
   int iHigh;
 };
 
-namespace platform {
-void RegisterProgressClass();
-}
-
 class CProgressCtrl : public CWnd {
   DECLARE_DYNAMIC(CProgressCtrl)
 
 public:
-  CProgressCtrl();
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   void SetRange(short nLower, short nUpper);

@@ -9,6 +9,7 @@
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/detail/ComboState.h"
+#include "platform/win/detail/ControlSupport.h"
 #include "platform/win/detail/ControlText.h"
 
 namespace platform::detail {
@@ -48,7 +49,7 @@ void Paint(HWND list, const ComboState& s, HWND combo) {
   dc->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
   dc->Draw3dRect(&client, GetSysColor(COLOR_WINDOWFRAME), GetSysColor(COLOR_WINDOWFRAME));
   CDCStateRestorer restore(dc);
-  if (HFONT font = ControlFont(combo)) dc->SelectObject(reinterpret_cast<HGDIOBJ>(font));
+  SelectWindowFont(combo, *dc);
   dc->SetBkMode(TRANSPARENT);
   int count = static_cast<int>(s.items.size());
   for (int i = s.top, row = 0; i < count && row < Visible(s); ++i, ++row) {

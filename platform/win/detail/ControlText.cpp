@@ -9,12 +9,10 @@
 
 namespace platform::detail {
 
-HFONT ControlFont(HWND hwnd) { return reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0)); }
-
 CSize MeasureControlText(HWND hwnd, const wchar_t* text) {
   HDC dc = GetDC(hwnd);
   HGDIOBJ old = nullptr;
-  if (HFONT font = ControlFont(hwnd)) old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(font));
+  if (auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0))) old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(font));
   SIZE size{0, 0};
   GetTextExtentPoint32W(dc, text, static_cast<int>(std::wcslen(text)), &size);
   if (old) SelectObject(dc, old);

@@ -4,7 +4,6 @@
 
 namespace platform::detail {
 
-HFONT ControlFont(HWND hwnd);
 // The extent of `text` in the control's font; at least 13 pixels high.
 CSize MeasureControlText(HWND hwnd, const wchar_t* text);
 

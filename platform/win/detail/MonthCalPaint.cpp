@@ -6,6 +6,7 @@
 #include "platform/win/MonthCalCtrl.h"
 #include "platform/win/Paint.h"
 #include "platform/win/SystemMetrics.h"
+#include "platform/win/detail/ControlSupport.h"
 #include "platform/win/detail/ControlText.h"
 #include "platform/win/detail/MonthCalState.h"
 
@@ -101,7 +102,7 @@ void PaintMonthCal(HWND hwnd, const MonthCalState& s) {
   MonthCalLayout l = LayoutMonthCal(hwnd);
   dc->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
   CDCStateRestorer restore(dc);
-  if (HFONT font = ControlFont(hwnd)) dc->SelectObject(reinterpret_cast<HGDIOBJ>(font));
+  SelectWindowFont(hwnd, *dc);
   dc->SetBkMode(TRANSPARENT);
   dc->FillSolidRect(&l.title, GetSysColor(COLOR_3DFACE));
   DrawArrow(dc, l.prev, true);

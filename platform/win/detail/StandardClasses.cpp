@@ -8,6 +8,9 @@ void EnsureStandardClasses() {
     RegisterStaticClass();
     RegisterTrackbarClass();
     RegisterToolTipClass();
+    RegisterProgressClass();
+    RegisterMonthCalClass();
+    RegisterComboBoxClass();
     return true;
   }();
   (void)done;
