@@ -73,13 +73,15 @@ struct Window {
   CRect rect;
 };
 
-// Pop-ups that never take activation (tips): no focus, no taskbar entry, and the pointer
-// passes through them to the window beneath.
-void MakeBystander(GtkWidget* window) {
+// Pop-ups that never take activation (tips, a combo box's list): no focus, no taskbar
+// entry; those that answer HTTRANSPARENT (tips) also let the pointer through to the
+// window beneath.
+void MakeBystander(GtkWidget* window, bool passPointer) {
   gtk_window_set_type_hint(GTK_WINDOW(window), GDK_WINDOW_TYPE_HINT_TOOLTIP);
   gtk_window_set_accept_focus(GTK_WINDOW(window), FALSE);
   gtk_window_set_focus_on_map(GTK_WINDOW(window), FALSE);
   gtk_window_set_skip_taskbar_hint(GTK_WINDOW(window), TRUE);
+  if (!passPointer) return;
   gtk_widget_realize(window);
   cairo_region_t* nothing = cairo_region_create();
   gdk_window_input_shape_combine_region(gtk_widget_get_window(window), nothing, 0, 0);
@@ -96,7 +98,8 @@ public:
     GtkWidget* window = w.window.get();
     gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
-    if (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE) MakeBystander(window);
+    if (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE)
+      MakeBystander(window, SendMessage(hwnd, WM_NCHITTEST, 0, 0) == HTTRANSPARENT);
     auto it = m_windows.find(owner);
     if (it != m_windows.end()) gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(it->second.window.get()));
     w.area = gtk_drawing_area_new();
