@@ -101,8 +101,8 @@ void ListViewModel::SortItems(const std::function<int(int, int)>& cmp) {
   std::vector<int> order(m_rows.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return cmp(a, b) < 0; });
-  std::vector<Row> sorted;
-  sorted.reserve(m_rows.size());
+  if (order.size() != m_rows.size()) return;
+  std::deque<Row> sorted;
   for (int i : order) sorted.push_back(std::move(m_rows[static_cast<size_t>(i)]));
   m_rows.swap(sorted);
 }

@@ -2,6 +2,7 @@
 // The data and geometry of a report-view list: columns, rows of sub-item texts with their
 // states, single selection, sorting through a comparator that sees a stable snapshot, and
 // vertical scrolling by whole rows. The list-view control draws and routes input over it.
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,7 +42,8 @@ public:
   int NextItem(int start, UINT stateMask) const;  // first row after `start` with any of the states
 
   // Orders the rows by cmp(a, b) < 0, where a and b are the rows' indexes before the sort;
-  // the rows stay where they are until the comparator has seen them all.
+  // the rows stay where they are until the comparator has seen them all. Nothing moves
+  // when the comparator added or removed rows.
   void SortItems(const std::function<int(int, int)>& cmp);
 
   // Scrolling in whole rows of itemHeight pixels within a client area of clientHeight.
@@ -79,7 +81,7 @@ private:
   void ClampTop();
 
   std::vector<Column> m_columns;
-  std::vector<Row> m_rows;
+  std::deque<Row> m_rows;  // rows are appended and removed from the top in bulk
   int m_itemHeight = 21;
   int m_clientHeight = 0;
   int m_top = 0;

@@ -8,6 +8,7 @@ void EnsureStandardClasses() {
     RegisterStaticClass();
     RegisterTrackbarClass();
     RegisterToolTipClass();
+    RegisterListViewClass();
     RegisterProgressClass();
     RegisterMonthCalClass();
     RegisterComboBoxClass();

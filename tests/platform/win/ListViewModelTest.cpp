@@ -65,6 +65,18 @@ TEST(ListViewModelTest, SortSeesTheRowsWhereTheyWere) {
   EXPECT_EQ(m.ItemState(4, kStateSelected), kStateSelected);
 }
 
+TEST(ListViewModelTest, SortLeavesTheRowsAloneWhenTheComparatorAddsOne) {
+  ListViewModel m = Recordings(0);
+  for (const wchar_t* name : {L"b", L"c", L"a"}) m.InsertItem(m.ItemCount(), name);
+  bool added = false;
+  m.SortItems([&](int a, int b) {
+    if (!added) added = m.InsertItem(0, L"late") >= 0;
+    return m.ItemText(a, 0).compare(m.ItemText(b, 0));
+  });
+  EXPECT_EQ(m.ItemCount(), 4);
+  EXPECT_EQ(m.ItemText(0, 0) + m.ItemText(1, 0) + m.ItemText(2, 0) + m.ItemText(3, 0), L"latebca");
+}
+
 TEST(ListViewModelTest, ScrollingInWholeRows) {
   ListViewModel m = Recordings(100);
   m.SetItemHeight(21);
