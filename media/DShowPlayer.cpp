@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/base/Registry.h"
+#include "media/UsageMarker.h"
 
 namespace {
 
@@ -20,16 +20,7 @@ bool CanCreate(REFCLSID clsid) {
 
 }  // namespace
 
-CDShowPlayer::CDShowPlayer() {
-  HKEY hKey = nullptr;
-  DWORD disposition = 0;
-  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Oktavine", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                      nullptr, &hKey, &disposition) == ERROR_SUCCESS) {
-    DWORD one = 1;
-    RegSetValueExW(hKey, L"usingDShow", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
-    RegCloseKey(hKey);
-  }
-}
+CDShowPlayer::CDShowPlayer() { WriteUsageMarker(L"usingDShow"); }
 
 CDShowPlayer::~CDShowPlayer() { Close(); }
 

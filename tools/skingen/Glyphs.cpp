@@ -187,7 +187,8 @@ void DrawCentredText(cairo_t* cr, const std::string& text, double x, double y, d
 
 bool DrawGlyph(cairo_t* cr, const std::string& name, double x, double y, double w, double h) {
   if (name.rfind("text:", 0) == 0) {
-    DrawCentredText(cr, name.substr(5), x, y, w, h, std::min(h * 0.55, 13.0));
+    // Letters fill most of the glyph box, so the short view labels read at 22 pixels high.
+    DrawCentredText(cr, name.substr(5), x, y, w, h, std::min(h * 0.8, 13.0));
     return true;
   }
   auto it = Glyphs().find(name);

@@ -1,0 +1,26 @@
+#include "platform/shell/detail/GtkStart.h"
+
+#include "platform/present/Presenter.h"
+#include "platform/win/Window.h"
+#include "platform/win/WindowStyles.h"
+
+#include <gtk/gtk.h>
+
+namespace platform::detail {
+
+bool StartGtk() { return !IsHeadlessPresenter() && gdk_display_get_default() != nullptr; }
+
+GtkWindow* PresenterGtkWindow(HWND hwnd) {
+  HWND topLevel = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+  if (!topLevel || !StartGtk()) return nullptr;
+  // The presenter tags each of its GtkWindows with the handle it shows.
+  GtkWindow* found = nullptr;
+  GList* windows = gtk_window_list_toplevels();
+  for (GList* l = windows; l && !found; l = l->next) {
+    if (g_object_get_data(G_OBJECT(l->data), "rodemir-hwnd") == topLevel) found = GTK_WINDOW(l->data);
+  }
+  g_list_free(windows);
+  return found;
+}
+
+}  // namespace platform::detail

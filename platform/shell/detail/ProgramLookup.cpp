@@ -1,0 +1,74 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <sstream>
+#include <strings.h>
+
+#include "platform/base/System.h"
+#include "platform/shell/detail/ChildProcess.h"
+
+namespace platform::detail {
+
+namespace {
+
+bool EndsWithExe(const std::string& name) {
+  return name.size() > 4 && strcasecmp(name.c_str() + name.size() - 4, ".exe") == 0;
+}
+
+// 0 when the file may be run, else why not.
+int Runnable(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) return ENOENT;
+  if (!S_ISREG(st.st_mode) || access(path.c_str(), X_OK) != 0) return EACCES;
+  return 0;
+}
+
+std::vector<std::string> OnPath(const std::string& name) {
+  std::vector<std::string> found;
+  const char* path = std::getenv("PATH");
+  std::istringstream folders(path ? path : "/usr/local/bin:/usr/bin:/bin");
+  std::string folder;
+  while (std::getline(folders, folder, ':')) {
+    if (!folder.empty()) found.push_back(folder + "/" + name);
+  }
+  return found;
+}
+
+std::vector<std::string> Candidates(const std::string& file) {
+  std::vector<std::string> list;
+  size_t slash = file.rfind('/');
+  std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
+  bool exe = EndsWithExe(name);
+  std::string stem = exe ? name.substr(0, name.size() - 4) : name;
+  std::string beside = GetModuleFolder().ToUtf8();
+  if (slash != std::string::npos) {
+    list.push_back(file);
+    if (exe) list.push_back(file.substr(0, file.size() - 4));
+    if (!exe) return list;
+  } else {
+    list.push_back(beside + name);
+  }
+  if (exe) list.push_back(beside + stem);
+  for (const std::string& p : OnPath(slash == std::string::npos ? name : stem)) list.push_back(p);
+  if (exe && slash == std::string::npos) {
+    for (const std::string& p : OnPath(stem)) list.push_back(p);
+  }
+  return list;
+}
+
+}  // namespace
+
+std::string ResolveProgram(const std::string& file, int* error) {
+  *error = ENOENT;
+  if (file.empty()) return {};
+  for (const std::string& candidate : Candidates(file)) {
+    int why = Runnable(candidate);
+    if (why == 0) return candidate;
+    if (why == EACCES) *error = EACCES;
+  }
+  return {};
+}
+
+}  // namespace platform::detail

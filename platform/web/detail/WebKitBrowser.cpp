@@ -1,0 +1,142 @@
+#include "platform/web/detail/WebKitBrowser.h"
+
+#include <webkit2/webkit2.h>
+
+#include <chrono>
+
+#include "platform/base/Log.h"
+#include "platform/base/UiDispatch.h"
+#include "platform/shell/detail/GObjectRef.h"
+#include "platform/shell/detail/GtkStart.h"
+#include "platform/web/detail/NativeWidgetHost.h"
+#include "platform/web/detail/ScriptText.h"
+
+namespace platform::detail {
+
+// The result of one script call, shared by the caller and the finishing callback.
+struct PendingScript {
+  bool done = false;
+  std::string result;
+};
+
+struct WebKitBrowser::View {
+  GObjectRef<WebKitWebView> view;
+  GtkWidget* ownWindow = nullptr;  // owned; used only when no presenter hosts the view
+  bool loaded = false;
+  GSignalHandler loadChanged;
+};
+
+namespace {
+
+void OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer loaded) {
+  if (event == WEBKIT_LOAD_STARTED) *static_cast<bool*>(loaded) = false;
+  if (event == WEBKIT_LOAD_FINISHED) *static_cast<bool*>(loaded) = true;
+}
+
+void OnEvaluated(GObject* source, GAsyncResult* res, gpointer data) {
+  std::unique_ptr<std::shared_ptr<PendingScript>> pending(static_cast<std::shared_ptr<PendingScript>*>(data));
+  GError* error = nullptr;
+  JSCValue* value = webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), res, &error);
+  GErrorOwned owned(error);
+  if (owned) PlatformLog("web", "script failed: %s", owned->message);
+  if (value) {
+    GObjectRef<JSCValue> owner = GObjectRef<JSCValue>::Adopt(value);
+    if (!jsc_value_is_undefined(value) && !jsc_value_is_null(value)) {
+      GlibOwned<char> text(jsc_value_to_string(value));
+      if (text) (*pending)->result = text.get();
+    }
+  }
+  (*pending)->done = true;
+}
+
+}  // namespace
+
+std::unique_ptr<WebKitBrowser> WebKitBrowser::Create(HWND host, const CRect& rect) {
+  if (!StartGtk()) {
+    PlatformLog("web", "no gtk presenter for the browser view");
+    return nullptr;
+  }
+  return std::unique_ptr<WebKitBrowser>(new WebKitBrowser(host, rect));
+}
+
+WebKitBrowser::WebKitBrowser(HWND host, const CRect& rect) : WebBrowser(host), m_view(std::make_unique<View>()), m_rect(rect) {
+  m_view->view = GObjectRef<WebKitWebView>::SinkFloating(WEBKIT_WEB_VIEW(webkit_web_view_new()));
+  m_view->loadChanged = GSignalHandler(
+      m_view->view.get(),
+      g_signal_connect(m_view->view.get(), "load-changed", G_CALLBACK(OnLoadChanged), &m_view->loaded));
+  Place();
+}
+
+WebKitBrowser::~WebKitBrowser() {
+  m_view->loadChanged.Disconnect();
+  // Plain GTK only: at exit the presenter may already be gone, its windows with it.
+  GtkWidget* widget = GTK_WIDGET(m_view->view.get());
+  if (GtkWidget* parent = gtk_widget_get_parent(widget)) gtk_container_remove(GTK_CONTAINER(parent), widget);
+  if (m_view->ownWindow) gtk_widget_destroy(m_view->ownWindow);
+}
+
+void WebKitBrowser::Place() {
+  GtkWidget* widget = GTK_WIDGET(m_view->view.get());
+  bool shown = m_visible && !m_rect.IsRectEmpty();
+  NativeWidgetHost* host = GetNativeWidgetHost();
+  if (!m_view->ownWindow && host && host->Place(Host(), widget, m_rect, shown)) return;
+  if (!m_view->ownWindow) {
+    m_view->ownWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_container_add(GTK_CONTAINER(m_view->ownWindow), widget);
+  }
+  if (!shown) {
+    gtk_widget_hide(m_view->ownWindow);
+    return;
+  }
+  gtk_window_move(GTK_WINDOW(m_view->ownWindow), m_rect.left, m_rect.top);
+  gtk_window_resize(GTK_WINDOW(m_view->ownWindow), m_rect.Width(), m_rect.Height());
+  gtk_widget_show_all(m_view->ownWindow);
+}
+
+void WebKitBrowser::SetRect(const CRect& rect) {
+  m_rect = rect;
+  Place();
+}
+
+void WebKitBrowser::Show(bool visible) {
+  m_visible = visible;
+  Place();
+}
+
+void WebKitBrowser::Navigate(const CString& address) {
+  CString uri = BrowserAddressToUri(address);
+  if (uri.IsEmpty()) return;
+  m_view->loaded = false;
+  webkit_web_view_load_uri(m_view->view.get(), uri.ToUtf8().c_str());
+}
+
+bool WebKitBrowser::HostedByPresenter() const { return !m_view->ownWindow; }
+
+bool WebKitBrowser::HasDocument() const { return m_view->loaded; }
+
+std::shared_ptr<PendingScript> WebKitBrowser::Evaluate(const CString& name, const std::vector<CString>& args) {
+  std::string function = name.ToUtf8();
+  if (!IsScriptIdentifier(function)) return nullptr;
+  std::vector<std::string> texts;
+  for (const CString& a : args) texts.push_back(a.ToUtf8());
+  std::string script = FunctionCallScript(function, texts);
+  auto pending = std::make_shared<PendingScript>();
+  webkit_web_view_evaluate_javascript(m_view->view.get(), script.c_str(), static_cast<gssize>(script.size()), nullptr,
+                                      nullptr, nullptr, OnEvaluated, new std::shared_ptr<PendingScript>(pending));
+  return pending;
+}
+
+void WebKitBrowser::CallFunction(const CString& name, const std::vector<CString>& args) {
+  if (HasDocument()) Evaluate(name, args);
+}
+
+CString WebKitBrowser::CallFunctionForResult(const CString& name, const std::vector<CString>& args, DWORD timeoutMs) {
+  if (!HasDocument()) return CString();
+  std::shared_ptr<PendingScript> pending = Evaluate(name, args);
+  if (!pending) return CString();
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!pending->done && std::chrono::steady_clock::now() < deadline) platform::PumpUiThread(5);
+  return pending->done ? CString::FromUtf8(pending->result) : CString();
+}
+
+}  // namespace platform::detail

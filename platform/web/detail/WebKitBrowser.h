@@ -1,0 +1,40 @@
+#pragma once
+// The browser control as a WebKit view, placed over its window by the presenter's native
+// widget host, or in a top-level window of its own when there is none.
+#include <memory>
+#include <string>
+
+#include "platform/web/WebBrowser.h"
+
+namespace platform::detail {
+
+struct PendingScript;
+
+class WebKitBrowser : public WebBrowser {
+public:
+  // Null unless the gtk presenter is in use.
+  static std::unique_ptr<WebKitBrowser> Create(HWND host, const CRect& rect);
+  ~WebKitBrowser() override;
+
+  void SetRect(const CRect& rect) override;
+  void Show(bool visible) override;
+  void Navigate(const CString& address) override;
+  bool HasDocument() const override;
+  void CallFunction(const CString& name, const std::vector<CString>& args) override;
+  CString CallFunctionForResult(const CString& name, const std::vector<CString>& args, DWORD timeoutMs) override;
+  // Shown inside the presenter's window rather than in a window of its own.
+  bool HostedByPresenter() const;
+
+private:
+  struct View;
+  WebKitBrowser(HWND host, const CRect& rect);
+  void Place();
+  // Starts the call; null when the name is not a script identifier.
+  std::shared_ptr<PendingScript> Evaluate(const CString& name, const std::vector<CString>& args);
+
+  std::unique_ptr<View> m_view;
+  CRect m_rect;
+  bool m_visible = true;
+};
+
+}  // namespace platform::detail

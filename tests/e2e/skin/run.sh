@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Shows the skinned controls through the GTK presenter, hovers and clicks them with
+# xdotool and checks colours on screenshots. Usage: run.sh <skin_e2e_app> [screenshot.png]
+set -euo pipefail
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+app=$1
+keep=${2:-}
+work=$(mktemp -d)
+RODEMIR_PRESENTER=gtk "$app" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+
+. "$(dirname "$0")/../common.sh"
+
+wait_for_window "Skin Controls"
+# The dialog's client area starts at (100, 100). Hover the play button.
+xdotool mousemove 138 140
+sleep 1
+import -window root "$work/shot.png"
+[ -n "$keep" ] && cp "$work/shot.png" "$keep"
+expect "$work/shot.png" 400 285 1B1B1B "dialog background"
+differ "$work/shot.png" 183 134 219 134 "the checked rear view differs from the front view"
+differ "$work/shot.png" 123 131 183 134 "the hovered play button differs from the front view"
+differ "$work/shot.png" 180 200 400 200 "the seek slider's filled part differs from its channel"
+
+# The close button ends the dialog.
+xdotool mousemove 581 122 click 1
+wait_for_exit $pid "the dialog did not close"
+wait $pid
+echo "ok: dialog closed"

@@ -1,0 +1,138 @@
+#include "platform/shell/Process.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <fstream>
+
+#include "tests/support/TempDir.h"
+
+namespace {
+
+SHELLEXECUTEINFOW Info(const wchar_t* file, const wchar_t* params) {
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = 60;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS;
+  info.lpVerb = L"open";
+  info.lpFile = file;
+  info.lpParameters = params;
+  info.nShow = 0;
+  return info;
+}
+
+DWORD ExitCode(HANDLE h) {
+  DWORD code = 0;
+  EXPECT_TRUE(GetExitCodeProcess(h, &code));
+  return code;
+}
+
+// True when the pid is no longer our child: reaped, no zombie left.
+bool Reaped(DWORD pid) {
+  int status = 0;
+  return waitpid(static_cast<pid_t>(pid), &status, WNOHANG) == -1 && errno == ECHILD;
+}
+
+void WriteScript(const std::string& path, const std::string& body) {
+  std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+  chmod(path.c_str(), 0755);
+}
+
+}  // namespace
+
+TEST(ProcessTest, RunningThenEndedWithItsCodeAndReaped) {
+  SHELLEXECUTEINFOW info = Info(L"sleep", L"0.3");
+  ASSERT_TRUE(ShellExecuteExW(&info));
+  ASSERT_NE(info.hProcess, nullptr);
+  EXPECT_GT(reinterpret_cast<UINT_PTR>(info.hInstApp), 32u);
+  EXPECT_EQ(ExitCode(info.hProcess), STILL_ACTIVE);
+  DWORD pid = GetProcessId(info.hProcess);
+  EXPECT_EQ(WaitForSingleObject(info.hProcess, 10000), WAIT_OBJECT_0);
+  EXPECT_EQ(ExitCode(info.hProcess), 0u);
+  EXPECT_TRUE(Reaped(pid));
+  EXPECT_TRUE(CloseHandle(info.hProcess));
+  DWORD code = 7;
+  EXPECT_FALSE(GetExitCodeProcess(info.hProcess, &code));
+}
+
+TEST(ProcessTest, FailingProgramReportsItsExitCode) {
+  SHELLEXECUTEINFOW info = Info(L"false", nullptr);
+  ASSERT_TRUE(ShellExecuteExW(&info));
+  EXPECT_EQ(WaitForSingleObject(info.hProcess, 10000), WAIT_OBJECT_0);
+  EXPECT_EQ(ExitCode(info.hProcess), 1u);
+  CloseHandle(info.hProcess);
+}
+
+TEST(ProcessTest, MissingProgramIsAnErrorWithoutAHandle) {
+  SHELLEXECUTEINFOW info = Info(L"/nonexistent/converter.exe", L"-i x");
+  EXPECT_FALSE(ShellExecuteExW(&info));
+  EXPECT_EQ(info.hProcess, nullptr);
+  EXPECT_LE(reinterpret_cast<UINT_PTR>(info.hInstApp), 32u);
+  EXPECT_EQ(reinterpret_cast<UINT_PTR>(ShellExecuteW(nullptr, L"open", L"/nonexistent/NIMBFilter.exe", nullptr,
+                                                     nullptr, 0)),
+            static_cast<UINT_PTR>(SE_ERR_FNF));
+}
+
+TEST(ProcessTest, FilesThatCannotRunAreRefusedWithTheirReason) {
+  testsupport::TempDir dir;
+  std::ofstream(dir.File("data.exe")) << "not a program";
+  CString data = CString::FromUtf8(dir.File("data.exe"));
+  EXPECT_EQ(reinterpret_cast<UINT_PTR>(ShellExecuteW(nullptr, L"open", data, nullptr, nullptr, 0)),
+            static_cast<UINT_PTR>(SE_ERR_ACCESSDENIED));
+  chmod(dir.File("data.exe").c_str(), 0755);
+  EXPECT_EQ(reinterpret_cast<UINT_PTR>(ShellExecuteW(nullptr, L"open", data, nullptr, nullptr, 0)),
+            static_cast<UINT_PTR>(SE_ERR_BAD_FORMAT));
+  EXPECT_EQ(reinterpret_cast<UINT_PTR>(ShellExecuteW(nullptr, L"print", L"sleep", L"0", nullptr, 0)),
+            static_cast<UINT_PTR>(SE_ERR_NOASSOC));
+}
+
+TEST(ProcessTest, TerminateKillsReapsAndSetsTheCode) {
+  SHELLEXECUTEINFOW info = Info(L"sleep", L"30");
+  ASSERT_TRUE(ShellExecuteExW(&info));
+  DWORD pid = GetProcessId(info.hProcess);
+  EXPECT_TRUE(TerminateProcess(info.hProcess, 0));
+  EXPECT_EQ(ExitCode(info.hProcess), 0u);
+  EXPECT_TRUE(Reaped(pid));
+  EXPECT_FALSE(TerminateProcess(info.hProcess, 0));
+  CloseHandle(info.hProcess);
+}
+
+TEST(ProcessTest, ExeNameFallsBackToTheNameWithoutExtension) {
+  testsupport::TempDir dir;
+  WriteScript(dir.File("conv"), "printf '%s|' \"$@\" > \"$(dirname \"$0\")/args\"; exit 3");
+  CString program = CString::FromUtf8(dir.File("conv.exe"));
+  SHELLEXECUTEINFOW info = Info(program,
+                                L"-i \"C:\\a b\\x.avi\" -map 0:0 \"out \\\"q\\\".avi\" -y");
+  ASSERT_TRUE(ShellExecuteExW(&info));
+  EXPECT_EQ(WaitForSingleObject(info.hProcess, 10000), WAIT_OBJECT_0);
+  EXPECT_EQ(ExitCode(info.hProcess), 3u);
+  CloseHandle(info.hProcess);
+  std::string args;
+  std::getline(std::ifstream(dir.File("args")), args);
+  EXPECT_EQ(args, "-i|C:\\a b\\x.avi|-map|0:0|out \"q\".avi|-y|");
+}
+
+TEST(ProcessTest, ClosedHandleStillGetsItsChildReaped) {
+  SHELLEXECUTEINFOW info = Info(L"sleep", L"0.1");
+  ASSERT_TRUE(ShellExecuteExW(&info));
+  DWORD pid = GetProcessId(info.hProcess);
+  CloseHandle(info.hProcess);
+  bool reaped = false;
+  for (int i = 0; i < 500 && !reaped; ++i) {
+    usleep(10000);
+    reaped = Reaped(pid);
+  }
+  EXPECT_TRUE(reaped);
+}
+
+TEST(CommandLineTest, FollowsTheWindowsRules) {
+  using V = std::vector<std::wstring>;
+  EXPECT_EQ(platform::SplitCommandLine(nullptr), V{});
+  EXPECT_EQ(platform::SplitCommandLine(L"  a\tb  "), (V{L"a", L"b"}));
+  EXPECT_EQ(platform::SplitCommandLine(L"\"a b\" c"), (V{L"a b", L"c"}));
+  EXPECT_EQ(platform::SplitCommandLine(L"a\\\\b \"c\\\\\" d"), (V{L"a\\\\b", L"c\\", L"d"}));
+  EXPECT_EQ(platform::SplitCommandLine(L"\\\"x\\\\\\\"y"), (V{L"\"x\\\"y"}));
+  EXPECT_EQ(platform::SplitCommandLine(L"\"a\"\"b\" \"\""), (V{L"a\"b", L""}));
+  EXPECT_EQ(platform::SplitCommandLine(L"ab\"c d\"e"), (V{L"abc de"}));
+}

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/media/Volume.h"
+#include "platform/shell/FileCalls.h"
+#include "platform/shell/NetworkState.h"
+#include "platform/shell/SoundVolume.h"
+#include "platform/shell/SpecialFolders.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+public:
+  ScopedEnv(const char* name, const char* value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old, m_had = true;
+    if (value) setenv(name, value, 1); else unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (m_had) setenv(m_name, m_old.c_str(), 1); else unsetenv(m_name);
+  }
+
+private:
+  const char* m_name;
+  std::string m_old;
+  bool m_had = false;
+};
+
+}  // namespace
+
+TEST(SpecialFoldersTest, DocumentsComeFromTheSeamWithoutTrailingSlash) {
+  testsupport::TempDir dir;
+  std::string docs = dir.File("Docs");
+  ScopedEnv env("RODEMIR_DOCUMENTS", (docs + "/").c_str());
+  wchar_t path[MAX_PATH] = {};
+  ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, path, CSIDL_PERSONAL, FALSE));
+  EXPECT_EQ(CString(path), CString::FromUtf8(docs));
+  EXPECT_FALSE(std::filesystem::exists(docs));
+  ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, path, CSIDL_PERSONAL, TRUE));
+  EXPECT_TRUE(std::filesystem::is_directory(docs));
+  EXPECT_FALSE(SHGetSpecialFolderPathW(nullptr, path, 0x7777, FALSE));
+  EXPECT_STREQ(path, L"");
+}
+
+TEST(SpecialFoldersTest, FolderLocationsAreItemLists) {
+  PIDLIST_ABSOLUTE pidl = nullptr;
+  ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &pidl), S_OK);
+  wchar_t path[MAX_PATH];
+  EXPECT_TRUE(SHGetPathFromIDListW(pidl, path));
+  EXPECT_EQ(path[0], L'/');
+  ILFree(pidl);
+  EXPECT_EQ(SHGetSpecialFolderLocation(nullptr, 0x7777, &pidl), E_INVALIDARG);
+  EXPECT_EQ(pidl, nullptr);
+  EXPECT_FALSE(SHGetPathFromIDListW(nullptr, path));
+  CString longPath = L"/" + CString(L'x', 300);
+  pidl = ILCreateFromPathW(longPath);
+  EXPECT_FALSE(SHGetPathFromIDListW(pidl, path));
+  ILFree(pidl);
+}
+
+TEST(FileCallsTest, CreateDirectoryMakesOneLevelOnly) {
+  testsupport::TempDir dir;
+  CString folder = CString::FromUtf8(dir.File("RODEMIR"));
+  EXPECT_TRUE(CreateDirectoryW(folder, nullptr));
+  EXPECT_FALSE(CreateDirectoryW(folder, nullptr));
+  EXPECT_FALSE(CreateDirectoryW(CString::FromUtf8(dir.File("a/b")), nullptr));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("a")));
+}
+
+TEST(FileCallsTest, DeleteFileRemovesFilesButNotFolders) {
+  testsupport::TempDir dir;
+  std::ofstream(dir.File("x.avi")) << "x";
+  std::filesystem::create_directory(dir.File("sub"));
+  EXPECT_TRUE(DeleteFileW(CString::FromUtf8(dir.File("x.avi"))));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("x.avi")));
+  EXPECT_FALSE(DeleteFileW(CString::FromUtf8(dir.File("x.avi"))));
+  EXPECT_FALSE(DeleteFileW(CString::FromUtf8(dir.File("sub"))));
+  EXPECT_TRUE(std::filesystem::exists(dir.File("sub")));
+}
+
+TEST(SoundVolumeTest, ProgramVolumeRoundTripsAndSetsThePlayingLevel) {
+  ScopedEnv sink("RODEMIR_AUDIO_SINK", "fakesink sync=true");
+  EXPECT_EQ(waveOutSetVolume(nullptr, 0x7FFF7FFF), MMSYSERR_NOERROR);
+  DWORD volume = 0;
+  EXPECT_EQ(waveOutGetVolume(nullptr, &volume), MMSYSERR_NOERROR);
+  EXPECT_EQ(volume, 0x7FFF7FFFu);
+  EXPECT_NEAR(platform::GetProgramVolume(), 0x7FFF / 65535.0, 1e-9);
+  EXPECT_EQ(waveOutSetVolume(nullptr, 0x0000FFFF), MMSYSERR_NOERROR);
+  EXPECT_EQ(platform::GetProgramVolume(), 1.0);
+  EXPECT_EQ(waveOutSetVolume(nullptr, 0), MMSYSERR_NOERROR);
+  EXPECT_EQ(platform::GetProgramVolume(), 0.0);
+  waveOutSetVolume(nullptr, 0xFFFFFFFF);
+  EXPECT_EQ(waveOutGetVolume(reinterpret_cast<HWAVEOUT>(1), nullptr), MMSYSERR_INVALHANDLE);
+  EXPECT_EQ(waveOutGetVolume(nullptr, nullptr), MMSYSERR_INVALPARAM);
+  EXPECT_EQ(waveOutGetNumDevs(), 1u);
+}
+
+TEST(NetworkStateTest, SeamDecides) {
+  DWORD flags = 0;
+  {
+    ScopedEnv online("RODEMIR_ONLINE", "1");
+    EXPECT_TRUE(InternetGetConnectedState(&flags, 0));
+    EXPECT_EQ(flags, INTERNET_CONNECTION_LAN);
+  }
+  ScopedEnv offline("RODEMIR_ONLINE", "0");
+  EXPECT_FALSE(InternetGetConnectedState(&flags, 0));
+  EXPECT_EQ(flags, INTERNET_CONNECTION_OFFLINE);
+  EXPECT_FALSE(InternetGetConnectedState(nullptr, 0));
+}
