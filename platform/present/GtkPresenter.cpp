@@ -13,6 +13,7 @@
 #include "platform/base/String.h"
 #include "platform/present/InputEvent.h"
 #include "platform/present/PresenterEvents.h"
+#include "platform/present/detail/GtkDialogs.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Window.h"
 
@@ -72,13 +73,15 @@ struct Window {
   CRect rect;
 };
 
-// Pop-ups that never take activation (tips): no focus, no taskbar entry, and the pointer
-// passes through them to the window beneath.
-void MakeBystander(GtkWidget* window) {
+// Pop-ups that never take activation (tips, a combo box's list): no focus, no taskbar
+// entry; those that answer HTTRANSPARENT (tips) also let the pointer through to the
+// window beneath.
+void MakeBystander(GtkWidget* window, bool passPointer) {
   gtk_window_set_type_hint(GTK_WINDOW(window), GDK_WINDOW_TYPE_HINT_TOOLTIP);
   gtk_window_set_accept_focus(GTK_WINDOW(window), FALSE);
   gtk_window_set_focus_on_map(GTK_WINDOW(window), FALSE);
   gtk_window_set_skip_taskbar_hint(GTK_WINDOW(window), TRUE);
+  if (!passPointer) return;
   gtk_widget_realize(window);
   cairo_region_t* nothing = cairo_region_create();
   gdk_window_input_shape_combine_region(gtk_widget_get_window(window), nothing, 0, 0);
@@ -95,7 +98,8 @@ public:
     GtkWidget* window = w.window.get();
     gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
-    if (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE) MakeBystander(window);
+    if (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE)
+      MakeBystander(window, SendMessage(hwnd, WM_NCHITTEST, 0, 0) == HTTRANSPARENT);
     auto it = m_windows.find(owner);
     if (it != m_windows.end()) gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(it->second.window.get()));
     w.area = gtk_drawing_area_new();
@@ -160,6 +164,28 @@ public:
   void TopLevelTitle(HWND hwnd, const std::wstring& title) override {
     auto it = m_windows.find(hwnd);
     if (it != m_windows.end()) gtk_window_set_title(GTK_WINDOW(it->second.window.get()), CString(title.c_str()).ToUtf8().c_str());
+    // A folder browser's window stands for its chooser dialog.
+    auto chooser = m_choosers.find(hwnd);
+    if (chooser != m_choosers.end()) gtk_window_set_title(GTK_WINDOW(chooser->second), CString(title.c_str()).ToUtf8().c_str());
+  }
+
+  int MessageBox(const MessageBoxRequest& request) override { return RunGtkMessageBox(GtkWindowOf(request.owner), request); }
+
+  bool ChooseFile(const FileRequest& request, std::wstring* path) override {
+    return RunGtkFileChooser(GtkWindowOf(request.owner), request, path);
+  }
+
+  bool ChooseFolder(const FolderRequest& request, std::wstring* path) override {
+    HWND browser = request.browser;
+    return RunGtkFolderChooser(GtkWindowOf(request.owner), request, path, [this, browser](GtkWidget* dialog) {
+      if (dialog) m_choosers[browser] = dialog;
+      else m_choosers.erase(browser);
+    });
+  }
+
+  void FolderSelectionChanged(HWND browser, const std::wstring& path) override {
+    auto it = m_choosers.find(browser);
+    if (it != m_choosers.end()) SetGtkChooserFolder(it->second, path);
   }
 
   void SurfaceUpdated(HWND hwnd, const Surface& surface, const CRect& dirty) override {
@@ -190,6 +216,11 @@ public:
   }
 
 private:
+  GtkWindow* GtkWindowOf(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    return it == m_windows.end() ? nullptr : GTK_WINDOW(it->second.window.get());
+  }
+
   static HWND HandleOf(GtkWidget* widget) {
     return static_cast<HWND>(g_object_get_data(G_OBJECT(widget), "rodemir-hwnd"));
   }
@@ -291,6 +322,7 @@ private:
   }
 
   std::map<HWND, Window> m_windows;
+  std::map<HWND, GtkWidget*> m_choosers;  // borrowed: open folder choosers by their browser window
   bool m_down[256] = {};
 };
 

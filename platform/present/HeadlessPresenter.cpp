@@ -17,6 +17,21 @@ void HeadlessPresenter::TopLevelShown(HWND hwnd, bool visible, PresentedState st
 
 void HeadlessPresenter::SurfaceUpdated(HWND hwnd, const Surface&, const CRect&) { ++m_windows[hwnd].updates; }
 
+int HeadlessPresenter::MessageBox(const MessageBoxRequest& request) {
+  DialogAnswerer* answerer = GetDialogAnswerer();
+  return answerer ? answerer->AnswerMessageBox(request) : DismissedMessageBoxResult(request.type);
+}
+
+bool HeadlessPresenter::ChooseFile(const FileRequest& request, std::wstring* path) {
+  DialogAnswerer* answerer = GetDialogAnswerer();
+  return answerer && answerer->AnswerFile(request, path);
+}
+
+bool HeadlessPresenter::ChooseFolder(const FolderRequest& request, std::wstring* path) {
+  DialogAnswerer* answerer = GetDialogAnswerer();
+  return answerer && answerer->AnswerFolder(request, path);
+}
+
 const HeadlessPresenter::WindowInfo* HeadlessPresenter::Info(HWND hwnd) const {
   auto it = m_windows.find(hwnd);
   return it == m_windows.end() ? nullptr : &it->second;

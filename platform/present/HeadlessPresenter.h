@@ -1,5 +1,6 @@
 #pragma once
-// The presenter for tests: nothing is shown; it records what the layer told it.
+// The presenter for tests: nothing is shown; it records what the layer told it, and a
+// DialogAnswerer answers its dialogs.
 #include <map>
 
 #include "platform/present/Presenter.h"
@@ -22,6 +23,10 @@ public:
   void TopLevelShown(HWND hwnd, bool visible, PresentedState state) override;
   void SurfaceUpdated(HWND hwnd, const Surface& surface, const CRect& dirty) override;
   CRect ScreenRect() const override { return CRect(0, 0, 1920, 1080); }
+  // Dialogs go to the installed DialogAnswerer (DialogRequests.h).
+  int MessageBox(const MessageBoxRequest& request) override;
+  bool ChooseFile(const FileRequest& request, std::wstring* path) override;
+  bool ChooseFolder(const FolderRequest& request, std::wstring* path) override;
 
   const WindowInfo* Info(HWND hwnd) const;
 

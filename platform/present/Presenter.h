@@ -9,6 +9,7 @@
 #include "platform/base/Geometry.h"
 #include "platform/base/WinTypes.h"
 #include "platform/gdi/Surface.h"
+#include "platform/present/DialogRequests.h"
 
 namespace platform {
 
@@ -31,13 +32,14 @@ public:
 
   virtual CRect ScreenRect() const = 0;
 
-  // Modal choosers the later dialogs use; the defaults answer as cancelled.
-  virtual int MessageBox(HWND, const std::wstring&, const std::wstring&, UINT) { return 2; }
-  virtual bool ChooseFile(HWND, bool /*save*/, const std::wstring& /*title*/, const std::wstring& /*filter*/,
-                          std::wstring* /*path*/) {
-    return false;
-  }
-  virtual bool ChooseFolder(HWND, const std::wstring& /*title*/, std::wstring* /*path*/) { return false; }
+  // Modal dialogs. Each runs until answered while the UI thread's queue keeps flowing;
+  // the caller has already disabled the owner. MessageBox returns an ID value; the
+  // choosers return false when cancelled.
+  virtual int MessageBox(const MessageBoxRequest& request) { return DismissedMessageBoxResult(request.type); }
+  virtual bool ChooseFile(const FileRequest&, std::wstring* /*path*/) { return false; }
+  virtual bool ChooseFolder(const FolderRequest&, std::wstring* /*path*/) { return false; }
+  // The open folder chooser of `browser` is asked to select `path`.
+  virtual void FolderSelectionChanged(HWND /*browser*/, const std::wstring& /*path*/) {}
 };
 
 // The presenter in use: chosen on first use by RODEMIR_PRESENTER ("gtk" or "headless";

@@ -185,8 +185,8 @@ TEST_F(DShowPlaybackTest, RateChangesHowFastMediaTimeRuns) {
     double wallMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     double mediaMs = static_cast<double>(m_player.GetPosition() - start);
     // Loose bounds: a busy machine stretches wall time, never the rate's direction.
-    if (rate > 1.0f) EXPECT_GT(mediaMs / wallMs, 1.4) << "rate " << rate;
-    else EXPECT_LT(mediaMs / wallMs, 0.7) << "rate " << rate;
+    if (rate > 1.0f) EXPECT_GT(mediaMs / wallMs, 1.2) << "rate " << rate;
+    else EXPECT_LT(mediaMs / wallMs, 0.8) << "rate " << rate;
     EXPECT_GT(mediaMs, 0.0);
   }
 }

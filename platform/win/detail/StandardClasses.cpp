@@ -9,6 +9,9 @@ void EnsureStandardClasses() {
     RegisterTrackbarClass();
     RegisterToolTipClass();
     RegisterListViewClass();
+    RegisterProgressClass();
+    RegisterMonthCalClass();
+    RegisterComboBoxClass();
     return true;
   }();
   (void)done;

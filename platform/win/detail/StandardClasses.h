@@ -1,6 +1,7 @@
 #pragma once
-// The standard control classes ("Button", "Static", the trackbar, the tooltip, the list view). They are
-// registered on the first window creation, so templates can name them without any set-up.
+// The standard control classes ("Button", "Static", the trackbar, the tooltip, the list
+// view, the progress bar, the month calendar, the combo box). They are registered on the
+// first window creation, so templates can name them without any set-up.
 namespace platform::detail {
 
 void EnsureStandardClasses();
@@ -11,5 +12,9 @@ void RegisterTrackbarClass();
 void RegisterToolTipClass();
 // The list view and its header.
 void RegisterListViewClass();
+void RegisterProgressClass();
+void RegisterMonthCalClass();
+// The combo box and its drop-down list.
+void RegisterComboBoxClass();
 
 }  // namespace platform::detail

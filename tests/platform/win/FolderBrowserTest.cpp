@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "platform/win/FileDialog.h"
+#include "platform/win/FolderBrowser.h"
+#include "platform/win/MessageBox.h"
+#include "tests/support/DialogOwnerTest.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/WindowTestSupport.h"
+
+using namespace wintest;
+using platform::test::ScriptedDialogs;
+
+namespace {
+
+using FolderBrowserTest = platform::test::DialogOwnerTest;
+
+struct CallbackLog {
+  int initialized = 0;
+  HWND window = nullptr;
+};
+
+int SaveFolderBrowseCallback(HWND hwnd, UINT uMsg, LPARAM, LPARAM lpData) {
+  auto* log = reinterpret_cast<std::pair<CallbackLog*, const wchar_t*>*>(lpData);
+  if (uMsg != BFFM_INITIALIZED) return 0;
+  ++log->first->initialized;
+  log->first->window = hwnd;
+  SetWindowText(hwnd, L"Save");
+  SendMessage(hwnd, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(log->second));
+  return 0;
+}
+
+TEST_F(FolderBrowserTest, RunsTheCallbackProtocolBeforeItShows) {
+  ScriptedDialogs dialogs;
+  CallbackLog log;
+  std::pair<CallbackLog*, const wchar_t*> data(&log, L"/media/card/saved");
+  bool ownerEnabledMeanwhile = true;
+  std::wstring liveTitle;
+  dialogs.FolderAnswer(L"/media/backup/rec", [&] {
+    ownerEnabledMeanwhile = IsWindowEnabled(owner);
+    wchar_t title[64] = {};
+    GetWindowText(dialogs.folderRequests().back().browser, title, 64);
+    liveTitle = title;
+  });
+  wchar_t name[MAX_PATH] = {};
+  BROWSEINFOW bi;
+  bi.hwndOwner = owner;
+  bi.pszDisplayName = name;
+  bi.lpszTitle = L"Please select the folder.";
+  bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  bi.lpfn = SaveFolderBrowseCallback;
+  bi.lParam = reinterpret_cast<LPARAM>(&data);
+  PIDLIST_ABSOLUTE pidl = SHBrowseForFolderW(&bi);
+  ASSERT_NE(pidl, nullptr);
+  wchar_t path[MAX_PATH];
+  EXPECT_TRUE(SHGetPathFromIDListW(pidl, path));
+  EXPECT_STREQ(path, L"/media/backup/rec");
+  EXPECT_STREQ(name, L"rec");
+  ILFree(pidl);
+
+  EXPECT_EQ(log.initialized, 1);
+  EXPECT_FALSE(IsWindow(log.window));  // the browser's window goes with it
+  EXPECT_FALSE(ownerEnabledMeanwhile);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  EXPECT_EQ(liveTitle, L"Save");
+  const platform::FolderRequest& asked = dialogs.folderRequests()[0];
+  EXPECT_EQ(asked.owner, owner);
+  EXPECT_EQ(asked.title, L"Save");
+  EXPECT_EQ(asked.prompt, L"Please select the folder.");
+  EXPECT_EQ(asked.selection, L"/media/card/saved");
+  EXPECT_TRUE(asked.newFolderButton);
+}
+
+TEST_F(FolderBrowserTest, CancelledOrWithoutPreselection) {
+  ScriptedDialogs dialogs;
+  dialogs.FolderCancel();
+  CallbackLog log;
+  std::pair<CallbackLog*, const wchar_t*> data(&log, L"");
+  BROWSEINFOW bi;
+  bi.hwndOwner = owner;
+  bi.ulFlags = BIF_RETURNONLYFSDIRS;
+  bi.lpfn = SaveFolderBrowseCallback;
+  bi.lParam = reinterpret_cast<LPARAM>(&data);
+  EXPECT_EQ(SHBrowseForFolderW(&bi), nullptr);
+  ASSERT_EQ(dialogs.folderRequests().size(), 1u);
+  EXPECT_EQ(dialogs.folderRequests()[0].selection, L"");
+  EXPECT_FALSE(dialogs.folderRequests()[0].newFolderButton);
+}
+
+TEST_F(FolderBrowserTest, UnansweredDialogsAreDismissed) {
+  EXPECT_EQ(MessageBox(owner, L"t", L"c", MB_OK), IDOK);
+  EXPECT_EQ(MessageBox(owner, L"t", L"c", MB_OKCANCEL), IDCANCEL);
+  EXPECT_EQ(MessageBox(owner, L"t", L"c", MB_YESNO), IDNO);
+  CFileDialog save(FALSE);
+  EXPECT_EQ(save.DoModal(), IDCANCEL);
+  BROWSEINFOW bi;
+  EXPECT_EQ(SHBrowseForFolderW(&bi), nullptr);
+}
+
+}  // namespace
