@@ -48,17 +48,21 @@ void Paint(HWND list, const ComboState& s, HWND combo) {
   GetClientRect(list, &client);
   dc->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
   dc->Draw3dRect(&client, GetSysColor(COLOR_WINDOWFRAME), GetSysColor(COLOR_WINDOWFRAME));
-  CDCStateRestorer restore(dc);
-  SelectWindowFont(combo, *dc);
-  dc->SetBkMode(TRANSPARENT);
-  int count = static_cast<int>(s.items.size());
-  for (int i = s.top, row = 0; i < count && row < Visible(s); ++i, ++row) {
-    CRect r(client.left + 1, client.top + 1 + row * s.itemHeight, client.right - 1, client.top + 1 + (row + 1) * s.itemHeight);
-    bool hot = i == s.hot;
-    if (hot) dc->FillSolidRect(&r, GetSysColor(COLOR_HIGHLIGHT));
-    dc->SetTextColor(GetSysColor(hot ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    r.left += 2;
-    dc->DrawText(s.items[i].text.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  {
+    // Restored before EndPaint, which deletes the DC.
+    CDCStateRestorer restore(dc);
+    SelectWindowFont(combo, *dc);
+    dc->SetBkMode(TRANSPARENT);
+    int count = static_cast<int>(s.items.size());
+    for (int i = s.top, row = 0; i < count && row < Visible(s); ++i, ++row) {
+      CRect r(client.left + 1, client.top + 1 + row * s.itemHeight, client.right - 1,
+              client.top + 1 + (row + 1) * s.itemHeight);
+      bool hot = i == s.hot;
+      if (hot) dc->FillSolidRect(&r, GetSysColor(COLOR_HIGHLIGHT));
+      dc->SetTextColor(GetSysColor(hot ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+      r.left += 2;
+      dc->DrawText(s.items[i].text.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
   }
   EndPaint(list, &ps);
 }

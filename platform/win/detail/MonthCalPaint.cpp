@@ -101,23 +101,26 @@ void PaintMonthCal(HWND hwnd, const MonthCalState& s) {
   GetClientRect(hwnd, &client);
   MonthCalLayout l = LayoutMonthCal(hwnd);
   dc->FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
-  CDCStateRestorer restore(dc);
-  SelectWindowFont(hwnd, *dc);
-  dc->SetBkMode(TRANSPARENT);
-  dc->FillSolidRect(&l.title, GetSysColor(COLOR_3DFACE));
-  DrawArrow(dc, l.prev, true);
-  DrawArrow(dc, l.next, false);
-  DrawText(dc, s.names->title(s.shownYear, s.shownMonth), l.title, GetSysColor(COLOR_WINDOWTEXT));
-  for (int column = 0; column < 7; ++column) {
-    CRect cell(l.weekdays.left + column * l.cellWidth, l.weekdays.top, l.weekdays.left + (column + 1) * l.cellWidth,
-               l.weekdays.bottom);
-    DrawText(dc, s.names->weekdays[(s.firstDayOfWeek + column) % 7], cell, GetSysColor(COLOR_HIGHLIGHT));
+  {
+    // Restored before EndPaint, which deletes the DC.
+    CDCStateRestorer restore(dc);
+    SelectWindowFont(hwnd, *dc);
+    dc->SetBkMode(TRANSPARENT);
+    dc->FillSolidRect(&l.title, GetSysColor(COLOR_3DFACE));
+    DrawArrow(dc, l.prev, true);
+    DrawArrow(dc, l.next, false);
+    DrawText(dc, s.names->title(s.shownYear, s.shownMonth), l.title, GetSysColor(COLOR_WINDOWTEXT));
+    for (int column = 0; column < 7; ++column) {
+      CRect cell(l.weekdays.left + column * l.cellWidth, l.weekdays.top, l.weekdays.left + (column + 1) * l.cellWidth,
+                 l.weekdays.bottom);
+      DrawText(dc, s.names->weekdays[(s.firstDayOfWeek + column) % 7], cell, GetSysColor(COLOR_HIGHLIGHT));
+    }
+    dc->FillSolidRect(l.weekdays.left, l.weekdays.bottom, l.weekdays.Width(), 1, GetSysColor(COLOR_3DSHADOW));
+    bool circle = !(GetWindowLong(hwnd, GWL_STYLE) & MCS_NOTODAYCIRCLE);
+    PaintDays(dc, s, l, circle);
+    if (!l.todayLine.IsRectEmpty())
+      DrawText(dc, s.names->today + L" " + s.names->shortDate(DateOfDay(s.today)), l.todayLine, GetSysColor(COLOR_WINDOWTEXT));
   }
-  dc->FillSolidRect(l.weekdays.left, l.weekdays.bottom, l.weekdays.Width(), 1, GetSysColor(COLOR_3DSHADOW));
-  bool circle = !(GetWindowLong(hwnd, GWL_STYLE) & MCS_NOTODAYCIRCLE);
-  PaintDays(dc, s, l, circle);
-  if (!l.todayLine.IsRectEmpty())
-    DrawText(dc, s.names->today + L" " + s.names->shortDate(DateOfDay(s.today)), l.todayLine, GetSysColor(COLOR_WINDOWTEXT));
   EndPaint(hwnd, &ps);
 }
 
