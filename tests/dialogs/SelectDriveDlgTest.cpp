@@ -1,0 +1,110 @@
+#include "dialogs/SelectDriveDlg.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include "app/LangStringTable.h"
+#include "platform/base/UiDispatch.h"
+#include "platform/win/Keys.h"
+#include "platform/win/Messages.h"
+#include "res/dialogs/ChooserTemplates.h"
+#include "tests/dialogs/ChooserTestSupport.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/WindowHarness.h"
+
+namespace {
+
+CString Wide(const std::string& s) { return CString(s.c_str()); }
+
+class SelectDriveDlgTest : public ::testing::Test {
+protected:
+  void SetUp() override { setenv("RODEMIR_DRIVES", drives.path().c_str(), 1); }
+  void TearDown() override { unsetenv("RODEMIR_DRIVES"); }
+  void AddDrive(const std::string& name) { ASSERT_EQ(mkdir(drives.File(name).c_str(), 0755), 0); }
+  CString Root(const std::string& name) { return Wide(drives.File(name) + "/"); }
+  static CString TextOf(CWnd& wnd) {
+    CString text;
+    wnd.GetWindowText(text);
+    return text;
+  }
+
+  platform::test::WindowHarness harness;
+  testsupport::TempDir drives;
+};
+
+TEST_F(SelectDriveDlgTest, ListsRemovableDrivesInOrderWithTextsAndReturnsTheConfirmedEntry) {
+  AddDrive("GDISK");
+  AddDrive("ECARD");
+  chooserstest::LanguageMainWindow mainWindow(LANG_ID_ENGLISH);
+  CSelectDriveDlg dlg;
+  EXPECT_EQ(dlg.m_strDrive, L"");
+  std::vector<CString> entries;
+  CString caption, label, prompt;
+  platform::PostToUiThread([&] {
+    for (int i = 0; i < dlg.m_comboDrive.GetCount(); ++i) {
+      CString entry;
+      dlg.m_comboDrive.GetLBText(i, entry);
+      entries.push_back(entry);
+    }
+    EXPECT_EQ(dlg.m_comboDrive.GetCurSel(), 0);
+    caption = TextOf(dlg);
+    label = TextOf(dlg.m_staticDrive);
+    prompt = TextOf(dlg.m_staticSelect);
+    dlg.SendMessage(WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  // "/" is a fixed drive and is not offered.
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0], Root("ECARD") + L"[ECARD]");
+  EXPECT_EQ(entries[1], Root("GDISK") + L"[GDISK]");
+  EXPECT_EQ(caption, L"Select Drive");
+  EXPECT_EQ(label, L"Drive:");
+  EXPECT_EQ(prompt, L"Select a drive with a memory card.");
+  EXPECT_EQ(dlg.m_strDrive, Root("ECARD") + L"[ECARD]");
+  EXPECT_EQ(DriveRootOfEntry(dlg.m_strDrive), Root("ECARD"));
+}
+
+TEST_F(SelectDriveDlgTest, OkTakesTheEntryTheUserMovedTo) {
+  AddDrive("A");
+  AddDrive("B");
+  CSelectDriveDlg dlg;
+  platform::PostToUiThread([&] {
+    harness.Key(VK_DOWN);
+    harness.Key(VK_RETURN);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(DriveRootOfEntry(dlg.m_strDrive), Root("B"));
+}
+
+TEST_F(SelectDriveDlgTest, ClosesItselfWithCancelWhenThereIsNoRemovableDrive) {
+  CSelectDriveDlg dlg;
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(dlg.m_strDrive, L"");
+  // Drives are looked for anew at every run.
+  AddDrive("CARD");
+  platform::PostToUiThread([&] { dlg.SendMessage(WM_COMMAND, IDOK, 0); });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(DriveRootOfEntry(dlg.m_strDrive), Root("CARD"));
+}
+
+TEST_F(SelectDriveDlgTest, EscAndTheCloseBoxCancel) {
+  AddDrive("CARD");
+  CSelectDriveDlg dlg;
+  platform::PostToUiThread([&] { harness.Key(VK_ESCAPE); });
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  platform::PostToUiThread([&] { dlg.SendMessage(WM_CLOSE); });
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(dlg.m_strDrive, L"");
+}
+
+TEST(DriveRootOfEntryTest, RootIsEverythingUpToTheSlashBeforeTheLabel) {
+  EXPECT_EQ(DriveRootOfEntry(L"/media/u/CARD/[CARD]"), L"/media/u/CARD/");
+  // A mount point named after a label in brackets.
+  EXPECT_EQ(DriveRootOfEntry(L"/media/u/[x]/[[x]]"), L"/media/u/[x]/");
+  EXPECT_EQ(DriveRootOfEntry(L"/media/u/CARD/[Portable Disk]"), L"/media/u/CARD/");
+  EXPECT_EQ(DriveRootOfEntry(L""), L"");
+  EXPECT_EQ(DriveRootOfEntry(L"[CARD]"), L"");
+}
+
+}  // namespace
