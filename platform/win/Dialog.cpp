@@ -3,6 +3,7 @@
 #include <map>
 
 #include "platform/gdi/Font.h"
+#include "platform/win/WinApp.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/detail/MessageLoop.h"
 
@@ -135,6 +136,9 @@ BOOL CDialog::OnInitDialog() {
 
 INT_PTR CDialog::DoModal() {
   HWND owner = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr;
+  // A dialog made without a parent is owned by the main window, which it disables.
+  CWnd* mainWnd = AfxGetMainWnd();
+  if (!owner && mainWnd && mainWnd != this) owner = mainWnd->GetSafeHwnd();
   if (owner) owner = ::GetAncestor(owner, GA_ROOT);
   bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
   m_bModal = true;
@@ -143,6 +147,8 @@ INT_PTR CDialog::DoModal() {
     return -1;
   }
   HWND self = m_hWnd;
+  // A modal dialog shows itself whether or not its template asks for it.
+  if (IsWindow(self) && !Dialogs()[self].ended && !::IsWindowVisible(self)) ::ShowWindow(self, SW_SHOW);
   if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
   platform::detail::RunLoop([self] {
     auto it = Dialogs().find(self);

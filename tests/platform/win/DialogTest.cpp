@@ -222,3 +222,30 @@ TEST_F(DialogTest, ApplicationTitleAndMainWindow) {
   EXPECT_EQ(AfxGetThread(), &app);
   app.m_pMainWnd = nullptr;
 }
+
+TEST_F(DialogTest, ParentlessModalDialogIsOwnedByTheMainWindowAndShown) {
+  RegisterTestTemplate();
+  CTestDlg mainDlg;
+  ASSERT_TRUE(mainDlg.Create(kTemplate));
+  CWinAppEx app(TRUE);
+  app.InitInstance();
+  app.m_pMainWnd = &mainDlg;
+
+  DialogTemplate hidden = *platform::FindDialogTemplate(kTemplate);
+  hidden.id = kTemplate + 1;
+  hidden.style &= ~WS_VISIBLE;
+  platform::RegisterDialogTemplate(hidden);
+  CDialog chooser(kTemplate + 1);
+  bool mainEnabled = true, shown = false;
+  platform::PostToUiThread([&] {
+    mainEnabled = mainDlg.IsWindowEnabled();
+    shown = chooser.IsWindowVisible();
+    chooser.EndDialog(IDOK);
+  });
+  EXPECT_EQ(chooser.DoModal(), IDOK);
+  EXPECT_FALSE(mainEnabled);
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(mainDlg.IsWindowEnabled());
+  app.m_pMainWnd = nullptr;
+  mainDlg.DestroyWindow();
+}
