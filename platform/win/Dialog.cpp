@@ -14,6 +14,7 @@ struct DialogState {
   HFONT font = nullptr;  // owned: the template's font, handed to every control
   INT_PTR result = 0;
   bool ended = false;
+  HWND disabledOwner = nullptr;  // a modal dialog's owner, enabled again when it ends
 };
 
 std::map<HWND, DialogState>& Dialogs() {
@@ -147,9 +148,12 @@ INT_PTR CDialog::DoModal() {
     return -1;
   }
   HWND self = m_hWnd;
+  if (ownerWasEnabled) {
+    ::EnableWindow(owner, FALSE);
+    Dialogs()[self].disabledOwner = owner;
+  }
   // A modal dialog shows itself whether or not its template asks for it.
   if (IsWindow(self) && !Dialogs()[self].ended && !::IsWindowVisible(self)) ::ShowWindow(self, SW_SHOW);
-  if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
   platform::detail::RunLoop([self] {
     auto it = Dialogs().find(self);
     return it == Dialogs().end() || it->second.ended;
@@ -203,6 +207,10 @@ BOOL EndDialog(HWND hDlg, INT_PTR nResult) {
   if (it == Dialogs().end()) return FALSE;
   it->second.result = nResult;
   it->second.ended = true;
+  // The owner is enabled before the dialog hides, so that activation returns to it.
+  HWND owner = it->second.disabledOwner;
+  it->second.disabledOwner = nullptr;
+  if (owner && IsWindow(owner)) EnableWindow(owner, TRUE);
   // A modeless dialog only hides; a modal one also ends its loop.
   if (IsWindowVisible(hDlg)) ShowWindow(hDlg, SW_HIDE);
   platform::detail::WakeLoop();
