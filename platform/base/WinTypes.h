@@ -48,8 +48,13 @@ using LPDWORD = DWORD*;
 #define TEXT(x) L##x
 #endif
 
+// GLib defines the same two as macros; either definition may come first.
+#ifndef TRUE
 constexpr BOOL TRUE = 1;
+#endif
+#ifndef FALSE
 constexpr BOOL FALSE = 0;
+#endif
 
 // Window-system handles: opaque, validated by the layer that issues them.
 #define RODEMIR_DECLARE_HANDLE(name) \

@@ -10,6 +10,7 @@
 #include "platform/base/String.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/detail/MessageLoop.h"
+#include "platform/base/detail/GObjectRef.h"
 
 namespace platform::detail {
 
@@ -26,10 +27,6 @@ struct DialogRelease {
 using OwnedDialog = std::unique_ptr<GtkWidget, DialogRelease>;
 
 OwnedDialog Own(GtkWidget* dialog) { return OwnedDialog(GTK_WIDGET(g_object_ref_sink(dialog))); }
-
-struct GFreeDeleter {
-  void operator()(gchar* p) const { g_free(p); }
-};
 
 std::string Utf8(const std::wstring& text) { return WideToUtf8(text); }
 
@@ -125,7 +122,7 @@ void AddFilters(GtkFileChooser* chooser, const FileRequest& request) {
 }
 
 std::wstring ChosenPath(GtkFileChooser* chooser) {
-  std::unique_ptr<gchar, GFreeDeleter> name(gtk_file_chooser_get_filename(chooser));
+  platform::detail::GlibOwned<gchar> name(gtk_file_chooser_get_filename(chooser));
   return name ? Utf8ToWide(name.get()) : std::wstring();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/web/WebBrowser.h"
 
+#include "platform/base/detail/GObjectRef.h"
+
 #include <glib.h>
 
 #include <map>
@@ -39,16 +41,12 @@ WebBrowser* WebBrowser::ForHost(HWND host) {
 CString BrowserAddressToUri(const CString& address) {
   std::string text = address.ToUtf8();
   if (text.empty()) return CString();
-  char* scheme = g_uri_parse_scheme(text.c_str());
-  bool hasScheme = scheme != nullptr;
-  g_free(scheme);
-  if (hasScheme) return address;
+  if (platform::detail::GlibOwned<char>(g_uri_parse_scheme(text.c_str()))) return address;
   size_t query = text.find('?');
   std::string path = text.substr(0, query);
-  gchar* uri = g_filename_to_uri(path.c_str(), nullptr, nullptr);
+  platform::detail::GlibOwned<gchar> uri(g_filename_to_uri(path.c_str(), nullptr, nullptr));
   if (!uri) return CString();
-  std::string result = uri;
-  g_free(uri);
+  std::string result = uri.get();
   if (query != std::string::npos) result += text.substr(query);
   return CString::FromUtf8(result);
 }

@@ -8,7 +8,7 @@
 
 #include "platform/base/Log.h"
 #include "platform/shell/detail/DriveTable.h"
-#include "platform/shell/detail/GObjectRef.h"
+#include "platform/base/detail/GObjectRef.h"
 
 namespace platform::detail {
 

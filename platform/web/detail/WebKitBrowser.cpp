@@ -6,7 +6,7 @@
 
 #include "platform/base/Log.h"
 #include "platform/base/UiDispatch.h"
-#include "platform/shell/detail/GObjectRef.h"
+#include "platform/base/detail/GObjectRef.h"
 #include "platform/shell/detail/GtkStart.h"
 #include "platform/web/detail/NativeWidgetHost.h"
 #include "platform/web/detail/ScriptText.h"

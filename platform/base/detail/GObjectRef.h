@@ -1,6 +1,7 @@
 #pragma once
-// Owners for GLib objects used by the shell and browser code. Adopt takes over a reference
-// the caller was given; Share adds one; SinkFloating takes over a floating one.
+// Owners of GLib objects, for every part of the layer. Adopt takes over a reference the
+// caller was given; Share adds one; SinkFloating takes over a floating one. The reference
+// functions are a parameter, so GStreamer's objects use the same owner.
 #include <glib-object.h>
 
 #include <memory>
@@ -8,26 +9,35 @@
 
 namespace platform::detail {
 
-template <typename T>
-class GObjectRef {
+struct GObjectRefOps {
+  static gpointer Ref(gpointer p) { return g_object_ref(p); }
+  static gpointer RefSink(gpointer p) { return g_object_ref_sink(p); }
+  static void Unref(gpointer p) { g_object_unref(p); }
+};
+
+template <typename T, typename Ops = GObjectRefOps>
+class GRef {
 public:
-  GObjectRef() = default;
-  GObjectRef(const GObjectRef& o) : m_p(o.m_p) { if (m_p) g_object_ref(m_p); }
-  GObjectRef(GObjectRef&& o) noexcept : m_p(std::exchange(o.m_p, nullptr)) {}
-  ~GObjectRef() { Reset(); }
-  GObjectRef& operator=(GObjectRef o) { std::swap(m_p, o.m_p); return *this; }
+  GRef() = default;
+  GRef(const GRef& o) : m_p(o.m_p) { if (m_p) Ops::Ref(m_p); }
+  GRef(GRef&& o) noexcept : m_p(std::exchange(o.m_p, nullptr)) {}
+  ~GRef() { Reset(); }
+  GRef& operator=(GRef o) { std::swap(m_p, o.m_p); return *this; }
 
-  static GObjectRef Adopt(T* p) { GObjectRef r; r.m_p = p; return r; }
-  static GObjectRef Share(T* p) { if (p) g_object_ref(p); return Adopt(p); }
-  static GObjectRef SinkFloating(T* p) { if (p) g_object_ref_sink(p); return Adopt(p); }
+  static GRef Adopt(T* p) { GRef r; r.m_p = p; return r; }
+  static GRef Share(T* p) { if (p) Ops::Ref(p); return Adopt(p); }
+  static GRef SinkFloating(T* p) { if (p) Ops::RefSink(p); return Adopt(p); }
 
-  void Reset() { if (T* p = std::exchange(m_p, nullptr)) g_object_unref(p); }
+  void Reset() { if (T* p = std::exchange(m_p, nullptr)) Ops::Unref(p); }
   T* get() const { return m_p; }
   explicit operator bool() const { return m_p != nullptr; }
 
 private:
   T* m_p = nullptr;
 };
+
+template <typename T>
+using GObjectRef = GRef<T, GObjectRefOps>;
 
 struct GlibFree { void operator()(void* p) const { g_free(p); } };
 template <typename T>
@@ -46,9 +56,11 @@ public:
   GSignalHandler(GSignalHandler&& o) noexcept
       : m_instance(std::exchange(o.m_instance, nullptr)), m_id(std::exchange(o.m_id, 0)) {}
   GSignalHandler& operator=(GSignalHandler&& o) noexcept {
-    Disconnect();
-    m_instance = std::exchange(o.m_instance, nullptr);
-    m_id = std::exchange(o.m_id, 0);
+    if (this != &o) {
+      Disconnect();
+      m_instance = std::exchange(o.m_instance, nullptr);
+      m_id = std::exchange(o.m_id, 0);
+    }
     return *this;
   }
   ~GSignalHandler() { Disconnect(); }
