@@ -28,6 +28,11 @@ answer() {
   sleep 1
   xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
   xdotool key "$2"
+  # The next dialog may carry the same name: wait until this one is gone.
+  for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$id" || break
+    sleep 0.1
+  done
   echo "ok: '$1' answered with $2"
 }
 
