@@ -234,6 +234,17 @@ std::string JoinPath(const std::string& parent, LPCWSTR sub) {
   return parent + "\\" + s;
 }
 
+// The open key behind a handle, when it grants `access`.
+LONG FindOpenKey(HKEY hKey, REGSAM access, const OpenKey*& key) {
+  auto it = g_keys.find(reinterpret_cast<ULONG_PTR>(hKey));
+  if (it == g_keys.end()) return ERROR_INVALID_HANDLE;
+  if (!(it->second.access & access)) return ERROR_ACCESS_DENIED;
+  key = &it->second;
+  return ERROR_SUCCESS;
+}
+
+std::string FoldedValueName(LPCWSTR name) { return Fold(name ? WideToUtf8(name) : std::string()); }
+
 HKEY NewHandle(Hive hive, const std::string& path, REGSAM access) {
   ULONG_PTR id = (g_nextKey += 4);
   g_keys[id] = OpenKey{hive, path, access};
@@ -286,13 +297,12 @@ LONG RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, REGSAM samDesired, PHKEY 
 
 LONG RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
   std::lock_guard<std::mutex> lock(g_mutex);
-  auto it = g_keys.find(reinterpret_cast<ULONG_PTR>(hKey));
-  if (it == g_keys.end()) return ERROR_INVALID_HANDLE;
-  if (!(it->second.access & KEY_QUERY_VALUE)) return ERROR_ACCESS_DENIED;
-  HiveSession session(it->second.hive, false);
-  auto key = session.data.find(Fold(it->second.path));
+  const OpenKey* open = nullptr;
+  if (LONG error = FindOpenKey(hKey, KEY_QUERY_VALUE, open)) return error;
+  HiveSession session(open->hive, false);
+  auto key = session.data.find(Fold(open->path));
   if (key == session.data.end()) return ERROR_FILE_NOT_FOUND;
-  auto val = key->second.values.find(Fold(lpValueName ? WideToUtf8(lpValueName) : std::string()));
+  auto val = key->second.values.find(FoldedValueName(lpValueName));
   if (val == key->second.values.end()) return ERROR_FILE_NOT_FOUND;
   std::string bytes = val->second.data;
   if (val->second.type == REG_SZ) {
@@ -312,13 +322,12 @@ LONG RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD, LPDWORD lpType, L
 
 LONG RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData, DWORD cbData) {
   std::lock_guard<std::mutex> lock(g_mutex);
-  auto it = g_keys.find(reinterpret_cast<ULONG_PTR>(hKey));
-  if (it == g_keys.end()) return ERROR_INVALID_HANDLE;
-  if (!(it->second.access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
+  const OpenKey* open = nullptr;
+  if (LONG error = FindOpenKey(hKey, KEY_SET_VALUE, open)) return error;
   if (dwType == REG_DWORD && cbData != 4) return ERROR_INVALID_PARAMETER;
   if (cbData > 0 && !lpData) return ERROR_INVALID_PARAMETER;
-  HiveSession session(it->second.hive, true);
-  auto key = session.data.find(Fold(it->second.path));
+  HiveSession session(open->hive, true);
+  auto key = session.data.find(Fold(open->path));
   if (key == session.data.end()) return ERROR_FILE_NOT_FOUND;
   Value v;
   v.name = lpValueName ? WideToUtf8(lpValueName) : std::string();
@@ -337,12 +346,11 @@ LONG RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD, DWORD dwType, const B
 
 LONG RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName) {
   std::lock_guard<std::mutex> lock(g_mutex);
-  auto it = g_keys.find(reinterpret_cast<ULONG_PTR>(hKey));
-  if (it == g_keys.end()) return ERROR_INVALID_HANDLE;
-  if (!(it->second.access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
-  HiveSession session(it->second.hive, true);
-  auto key = session.data.find(Fold(it->second.path));
-  if (key == session.data.end() || key->second.values.erase(Fold(lpValueName ? WideToUtf8(lpValueName) : "")) == 0)
+  const OpenKey* open = nullptr;
+  if (LONG error = FindOpenKey(hKey, KEY_SET_VALUE, open)) return error;
+  HiveSession session(open->hive, true);
+  auto key = session.data.find(Fold(open->path));
+  if (key == session.data.end() || key->second.values.erase(FoldedValueName(lpValueName)) == 0)
     return ERROR_FILE_NOT_FOUND;
   return session.Commit() ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
 }
