@@ -53,19 +53,15 @@ int CAviTextReader::ReadTextData(CString path) {
   // A small buffer: every header read after a seek fills it, and video data is seeked over.
   char streamBuffer[512];
   std::setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
-  m_fileLength = (fseeko(file, 0, SEEK_END) == 0) ? Tell(file) : 0;
-  SeekTo(file, 0);
   ParseRiff(file);
   std::fclose(file);
   return 0;
 }
 
 int CAviTextReader::ParseRiff(FILE* file) {
-  if (m_fileLength == 0) {
-    long long here = Tell(file);
-    if (fseeko(file, 0, SEEK_END) == 0) m_fileLength = Tell(file);
-    SeekTo(file, here);
-  }
+  long long start = Tell(file);
+  m_fileLength = (fseeko(file, 0, SEEK_END) == 0) ? Tell(file) : 0;
+  SeekTo(file, start);
   BYTE head[12];
   if (!ReadExact(file, head, 12) || !Is(head, "RIFF") || !Is(head + 8, "AVI ")) return 1;
   long long end = std::min(Tell(file) + static_cast<long long>(U32(head + 4)) - 4, m_fileLength);
