@@ -18,10 +18,15 @@ GstVideoInfo OutputInfo(const GstVideoInfo& in, GstVideoFormat format, int width
 
 }  // namespace
 
-void FrameStore::Store(GstSample* sample) {
+// The sink hands out one sample object that it changes in place when caps come again after a
+// flush; a copy of its buffer and caps keeps the picture held here out of that.
+void FrameStore::Store(GstSample* pulled) {
+  SamplePtr given(pulled);
+  if (!given) return;
+  SamplePtr own(gst_sample_new(gst_sample_get_buffer(pulled), gst_sample_get_caps(pulled), nullptr, nullptr));
   {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_sample.reset(sample);
+    m_sample = std::move(own);
   }
   if (m_frames++ == 0)
     m_firstFrameMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_created).count();
@@ -39,20 +44,27 @@ void FrameStore::Present() {
   if (frame) SetVideoOverlay(m_hwnd, m_dest, std::move(frame));
 }
 
+SamplePtr FrameStore::Newest() {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  return SamplePtr(m_sample ? gst_sample_ref(m_sample.get()) : nullptr);
+}
+
 std::shared_ptr<const VideoFrame> FrameStore::Picture(int width, int height) {
-  SamplePtr sample;
-  {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_sample) sample.reset(gst_sample_ref(m_sample.get()));
-  }
+  SamplePtr sample = Newest();
   if (!sample) return m_shown;
-  bool sameSize = m_shown && ((width == 0 && height == 0) || (m_shown->width == width && m_shown->height == height));
+  bool sameSize = m_shown && m_shown->width == width && m_shown->height == height;
   if (sample.get() == m_shownSample.get() && sameSize) return m_shown;
   std::shared_ptr<const VideoFrame> frame = Convert(sample.get(), width, height);
   if (!frame) return nullptr;
   m_shownSample = std::move(sample);
   m_shown = frame;
   return frame;
+}
+
+// A still is always the picture as decoded, whatever size the pane shows it at.
+std::shared_ptr<const VideoFrame> FrameStore::Still() {
+  SamplePtr sample = Newest();
+  return sample ? Convert(sample.get(), 0, 0) : nullptr;
 }
 
 void FrameStore::Detach() {

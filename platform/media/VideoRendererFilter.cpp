@@ -82,7 +82,7 @@ HRESULT VideoRendererFilter::RepaintVideo(HWND, HDC) {
 HRESULT VideoRendererFilter::GetCurrentImage(BYTE** dib) {
   if (!dib) return E_POINTER;
   *dib = nullptr;
-  std::shared_ptr<const VideoFrame> frame = m_store->Picture(0, 0);
+  std::shared_ptr<const VideoFrame> frame = m_store->Still();
   if (!frame || frame->width <= 0 || frame->height <= 0) return E_FAIL;
   size_t rowBytes = static_cast<size_t>(frame->width) * 4;
   size_t imageBytes = rowBytes * static_cast<size_t>(frame->height);

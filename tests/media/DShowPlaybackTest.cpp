@@ -128,6 +128,33 @@ TEST_F(DShowPlaybackTest, OpensTwoStreamRecordingWithSensorStream) {
   EXPECT_EQ(data.m_arrGPS[data.m_arrGPS.GetSize() - 1].m_dSpeed, 43.0);  // the fourth second's sample
 }
 
+// The panes show 344 x 194; a still is the recording's own 320 x 240 once the panes have
+// painted, paused and playing, and when playing on after a seek has flushed the renderer.
+TEST_F(DShowPlaybackTest, StillsKeepTheRecordingsSizeWhateverThePaneShows) {
+  ASSERT_TRUE(Open(Recording(2)));
+  ASSERT_TRUE(PumpUntil([&] { return platform::GetVideoOverlay(m_front) && platform::GetVideoOverlay(m_rear); }));
+  auto expectNative = [&](const char* when) {
+    for (int index : {0, 1}) {
+      Still still = Capture(index);
+      EXPECT_EQ(still.width, 320) << when << ", pane " << index;
+      EXPECT_EQ(still.height, 240) << when << ", pane " << index;
+    }
+    EXPECT_EQ(platform::GetVideoOverlay(m_front)->width, 344) << when;
+  };
+  m_player.m_pGraph->Pause();
+  expectNative("paused");
+  ASSERT_EQ(m_player.Play(), 1);
+  std::uint64_t shown = platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1);
+  ASSERT_TRUE(PumpUntil([&] { return platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1) > shown + 3; }));
+  expectNative("playing");
+  m_player.m_pGraph->Pause();
+  m_player.Seek(1200);
+  ASSERT_EQ(m_player.Play(), 1);
+  shown = platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1);
+  ASSERT_TRUE(PumpUntil([&] { return platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1) > shown + 3; }));
+  expectNative("after a seek");
+}
+
 TEST_F(DShowPlaybackTest, OneStreamRecordingHasNoRearPicture) {
   ASSERT_TRUE(Open(Recording(1)));
   EXPECT_EQ(m_player.m_pGraph->m_nVideoStreams, 1);

@@ -1,6 +1,9 @@
 // Compiled into every test executable: unless the caller set them, tests run headless,
-// silent, offline, and with a registry and documents folder inside the build tree.
+// silent, offline, and with a registry and documents folder inside the build tree. Broken
+// contracts and the libraries' critical warnings stop the run.
 #include <cstdlib>
+
+#include "platform/base/Check.h"
 
 namespace {
 
@@ -11,6 +14,7 @@ struct TestEnvironment {
     setenv("RODEMIR_ONLINE", "0", 0);
     setenv("RODEMIR_REGISTRY_DIR", RODEMIR_BUILD_DIR "/test-registry", 0);
     setenv("RODEMIR_DOCUMENTS", RODEMIR_BUILD_DIR "/test-documents", 0);
+    PlatformMakeContractsFatal();
   }
 };
 

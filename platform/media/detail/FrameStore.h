@@ -41,8 +41,10 @@ public:
 
   // UI thread from here on.
   void Present();
-  // The newest picture as 0x00RRGGBB rows at the given size; 0 x 0 means native size.
+  // The newest picture as 0x00RRGGBB rows at the pane's size.
   std::shared_ptr<const VideoFrame> Picture(int width, int height);
+  // The newest picture at the size it was decoded.
+  std::shared_ptr<const VideoFrame> Still();
   void Detach();
 
   HWND m_hwnd = nullptr;
@@ -51,6 +53,7 @@ public:
   std::atomic<double> m_firstFrameMs{-1.0};
 
 private:
+  SamplePtr Newest();
   std::shared_ptr<const VideoFrame> Convert(GstSample* sample, int width, int height);
 
   std::chrono::steady_clock::time_point m_created;
