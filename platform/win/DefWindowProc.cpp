@@ -55,6 +55,10 @@ LRESULT EraseBackground(const WindowNode& node, WPARAM wParam) {
 }
 
 LRESULT SetCursorDefault(WindowNode& node, WPARAM wParam, LPARAM lParam) {
+  if (platform::WaitCursorCount() > 0) {
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    return TRUE;
+  }
   HWND hwnd = node.handle;
   if (node.IsChild() && SendMessage(node.parent, WM_SETCURSOR, wParam, lParam)) return TRUE;
   WindowNode* again = FindWindowNode(hwnd);

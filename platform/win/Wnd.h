@@ -15,6 +15,7 @@
 #include "platform/win/Paint.h"
 #include "platform/win/ScrollInfo.h"
 #include "platform/win/SystemMetrics.h"
+#include "platform/win/WaitCursor.h"
 #include "platform/win/Timer.h"
 #include "platform/win/Window.h"
 #include "platform/win/WindowStyles.h"
@@ -121,6 +122,9 @@ public:
   void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
   BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
   void CenterWindow(CWnd* pAlternateOwner = nullptr);
+  // The application's counted wait cursor; safe from any thread.
+  void BeginWaitCursor() { platform::BeginWaitCursor(); }
+  void EndWaitCursor() { platform::EndWaitCursor(); }
   BOOL ShowWindow(int nCmdShow);
   BOOL IsWindowVisible() const;
   BOOL IsIconic() const;
