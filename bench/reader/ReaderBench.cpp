@@ -1,5 +1,4 @@
-// Times the sensor reader over a recording shaped like the recorder's: two video streams at
-// 30 chunks a second, audio, one sensor chunk a second, for three minutes (about 300 MB).
+// Times the sensor reader over the three-minute recording (about 300 MB).
 // Prints the wall time of warm runs, the bytes read from the file and the samples found.
 #include <unistd.h>
 
@@ -11,41 +10,9 @@
 #include <vector>
 
 #include "media/AviTextReader.h"
-#include "tests/support/recording/RiffWriter.h"
+#include "bench/support/ThreeMinuteRecording.h"
 
 namespace {
-
-constexpr int kSeconds = 180;
-constexpr size_t kVideoChunk = 36 * 1024;
-constexpr size_t kAudioChunk = 1024;
-
-void WriteRecording(const std::string& path) {
-  testrec::StreamingRiffWriter w(path);
-  w.Open("RIFF", "AVI ");
-  w.Open("LIST", "hdrl");
-  w.Close();
-  w.Open("LIST", "movi");
-  for (int s = 0; s < kSeconds; ++s) {
-    for (int frame = 0; frame < 30; ++frame) {
-      w.ZeroChunk("00dc", kVideoChunk + static_cast<size_t>(frame % 7) * 101);
-      w.ZeroChunk("01dc", kVideoChunk / 2 + static_cast<size_t>(frame % 5) * 37);
-      if (frame % 3 == 0) w.ZeroChunk("02wb", kAudioChunk);
-      if (frame == 0) {
-        testrec::SensorSample sample;
-        sample.seconds = 1700000000u + static_cast<uint32_t>(s);
-        sample.x = static_cast<float>(s % 40) - 20.0f;
-        sample.speed = static_cast<float>(s % 120);
-        sample.coord1 = 127.0f + static_cast<float>(s) * 1e-4f;
-        sample.coord2 = 37.5f;
-        std::string payload = testrec::TxPayload(sample);
-        w.Chunk("03tx", payload.data(), payload.size());
-      }
-    }
-  }
-  w.Close();
-  w.ZeroChunk("idx1", 16 * static_cast<size_t>(kSeconds) * 70);
-  w.Close();
-}
 
 long long BytesRead() {
   std::ifstream io("/proc/self/io");
@@ -60,7 +27,7 @@ long long BytesRead() {
 
 int main(int argc, char** argv) {
   std::string path = argc > 1 ? argv[1] : "/tmp/rodemir-bench-reader-" + std::to_string(getpid()) + ".avi";
-  WriteRecording(path);
+  bench::WriteThreeMinuteRecording(path);
   std::ifstream size(path, std::ios::ate | std::ios::binary);
   long long fileBytes = static_cast<long long>(size.tellg());
 
