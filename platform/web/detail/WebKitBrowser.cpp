@@ -10,6 +10,7 @@
 #include "platform/shell/detail/GtkStart.h"
 #include "platform/web/detail/NativeWidgetHost.h"
 #include "platform/web/detail/ScriptText.h"
+#include "platform/web/detail/WebKitContext.h"
 
 namespace platform::detail {
 
@@ -23,7 +24,10 @@ struct WebKitBrowser::View {
   GObjectRef<WebKitWebView> view;
   GtkWidget* ownWindow = nullptr;  // owned; used only when no presenter hosts the view
   bool loaded = false;
+  std::vector<std::string> requests;
   GSignalHandler loadChanged;
+  GSignalHandler processEnded;
+  GSignalHandler resourceStarted;
 };
 
 namespace {
@@ -31,6 +35,19 @@ namespace {
 void OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer loaded) {
   if (event == WEBKIT_LOAD_STARTED) *static_cast<bool*>(loaded) = false;
   if (event == WEBKIT_LOAD_FINISHED) *static_cast<bool*>(loaded) = true;
+}
+
+// The page is gone with its process; the view stays blank until the next load.
+void OnProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason reason, gpointer loaded) {
+  PlatformLog("web", "page process ended (%s)",
+              reason == WEBKIT_WEB_PROCESS_CRASHED ? "crashed" : reason == WEBKIT_WEB_PROCESS_EXCEEDED_MEMORY_LIMIT
+                                                                     ? "out of memory"
+                                                                     : "ended by the program");
+  *static_cast<bool*>(loaded) = false;
+}
+
+void OnResourceStarted(WebKitWebView*, WebKitWebResource*, WebKitURIRequest* request, gpointer requests) {
+  static_cast<std::vector<std::string>*>(requests)->push_back(webkit_uri_request_get_uri(request));
 }
 
 void OnEvaluated(GObject* source, GAsyncResult* res, gpointer data) {
@@ -60,15 +77,23 @@ std::unique_ptr<WebKitBrowser> WebKitBrowser::Create(HWND host, const CRect& rec
 }
 
 WebKitBrowser::WebKitBrowser(HWND host, const CRect& rect) : WebBrowser(host), m_view(std::make_unique<View>()), m_rect(rect) {
-  m_view->view = GObjectRef<WebKitWebView>::SinkFloating(WEBKIT_WEB_VIEW(webkit_web_view_new()));
-  m_view->loadChanged = GSignalHandler(
-      m_view->view.get(),
-      g_signal_connect(m_view->view.get(), "load-changed", G_CALLBACK(OnLoadChanged), &m_view->loaded));
+  WebKitWebView* view = WEBKIT_WEB_VIEW(webkit_web_view_new_with_context(ProgramWebContext()));
+  m_view->view = GObjectRef<WebKitWebView>::SinkFloating(view);
+  GObjectRef<WebKitSettings> settings = GObjectRef<WebKitSettings>::Adopt(NewProgramViewSettings());
+  webkit_web_view_set_settings(view, settings.get());
+  m_view->loadChanged =
+      GSignalHandler(view, g_signal_connect(view, "load-changed", G_CALLBACK(OnLoadChanged), &m_view->loaded));
+  m_view->processEnded = GSignalHandler(
+      view, g_signal_connect(view, "web-process-terminated", G_CALLBACK(OnProcessTerminated), &m_view->loaded));
+  m_view->resourceStarted = GSignalHandler(
+      view, g_signal_connect(view, "resource-load-started", G_CALLBACK(OnResourceStarted), &m_view->requests));
   Place();
 }
 
 WebKitBrowser::~WebKitBrowser() {
   m_view->loadChanged.Disconnect();
+  m_view->processEnded.Disconnect();
+  m_view->resourceStarted.Disconnect();
   // Plain GTK only: at exit the presenter may already be gone, its windows with it.
   GtkWidget* widget = GTK_WIDGET(m_view->view.get());
   if (GtkWidget* parent = gtk_widget_get_parent(widget)) gtk_container_remove(GTK_CONTAINER(parent), widget);
@@ -113,6 +138,10 @@ void WebKitBrowser::Navigate(const CString& address) {
 bool WebKitBrowser::HostedByPresenter() const { return !m_view->ownWindow; }
 
 bool WebKitBrowser::HasDocument() const { return m_view->loaded; }
+
+const std::vector<std::string>& WebKitBrowser::RequestedUris() const { return m_view->requests; }
+
+void WebKitBrowser::EndPageProcess() { webkit_web_view_terminate_web_process(m_view->view.get()); }
 
 std::shared_ptr<PendingScript> WebKitBrowser::Evaluate(const CString& name, const std::vector<CString>& args) {
   std::string function = name.ToUtf8();

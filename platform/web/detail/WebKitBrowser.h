@@ -3,6 +3,7 @@
 // widget host, or in a top-level window of its own when there is none.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/web/WebBrowser.h"
 
@@ -24,6 +25,10 @@ public:
   CString CallFunctionForResult(const CString& name, const std::vector<CString>& args, DWORD timeoutMs) override;
   // Shown inside the presenter's window rather than in a window of its own.
   bool HostedByPresenter() const;
+  // Every address the view has asked for, pages and their resources, in order.
+  const std::vector<std::string>& RequestedUris() const;
+  // Ends the process that runs the page, as a crash would.
+  void EndPageProcess();
 
 private:
   struct View;

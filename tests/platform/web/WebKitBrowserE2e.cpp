@@ -1,9 +1,17 @@
 // Needs a display: registered by tests/e2e/web.cmake and run under Xvfb.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "platform/base/UiDispatch.h"
 #include "platform/web/HeadlessWebBrowser.h"
@@ -23,6 +31,7 @@ const char* kPage = R"(<!DOCTYPE html>
 function SetText(a, b) { document.getElementById('out').textContent = a + '|' + b; }
 function GetText() { return document.getElementById('out').textContent; }
 function Query() { return location.search; }
+function Agent() { return navigator.userAgent; }
 </script></body></html>
 )";
 
@@ -76,4 +85,73 @@ TEST(WebKitBrowserTest, ShowsInsideThePresentersWindow) {
   EXPECT_EQ(browser->CallFunctionForResult(L"GetText", {}, 10000), L"start");
   DestroyWindow(top);
   EXPECT_EQ(platform::WebBrowser::ForHost(map), nullptr);
+}
+
+TEST(WebKitBrowserTest, NamesTheProgramAndOutlivesItsPageProcess) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display";
+  testsupport::TempDir dir;
+  std::ofstream(dir.File("page.htm")) << kPage;
+  auto browser = platform::WebBrowser::Create(reinterpret_cast<HWND>(0x78), CRect(10, 10, 330, 210));
+  auto* webkit = dynamic_cast<platform::detail::WebKitBrowser*>(browser.get());
+  ASSERT_NE(webkit, nullptr);
+  browser->Navigate(CString::FromUtf8(dir.File("page.htm")));
+  ASSERT_TRUE(WaitUntil([&] { return browser->HasDocument(); }, 60));
+  EXPECT_NE(browser->CallFunctionForResult(L"Agent", {}, 10000).Find(L"RODEMIR/"), -1);
+
+  webkit->EndPageProcess();
+  ASSERT_TRUE(WaitUntil([&] { return !browser->HasDocument(); }, 10));
+  browser->CallFunction(L"SetText", {L"a", L"b"});
+  auto asked = std::chrono::steady_clock::now();
+  EXPECT_EQ(browser->CallFunctionForResult(L"GetText", {}, 10000), L"");
+  EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(1));
+
+  browser->Navigate(CString::FromUtf8(dir.File("page.htm")));
+  ASSERT_TRUE(WaitUntil([&] { return browser->HasDocument(); }, 60));
+  EXPECT_EQ(browser->CallFunctionForResult(L"GetText", {}, 10000), L"start");
+}
+
+TEST(WebKitBrowserTest, AMissingPageAnswersNoCall) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display";
+  testsupport::TempDir dir;
+  auto browser = platform::WebBrowser::Create(reinterpret_cast<HWND>(0x79), CRect(10, 10, 330, 210));
+  browser->Navigate(CString::FromUtf8(dir.File("missing.htm")) + L"?language=en");
+  WaitUntil([&] { return browser->HasDocument(); }, 10);
+  EXPECT_EQ(browser->CallFunctionForResult(L"GetText", {}, 5000), L"");
+  EXPECT_EQ(browser->CallFunctionForResult(L"Query", {}, 5000), L"");
+}
+
+// The suite runs with RODEMIR_ONLINE=0: a server on this machine must see no request.
+TEST(WebKitBrowserTest, OfflineViewsReachNoServerAndCacheInTheUsersCacheFolder) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display";
+  const char* online = std::getenv("RODEMIR_ONLINE");
+  if (!online || std::string(online) != "0") GTEST_SKIP() << "needs RODEMIR_ONLINE=0 from the start (ctest sets it)";
+  int server = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+  ASSERT_GE(server, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(listen(server, 4), 0);
+  ASSERT_EQ(getsockname(server, reinterpret_cast<sockaddr*>(&address), &length), 0);
+  std::string tile = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/9/436/200.png";
+
+  testsupport::TempDir dir;
+  std::ofstream(dir.File("tiles.htm")) << "<!DOCTYPE html><html><body><img src=\"" << tile << "\"></body></html>";
+  auto browser = platform::WebBrowser::Create(reinterpret_cast<HWND>(0x7A), CRect(10, 10, 330, 210));
+  auto* webkit = dynamic_cast<platform::detail::WebKitBrowser*>(browser.get());
+  ASSERT_NE(webkit, nullptr);
+  browser->Navigate(CString::FromUtf8(dir.File("tiles.htm")));
+  ASSERT_TRUE(WaitUntil([&] { return browser->HasDocument(); }, 60));
+  auto& asked = webkit->RequestedUris();
+  EXPECT_NE(std::find(asked.begin(), asked.end(), tile), asked.end());
+  WaitUntil([] { return false; }, 1);
+  EXPECT_LT(accept(server, nullptr, nullptr), 0);
+  close(server);
+
+  // The engine keeps its disk cache under the user's cache folder (the suite points it into
+  // the build tree).
+  const char* userCache = std::getenv("XDG_CACHE_HOME");
+  ASSERT_NE(userCache, nullptr);
+  EXPECT_TRUE(std::filesystem::is_directory(std::string(userCache) + "/rodemir/web/WebKitCache"));
 }

@@ -1,0 +1,56 @@
+#include "platform/web/detail/WebKitContext.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/base/Log.h"
+
+namespace platform::detail {
+
+namespace {
+
+constexpr const char* kProgramName = "RODEMIR";
+// Port 1 on the loopback address: nothing listens there, so each request fails at once.
+constexpr const char* kRefusingProxy = "http://127.0.0.1:1";
+
+// The folder of the engine's disk cache and of its other stored data.
+std::string BrowserCacheFolder() { return std::string(g_get_user_cache_dir()) + "/rodemir/web"; }
+
+bool OfflineSeam() {
+  const char* seam = std::getenv("RODEMIR_ONLINE");
+  return seam && std::strcmp(seam, "0") == 0;
+}
+
+WebKitWebContext* NewContext() {
+  std::string cache = BrowserCacheFolder();
+  WebKitWebsiteDataManager* data =
+      webkit_website_data_manager_new("base-cache-directory", cache.c_str(), "base-data-directory", cache.c_str(), nullptr);
+  if (OfflineSeam()) {
+    WebKitNetworkProxySettings* proxy = webkit_network_proxy_settings_new(kRefusingProxy, nullptr);
+    webkit_website_data_manager_set_network_proxy_settings(data, WEBKIT_NETWORK_PROXY_MODE_CUSTOM, proxy);
+    webkit_network_proxy_settings_free(proxy);
+  }
+  WebKitWebContext* context = webkit_web_context_new_with_website_data_manager(data);
+  g_object_unref(data);  // the context holds it
+  // Keeps fetched resources on disk and reuses them while their server allows.
+  webkit_web_context_set_cache_model(context, WEBKIT_CACHE_MODEL_WEB_BROWSER);
+  PlatformLog("web", "cache in %s%s", cache.c_str(), OfflineSeam() ? ", no network" : "");
+  return context;
+}
+
+}  // namespace
+
+WebKitWebContext* ProgramWebContext() {
+  // Never released: views made at any time share it.
+  static WebKitWebContext* context = NewContext();
+  return context;
+}
+
+WebKitSettings* NewProgramViewSettings() {
+  WebKitSettings* settings = webkit_settings_new();
+  webkit_settings_set_user_agent_with_application_details(settings, kProgramName, RODEMIR_VERSION);
+  return settings;
+}
+
+}  // namespace platform::detail
