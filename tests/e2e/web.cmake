@@ -3,9 +3,8 @@ file(GLOB WEB_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/platform
 add_executable(web_e2e_tests ${WEB_E2E_SOURCES})
 target_link_libraries(web_e2e_tests PRIVATE test_support platform GTest::gtest_main)
 # The gtk presenter is the default here. GTK and WebKit keep process-lifetime allocations
-# that the leak checker would report. Offline, so that no page reaches a server, with the
-# engine's cache in the build tree. Run alone: their windows would show in other
+# that the leak checker would report. Run alone: their windows would show in other
 # suites' screenshots of the shared display.
 gtest_discover_tests(web_e2e_tests
   DISCOVERY_TIMEOUT 120
-  PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0;RODEMIR_ONLINE=0;XDG_CACHE_HOME=${CMAKE_BINARY_DIR}/test-cache" TIMEOUT 300 LABELS e2e RUN_SERIAL TRUE)
+  PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0" TIMEOUT 300 LABELS e2e RUN_SERIAL TRUE)
