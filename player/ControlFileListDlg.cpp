@@ -1,0 +1,1 @@
+#include "player/ControlFileListDlg.h"

@@ -1,0 +1,3 @@
+#include "player/ControlPanelDlg.h"
+
+void CControlPanelDlg::RepositionControls() {}

@@ -1,0 +1,3 @@
+#include "player/ControlTopDlg.h"
+
+void CControlTopDlg::RepositionControls() {}

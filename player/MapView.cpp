@@ -1,0 +1,3 @@
+#include "player/MapView.h"
+
+void CMapView::DrawCurrent(UINT) {}

@@ -1,0 +1,251 @@
+#pragma once
+// The player's one top-level window: a captionless skinned dialog (template 102) that owns
+// the playback facade, the sensor samples, the recording list, the map, the video panes,
+// the three full-window panels and every skinned control. Its member functions live in one
+// file per concern, named in the groups below. UI thread only, except the sensor loader,
+// which fills m_textData under m_csData and reads m_bStopLoader.
+#include <atomic>
+#include <initializer_list>
+
+#include "app/UiLanguage.h"
+#include "dialogs/SelectMonthDlg.h"
+#include "media/DShowPlayer.h"
+#include "media/TextData.h"
+#include "platform/base/Geometry.h"
+#include "platform/base/String.h"
+#include "platform/base/Sync.h"
+#include "platform/base/Thread.h"
+#include "platform/base/Time.h"
+#include "platform/gdi/Bitmap.h"
+#include "platform/win/Dialog.h"
+#include "player/ControlFileListDlg.h"
+#include "player/ControlPanelDlg.h"
+#include "player/ControlTopDlg.h"
+#include "player/MapView.h"
+#include "player/StaticView.h"
+#include "res/dialogs/PlayerTemplate.h"
+#include "skin/ConfigListCtrl.h"
+#include "skin/OktImageSlider.h"
+#include "skin/OktSkinButton.h"
+#include "skin/OktStaticTrans.h"
+#include "skin/PlayingRowSource.h"
+
+class CInformationDlg;
+
+// Private messages of the main window.
+constexpr UINT WM_SHELLCHANGE_NOTIFY = WM_USER + 88;
+constexpr UINT WM_LOAD_DATASTREAM = WM_USER + 90;
+constexpr UINT WM_SCAN_DRIVES = WM_USER + 92;
+constexpr UINT WM_REDRAW_SENSORPANEL = WM_USER + 94;
+
+enum TimerId : UINT_PTR {
+  IDT_PLAY_POSITION = 100,  // every 200 ms while a recording is open
+};
+
+// Window modes, map modes and strip actions.
+constexpr int WINDOW_MODE_NORMAL = 1;
+constexpr int WINDOW_MODE_FULL = 2;
+constexpr int LAYOUT_LARGE_MAP = 16;
+constexpr int MAP_MODE_NONE = 0;
+constexpr int MAP_MODE_SMALL = 8;
+constexpr int MAP_MODE_LARGE = 16;
+constexpr int STRIP_SHOW_PANELS = 21;
+constexpr int STRIP_HIDE_PANELS = 22;
+
+// The system's vertical scroll-bar width, read once by InitControls; the list is
+// 308 + g_cxVScroll pixels wide wherever it is placed.
+extern int g_cxVScroll;
+
+class CTavrenPlayerDlg : public CDialog, public ILangSource, public IPlayingRowSource {
+  DECLARE_DYNAMIC(CTavrenPlayerDlg)
+
+public:
+  // TavrenPlayerDlg.cpp: creation, message map, painting, keys, close
+  CTavrenPlayerDlg();
+  ~CTavrenPlayerDlg() override;
+  WORD GetLangID() const override { return m_wLangID; }
+  int GetPlayingRow() const override { return m_nCurItem; }
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+  BOOL OnInitDialog() override;
+  void OnPaint();
+  HCURSOR OnQueryDragIcon();
+  BOOL OnEraseBkgnd(CDC* pDC);
+  LRESULT OnNcHitTest(CPoint point);
+  void OnBnClickedMinimize();
+  void OnBnClickedClose();
+  void OnDestroy();
+  // Stops everything that outlives a window: timer, graph, loader, drive watch. Safe to
+  // run more than once.
+  void TearDown();
+  void RegisterDriveWatch();
+  void StopLoaderThread();
+
+  // TavrenPlayerDlgDecoder.cpp: the decoder check at start
+  bool CheckDecoderFilters();
+
+  // TavrenPlayerDlgLayout.cpp: control set-up, layouts, full window, enable state
+  void InitControls();
+  int SetLayoutMode(int nMode);
+  void OnBnClickedExtend();
+  void OnMouseMove(UINT nFlags, CPoint point);
+  void ShowExtendedPanels(int nAction, int nFromTop);
+  void OnSize(UINT nType, int cx, int cy);
+  void PlaceMapWindow();
+  void InitFileList();
+  void ReapplyView();
+  void ShowFileList(int nCmdShow);
+  void ShowControls(std::initializer_list<int> ids, int nCmdShow);
+  void LayOutNormalWindow();
+  void LayOutFullWindow();
+  void LayOutLargeMap();
+  void HideFileListPanel();
+  void ShowControlBar();
+  void ShowTopBar();
+
+  // TavrenPlayerDlgEnable.cpp: which controls work in which state
+  void EnableControls(int nState);
+  void ApplyAudioRule();
+  void ApplyOneCameraRule();
+
+  // TavrenPlayerDlgCatalogue.cpp: the recording catalogue
+  BOOL RebuildFileList(int nFilter, bool bDayFilter);
+  void AddFolderFiles(const CString& strFolder, const CString& strTypeCode, bool bDayFilter);
+  bool SelectDrive();
+  void OnBnClickedFileAll();
+  void OnBnClickedFileNormal();
+  void OnBnClickedFileEvent();
+  void OnBnClickedFileMotion();
+  void OnBnClickedCalendar();
+  void OnBnClickedFolder();
+  void OnBnClickedCheckAll();
+  void OnNMClickFileList(NMHDR* pNMHDR, LRESULT* pResult);
+  LRESULT OnScanDrives(WPARAM wParam, LPARAM lParam);
+  LRESULT OnShellChangeNotify(WPARAM wParam, LPARAM lParam);
+
+  // TavrenPlayerDlgPlayback.cpp: playback control
+  void OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult);
+  bool OpenVideoFile(const CString& strPath);
+  bool WaitForLoader();
+  void StopPlayback();
+  void OnBnClickedPlay();
+  void OnBnClickedRewind();
+  void OnBnClickedForward();
+  void OnBnClickedPrev();
+  void OnBnClickedNext();
+  void OnAccelNext();
+  void OnAccelPrev();
+  void OnBnClickedMute();
+  void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  void OnTimer(UINT_PTR nIDEvent);
+  void UpdatePlayPosition();
+  void UpdatePanelSlider();
+  void UpdateTimeLabels(ULONGLONG nPosition, ULONGLONG nDuration);
+  void OnBnClickedFront();
+  void OnBnClickedRear();
+  void OnBnClickedAll();
+  void OnBnClickedRotate();
+  void OnBnClickedReverse();
+
+  // TavrenPlayerDlgSensors.cpp: sensor loader and sensor views
+  static UINT DataStreamLoaderThread(LPVOID pParam);
+  LRESULT OnLoadDataStream(WPARAM wParam, LPARAM lParam);
+  LRESULT OnRedrawSensorPanel(WPARAM wParam, LPARAM lParam);
+  void DrawSensorPanel(CDC* pDC);
+  void UpdateSpeedAndSensor(UINT nPosition);
+  void DrawSpeedDigits(int nValue, CDC* pDC);
+  void DrawSensorCurves(CDC* pDC, int x0, int y0);
+
+  // TavrenPlayerDlgMap.cpp: the map panel
+  void OnBnClickedShowMap();
+  void OnBnClickedShowLargeMap();
+
+  // TavrenPlayerDlgFiles.cpp: capture, copy and delete
+  void OnBnClickedCapture();
+  void OnBnClickedSave();
+  void OnBnClickedDelete();
+
+  // TavrenPlayerDlgCard.cpp: card information and splitting
+  void OnBnClickedInformation();
+  void OnBnClickedSplit();
+  void DestroyInformationDlg();
+
+  // Members, in construction order.
+  WORD m_wLangID = 0;
+  int m_nWindowMode = WINDOW_MODE_NORMAL;
+  int m_nViewChannel = 0;  // 1 front, 2 rear, 4 both; 0 until a recording is opened
+  int m_nMapMode = MAP_MODE_NONE;
+  int m_nStripAction = 0;
+  CRect m_rcNormalWindow;  // screen coordinates
+  ULONG m_nShellNotifyId = 0;
+  CDShowPlayer m_player;
+  int m_nCurItem = -1;
+  CString m_strCardPath;
+  BOOL m_bFolderMode = FALSE;
+  CTime m_timeFilterDay;
+  BYTE m_bFlipV = 0;
+  BYTE m_bFlipH = 0;
+  CInformationDlg* m_pInfoDlg = nullptr;  // owned
+  HICON m_hIcon = nullptr;
+  CStaticView m_wndVideo1;
+  CStaticView m_wndVideo2;
+  CConfigListCtrl m_listFiles;
+  COktSkinButton m_btnMinimize;
+  COktSkinButton m_btnClose;
+  COktSkinButton m_btnInformation;
+  COktSkinButton m_btnRewind;
+  COktSkinButton m_btnForward;
+  COktSkinButton m_btnPlay;
+  COktSkinButton m_btnPrev;
+  COktSkinButton m_btnNext;
+  COktSkinButton m_btnRotate;
+  COktSkinButton m_btnCapture;
+  COktSkinButton m_btnExtend;
+  COktSkinButton m_btnSplit;
+  COktSkinButton m_btnFolder;
+  COktSkinButton m_btnCalendar;
+  COktSkinButton m_btnSave;
+  COktSkinButton m_btnDelete;
+  COktSkinButton m_btnCheckAll;
+  COktSkinButton m_btnFileAll;
+  COktSkinButton m_btnFileNormal;
+  COktSkinButton m_btnFileEvent;
+  COktSkinButton m_btnFileMotion;
+  COktSkinButton m_btnLargeMap;
+  COktSkinButton m_btnShowMap;
+  COktSkinButton m_btnSpeedIcon;
+  COktSkinButton m_btnMute;
+  COktSkinButton m_btnBrightnessIcon;
+  COktSkinButton m_btnReverse;
+  COktSkinButton m_btnFront;
+  COktSkinButton m_btnRear;
+  COktSkinButton m_btnAll;
+  COktImageSlider m_sliderSeek;
+  COktImageSlider m_sliderSpeed;
+  COktImageSlider m_sliderVolume;
+  COktImageSlider m_sliderBrightness;
+  COktStaticTrans m_lblElapsed;
+  COktStaticTrans m_lblDuration;
+  CMapView m_wndMap;
+  CTextData m_textData;  // guarded by m_csData while a loader may run
+  COktStaticTrans m_lblFileName;
+  CControlPanelDlg m_dlgControlPanel;
+  CControlTopDlg m_dlgControlTop;
+  CControlFileListDlg m_dlgFileList;
+  CSelectMonthDlg m_dlgSelectMonth;
+  CBitmap m_bmpSensorPanel;
+  CString m_strSaveFolder;
+  CString m_strCaptureFolder;
+  HACCEL m_hAccel = nullptr;
+  CWinThread* m_pLoaderThread = nullptr;  // owned; auto-delete off
+  int m_nDrawnSensorCount = 0;
+  CCriticalSection m_csData;
+  std::atomic<BYTE> m_bStopLoader{0};  // 1 asks the loader to stop
+
+  DECLARE_MESSAGE_MAP()
+};
+
+// TavrenPlayerDlgFiles.cpp: the folder browsers' callbacks; `lpData` is the folder to
+// preselect (a CString*). Both return 0.
+int FolderBrowseCallback(HWND hwnd, UINT uMsg, LPARAM lParam, LPARAM lpData);
+int SaveFolderBrowseCallback(HWND hwnd, UINT uMsg, LPARAM lParam, LPARAM lpData);

@@ -1,0 +1,5 @@
+#include "player/TavrenPlayerDlg.h"
+
+void CTavrenPlayerDlg::OnBnClickedShowMap() {}
+
+void CTavrenPlayerDlg::OnBnClickedShowLargeMap() {}

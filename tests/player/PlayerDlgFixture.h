@@ -1,0 +1,131 @@
+#pragma once
+// The main window, created as the program creates it (template 102, OnInitDialog and all)
+// on the headless presenter, with the scripted graph in the media class table, a registry,
+// documents folder and drive folder of its own, and scripted answers for message boxes and
+// choosers. Suites derive from PlayerDlgFixture; Prepare() runs before the window is made.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/base/Thread.h"
+#include "platform/win/Messages.h"
+#include "player/TavrenPlayerDlg.h"
+#include "tests/support/FakeMediaGraph.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/WindowHarness.h"
+
+namespace playertest {
+
+// Sets an environment variable for the life of the object, then puts the old value back.
+class ScopedEnv {
+public:
+  ScopedEnv(const char* name, const std::string& value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old;
+    setenv(name, value.c_str(), 1);
+  }
+  ~ScopedEnv() {
+    if (m_old) setenv(m_name, m_old->c_str(), 1);
+    else unsetenv(m_name);
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+  const char* m_name;
+  std::optional<std::string> m_old;
+};
+
+class PlayerDlgFixture : public ::testing::Test {
+protected:
+  PlayerDlgFixture()
+      : registry("RODEMIR_REGISTRY_DIR", temp.File("registry")),
+        documents("RODEMIR_DOCUMENTS", temp.File("documents")),
+        drives("RODEMIR_DRIVES", temp.File("drives")) {
+    mkdir(temp.File("registry").c_str(), 0755);
+    mkdir(temp.File("documents").c_str(), 0755);
+    mkdir(temp.File("drives").c_str(), 0755);
+  }
+
+  void SetUp() override {
+    fakegraph::Install();
+    Prepare();
+    if (createOnSetUp) Create();
+  }
+
+  void TearDown() override {
+    Destroy();
+    fakegraph::Uninstall();
+  }
+
+  // Runs before the window is created: add cards, script answers, make classes missing.
+  virtual void Prepare() {}
+
+  // Makes the window and runs what its start posted (the drive search among it).
+  void Create() {
+    dlg = std::make_unique<CTavrenPlayerDlg>();
+    thread.m_pMainWnd = dlg.get();
+    AfxSetUiThread(&thread);
+    created = dlg->Create(IDD_TAVRENPLAYER_DIALOG, nullptr);
+    harness.Pump();
+  }
+
+  void Destroy() {
+    dlg.reset();
+    harness.Pump();
+    thread.m_pMainWnd = nullptr;
+    AfxSetUiThread(nullptr);
+  }
+
+  // A removable drive named `name` (its root, with the trailing '/').
+  CString AddCard(const std::string& name) {
+    std::string root = temp.File("drives") + "/" + name;
+    mkdir(root.c_str(), 0755);
+    return CString((root + "/").c_str());
+  }
+
+  void Pump() { harness.Pump(); }
+  HWND Hwnd() const { return dlg->GetSafeHwnd(); }
+  HWND Item(int id) const { return ::GetDlgItem(Hwnd(), id); }
+
+  // A left click at the middle of the control, as the user makes it.
+  void Click(int id) {
+    harness.Click(Item(id), Rect(id).CenterPoint() - Rect(id).TopLeft());
+    harness.Pump();
+  }
+  // The control's command without the mouse (for hidden or covered controls).
+  void Command(int id) {
+    dlg->SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+    harness.Pump();
+  }
+
+  // A window's rectangle in the main window's client coordinates.
+  CRect RectOf(HWND hwnd) const {
+    CRect rect;
+    ::GetWindowRect(hwnd, &rect);
+    ::ScreenToClient(Hwnd(), reinterpret_cast<POINT*>(&rect.left));
+    ::ScreenToClient(Hwnd(), reinterpret_cast<POINT*>(&rect.right));
+    return rect;
+  }
+  CRect Rect(int id) const { return RectOf(Item(id)); }
+  bool Visible(int id) const { return ::IsWindowVisible(Item(id)) != FALSE; }
+  bool Enabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
+  bool Checked(int id) const { return ::SendMessage(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+  testsupport::TempDir temp;
+  ScopedEnv registry;
+  ScopedEnv documents;
+  ScopedEnv drives;
+  platform::test::WindowHarness harness;
+  platform::test::ScriptedDialogs scripted;
+  CWinThread thread;
+  std::unique_ptr<CTavrenPlayerDlg> dlg;
+  bool createOnSetUp = true;
+  BOOL created = FALSE;
+};
+
+}  // namespace playertest
