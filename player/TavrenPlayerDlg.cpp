@@ -54,6 +54,7 @@ BEGIN_MESSAGE_MAP(CTavrenPlayerDlg, CDialog)
   // TavrenPlayerDlgSensors.cpp
   ON_MESSAGE(WM_LOAD_DATASTREAM, OnLoadDataStream)
   ON_MESSAGE(WM_REDRAW_SENSORPANEL, OnRedrawSensorPanel)
+  ON_MESSAGE(WM_SENSOR_LOADED, OnSensorLoaded)
   // TavrenPlayerDlgMap.cpp
   ON_BN_CLICKED(IDC_BTN_SHOWMAP, OnBnClickedShowMap)
   ON_BN_CLICKED(IDC_BTN_LARGEMAP, OnBnClickedShowLargeMap)

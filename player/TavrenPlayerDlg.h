@@ -37,6 +37,7 @@ constexpr UINT WM_SHELLCHANGE_NOTIFY = WM_USER + 88;
 constexpr UINT WM_LOAD_DATASTREAM = WM_USER + 90;
 constexpr UINT WM_SCAN_DRIVES = WM_USER + 92;
 constexpr UINT WM_REDRAW_SENSORPANEL = WM_USER + 94;
+constexpr UINT WM_SENSOR_LOADED = WM_USER + 96;  // wParam: the generation of the finished load
 
 enum TimerId : UINT_PTR {
   IDT_PLAY_POSITION = 100,  // every 200 ms while a recording is open
@@ -148,9 +149,18 @@ public:
   void OnBnClickedReverse();
 
   // TavrenPlayerDlgSensors.cpp: sensor loader and sensor views
-  static UINT DataStreamLoaderThread(LPVOID pParam);
   LRESULT OnLoadDataStream(WPARAM wParam, LPARAM lParam);
   LRESULT OnRedrawSensorPanel(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSensorLoaded(WPARAM wParam, LPARAM lParam);
+  static UINT DataStreamLoaderThread(LPVOID pParam);  // pParam: a SensorLoadJob it deletes
+  bool LoaderRunning() const;
+  // Empties the samples and starts the loader over strPath; false while the previous loader
+  // still runs. The open calls it last.
+  bool StartDataStreamLoader(const CString& strPath);
+  void ApplySensorLoad();
+  // Back to the layout without a map, for a recording without GPS samples.
+  void HideMapWithoutGps();
+  long long SensorDurationMs();
   void DrawSensorPanel(CDC* pDC);
   void UpdateSpeedAndSensor(UINT nPosition);
   void DrawSpeedDigits(int nValue, CDC* pDC);
@@ -241,6 +251,7 @@ public:
   int m_nDrawnSensorCount = 0;
   CCriticalSection m_csData;
   std::atomic<BYTE> m_bStopLoader{0};  // 1 asks the loader to stop
+  UINT m_nLoadGeneration = 0;  // moved on by every loader start; older results are dropped
 
   DECLARE_MESSAGE_MAP()
 };
