@@ -227,6 +227,15 @@ TEST_F(TavrenPlayerDlgSensorsTest, AResultOvertakenByANewerOpenIsDropped) {
   EXPECT_EQ(dlg->m_textData.m_arrGSensor.GetSize(), 0);
 }
 
+TEST_F(TavrenPlayerDlgSensorsTest, AResultOvertakenByAStopIsDropped) {
+  SmallMap();
+  ASSERT_TRUE(dlg->StartDataStreamLoader(CString(temp.File("no-such.avi").c_str())));
+  JoinLoader();
+  dlg->m_bStopLoader = 1;  // as a stop sets it before its result is handled
+  Pump();
+  EXPECT_EQ(dlg->m_nMapMode, MAP_MODE_SMALL);
+}
+
 TEST_F(TavrenPlayerDlgSensorsTest, TheWindowGoesWhileTheLoaderStillParses) {
   ASSERT_TRUE(dlg->StartDataStreamLoader(MakeFifo()));
   std::thread release([this] { ReleaseFifo(); });
