@@ -1,10 +1,14 @@
 #pragma once
-// The map host bound to the browser control 1068. Placeholder until the map page is wired.
-#include "platform/win/Wnd.h"
+// The main window's map (control 1068): marks the vehicle's position on the map page.
+#include "player/ExplorerMapViewWnd.h"
 
-class CMapView : public CWnd {
+class CMapView : public CExplorerMapViewWnd {
+  DECLARE_DYNAMIC(CMapView)
+
 public:
   CMapView() = default;
-  // Marks the vehicle's position at `nTime` ms of the open recording.
+  // Marks the position of the first GPS sample at or after `nTime` ms of the open
+  // recording. Runs on every tick, whatever the map mode; a page that is not loaded
+  // just does not answer.
   void DrawCurrent(UINT nTime);
 };

@@ -169,6 +169,13 @@ public:
   // TavrenPlayerDlgMap.cpp: the map panel
   void OnBnClickedShowMap();
   void OnBnClickedShowLargeMap();
+  // Places the list, the map window and the two map buttons (with their skins and
+  // tooltips) for m_nMapMode 0 or 8.
+  void ApplyMapMode();
+  // Map mode 8, then the page is loaded when there is a network.
+  void ShowSmallMap();
+  bool HasGpsSamples();
+  void ReportNoGpsSamples();
 
   // TavrenPlayerDlgFiles.cpp: capture, copy and delete
   void OnBnClickedCapture();
