@@ -170,13 +170,19 @@ BOOL CTavrenPlayerDlg::OnInitDialog() {
   SetLayoutMode(WINDOW_MODE_NORMAL);
   CheckDecoderFilters();
   RegisterDriveWatch();
-  if (!m_dlgControlPanel.Create(IDD_CONTROL_PANEL, this)) return FALSE;
-  if (!m_dlgControlTop.Create(IDD_CONTROL_TOP, this)) return FALSE;
-  if (!m_dlgFileList.Create(IDD_CONTROL_FILELIST, this)) return FALSE;
-  m_dlgFileList.MoveWindow(0, 0, 326, 200, TRUE);
+  const BOOL panelsMade = CreatePanels();
+  // Without a panel the window still gets its enable state and its drive search; every
+  // use of a panel checks that its window exists.
+  if (IsWindow(m_dlgFileList.GetSafeHwnd())) m_dlgFileList.MoveWindow(0, 0, 326, 200, TRUE);
   EnableControls(0);
   PostMessage(WM_SCAN_DRIVES, 0, 0);
-  return TRUE;
+  return panelsMade;
+}
+
+// In this order; the first that cannot be made stops the others.
+BOOL CTavrenPlayerDlg::CreatePanels() {
+  return m_dlgControlPanel.Create(IDD_CONTROL_PANEL, this) && m_dlgControlTop.Create(IDD_CONTROL_TOP, this) &&
+         m_dlgFileList.Create(IDD_CONTROL_FILELIST, this);
 }
 
 // Drive additions and removals arrive as WM_SHELLCHANGE_NOTIFY.

@@ -80,6 +80,7 @@ public:
   // run more than once.
   void TearDown();
   void RegisterDriveWatch();
+  BOOL CreatePanels();
   void StopLoaderThread();
 
   // TavrenPlayerDlgDecoder.cpp: the decoder check at start

@@ -16,19 +16,19 @@ std::unique_ptr<Presenter>& Current() {
   return presenter;
 }
 
-bool WantsHeadless() {
+}  // namespace
+
+bool HeadlessPresenterRequested() {
   const char* name = std::getenv("RODEMIR_PRESENTER");
   return name && std::strcmp(name, "headless") == 0;
 }
 
-}  // namespace
-
 Presenter& GetPresenter() {
   auto& current = Current();
   if (!current) {
-    if (!WantsHeadless()) current = detail::CreateGtkPresenter();
+    if (!HeadlessPresenterRequested()) current = detail::CreateGtkPresenter();
     if (!current) {
-      if (!WantsHeadless()) PlatformLog("present", "no display; falling back to the headless presenter");
+      if (!HeadlessPresenterRequested()) PlatformLog("present", "no display; falling back to the headless presenter");
       current = std::make_unique<HeadlessPresenter>();
     }
   }

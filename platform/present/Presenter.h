@@ -47,5 +47,7 @@ public:
 Presenter& GetPresenter();
 void SetPresenter(std::unique_ptr<Presenter> presenter);
 bool IsHeadlessPresenter();
+// The environment asks for the headless presenter (RODEMIR_PRESENTER=headless).
+bool HeadlessPresenterRequested();
 
 }  // namespace platform

@@ -7,11 +7,13 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/base/Thread.h"
+#include "platform/base/UiDispatch.h"
 #include "platform/win/Messages.h"
 #include "player/TavrenPlayerDlg.h"
 #include "tests/support/FakeMediaGraph.h"
@@ -72,6 +74,16 @@ protected:
     AfxSetUiThread(&thread);
     created = dlg->Create(IDD_TAVRENPLAYER_DIALOG, nullptr);
     harness.Pump();
+  }
+
+  // Runs the window modally, as the program does, with `whileOpen` run once it is up;
+  // returns DoModal's result. The window is gone afterwards, the object stays.
+  INT_PTR RunModal(std::function<void()> whileOpen) {
+    dlg = std::make_unique<CTavrenPlayerDlg>();
+    thread.m_pMainWnd = dlg.get();
+    AfxSetUiThread(&thread);
+    platform::PostToUiThread(std::move(whileOpen));
+    return dlg->DoModal();
   }
 
   void Destroy() {
