@@ -213,8 +213,11 @@ HRESULT CDShowGraph::AddFilters(std::initializer_list<FilterStep> steps) {
   return S_OK;
 }
 
+// A graph that fails to get ready would open and play nothing: the failure goes up, and the
+// facade closes the graph.
 HRESULT CDShowGraph::FinishBuild() {
-  Prepare();
+  HRESULT hr = Prepare();
+  if (FAILED(hr)) return hr;
   GetDuration(&m_llDuration);
   m_bPrepared = 1;
   return 0;
@@ -264,8 +267,9 @@ HRESULT CDShowGraph::Prepare() {
   IMediaControl* pControl = nullptr;
   HRESULT hr = GraphInterface(IID_IMediaControl, &pControl);
   if (FAILED(hr)) return hr;
-  pControl->StopWhenReady();
+  hr = pControl->StopWhenReady();
   pControl->Release();
+  if (FAILED(hr)) return hr;
   PlayState = 2;
   m_bPrepared = 1;
   return hr;

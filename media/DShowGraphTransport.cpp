@@ -69,7 +69,8 @@ HRESULT CDShowGraph::SetPosition(LONGLONG llPosition) {
   IMediaSeeking* pSeeking = nullptr;
   HRESULT hr = GraphInterface(IID_IMediaSeeking, &pSeeking);
   if (FAILED(hr)) return hr;
-  pSeeking->SetPositions(&llPosition, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
+  // A seek the graph refused is reported, so a step or a slider move is not taken as done.
+  hr = pSeeking->SetPositions(&llPosition, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
   pSeeking->Release();
   return hr;
 }

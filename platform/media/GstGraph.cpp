@@ -182,7 +182,8 @@ HRESULT GstGraph::Pause() { return SetTarget(Target::Paused); }
 // Stopped keeps the position and the picture, so it is a pause as far as the pipeline goes.
 HRESULT GstGraph::Stop() { return SetTarget(Target::Paused); }
 
-// Cues the graph and waits, bounded, until its first pictures are in.
+// Cues the graph and waits, bounded, until its first pictures are in. An error from the
+// pipeline, or a pipeline that never gets ready, fails: such a graph would play nothing.
 HRESULT GstGraph::StopWhenReady() {
   auto started = std::chrono::steady_clock::now();
   HRESULT hr = SetTarget(Target::Paused);
@@ -191,11 +192,11 @@ HRESULT GstGraph::StopWhenReady() {
   PlatformLog("media", "graph %s in %.1f ms", ready ? "ready" : "not ready",
               std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
   if (!ready) return E_FAIL;
-  if (m_seekTarget >= 0) SeekTo(m_seekTarget, m_rate);
+  if (m_seekTarget >= 0 && !SeekTo(m_seekTarget, m_rate)) return E_FAIL;
   return S_OK;
 }
 
-void GstGraph::SeekTo(gint64 ns, double rate) {
+bool GstGraph::SeekTo(gint64 ns, double rate) {
   gint64 duration = DurationNs();
   if (duration > 0) ns = std::min(ns, duration);
   ns = std::max<gint64>(ns, 0);
@@ -205,10 +206,12 @@ void GstGraph::SeekTo(gint64 ns, double rate) {
   if (!gst_element_seek(m_pipeline.get(), rate, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET, ns, GST_SEEK_TYPE_NONE,
                         GST_CLOCK_TIME_NONE)) {
     PlatformLog("media", "seek to %" G_GINT64_FORMAT " ns refused", ns);
-    return;
+    m_seekTarget = -1;
+    return false;
   }
   // Callers read the position right after a seek, as they would from a synchronous graph.
   WaitForState(1000);
+  return true;
 }
 
 HRESULT GstGraph::SetPositions(LONGLONG* current, DWORD currentFlags, LONGLONG*, DWORD) {
@@ -219,8 +222,7 @@ HRESULT GstGraph::SetPositions(LONGLONG* current, DWORD currentFlags, LONGLONG*,
     m_seekTarget = std::max<gint64>(ns, 0);
     return S_OK;
   }
-  SeekTo(ns, m_rate);
-  return S_OK;
+  return SeekTo(ns, m_rate) ? S_OK : E_FAIL;
 }
 
 gint64 GstGraph::DurationNs() const {
@@ -267,8 +269,7 @@ HRESULT GstGraph::SetRate(double rate) {
   if (!m_prepared) return S_OK;
   LONGLONG position = 0;
   GetCurrentPosition(&position);
-  SeekTo(position * 100, rate);
-  return S_OK;
+  return SeekTo(position * 100, rate) ? S_OK : E_FAIL;
 }
 
 HRESULT GstGraph::GetRate(double* rate) {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <cstring>
 
 #include "media/DShowPlayer.h"
 #include "platform/base/UiDispatch.h"
@@ -116,6 +117,29 @@ TEST_F(DShowBadInputTest, CorruptVideoDataDoesNotHang) {
     m_player.StepForward(1.0);
   }
   m_player.Close();
+}
+
+// A picture width of 0 in the video format: the streams are found, but the graph never
+// gets ready. The open fails and leaves no graph, rather than opening one that plays nothing.
+TEST_F(DShowBadInputTest, GraphThatNeverGetsReadyFailsTheOpen) {
+  std::string bytes = ReadAll(TwoStreams());
+  size_t format = bytes.find("strf");
+  ASSERT_NE(format, std::string::npos);
+  const uint32_t zero = 0;
+  std::memcpy(&bytes[format + 8 + 4], &zero, 4);
+  std::string damaged = m_dir.File("width-zero.avi");
+  testrec::WriteBytes(damaged, bytes);
+  double ms = 0;
+  EXPECT_EQ(OpenTimed(damaged, &ms), 0);
+  EXPECT_EQ(m_player.m_pGraph, nullptr);
+
+  // The graph on its own: the build fails, and a seek the pipeline refuses is a failure.
+  CDShowGraph graph(2, reinterpret_cast<HWND>(0x2001), reinterpret_cast<HWND>(0x2002));
+  graph.ResetState(0);
+  EXPECT_LT(graph.OpenFile(Wide(damaged).c_str()), 0);
+  ASSERT_NE(graph.m_pGraphBuilder, nullptr);
+  EXPECT_LT(graph.SetPosition(10000000), 0);
+  graph.TearDown();
 }
 
 TEST_F(DShowBadInputTest, LongPathIsNotTruncated) {

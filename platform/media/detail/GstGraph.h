@@ -61,7 +61,7 @@ private:
   bool IsUsed(GstFilterBase* filter, int depth) const;
   HRESULT SetTarget(Target target);
   bool WaitForState(int milliseconds);
-  void SeekTo(gint64 nanoseconds, double rate);
+  bool SeekTo(gint64 nanoseconds, double rate);  // false when the pipeline refused it
   gint64 DurationNs() const;
   void OnBusMessage(GstMessage* message);
   static GstBusSyncReply BusSyncHandler(GstBus*, GstMessage* message, gpointer self);
