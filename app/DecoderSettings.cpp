@@ -1,5 +1,6 @@
 #include "app/DecoderSettings.h"
 
+#include <optional>
 #include <vector>
 
 #include "platform/base/Registry.h"
@@ -13,16 +14,19 @@ void SetDword(HKEY key, const wchar_t* name, DWORD value) {
   RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
 }
 
-// The whole stored list, however long: a list cut at a buffer's end would lose names.
-CString ReadWhitelist(HKEY key) {
+// The whole stored list, however long: a list cut at a buffer's end would lose names. A
+// missing value reads as empty; any other failed read gives nothing, and the value is left
+// as it is rather than replaced by a list of one name.
+std::optional<CString> ReadWhitelist(HKEY key) {
   DWORD bytes = 0;
-  if (RegQueryValueExW(key, L"whitelist", nullptr, nullptr, nullptr, &bytes) != ERROR_SUCCESS || bytes == 0)
-    return CString();
+  LONG result = RegQueryValueExW(key, L"whitelist", nullptr, nullptr, nullptr, &bytes);
+  if (result == ERROR_FILE_NOT_FOUND) return CString();
+  if (result != ERROR_SUCCESS) return std::nullopt;
   std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
   DWORD capacity = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
-  if (RegQueryValueExW(key, L"whitelist", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()), &capacity) !=
-      ERROR_SUCCESS)
-    return CString();
+  result = RegQueryValueExW(key, L"whitelist", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()), &capacity);
+  if (result == ERROR_FILE_NOT_FOUND) return CString();
+  if (result != ERROR_SUCCESS) return std::nullopt;
   return CString(buffer.data());
 }
 
@@ -40,9 +44,9 @@ void UpdateDecoderSettings() {
   if (RegOpenKeyExW(HKEY_CURRENT_USER, kDecoderKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
   SetDword(key, L"multipleInstances", 0);
   SetDword(key, L"h264", 1);
-  CString stored = ReadWhitelist(key);
-  CString list = WhitelistWithProgram(stored);
-  if (list != stored)
+  std::optional<CString> stored = ReadWhitelist(key);
+  CString list = stored ? WhitelistWithProgram(*stored) : CString();
+  if (stored && list != *stored)
     RegSetValueExW(key, L"whitelist", 0, REG_SZ, reinterpret_cast<const BYTE*>(list.GetString()),
                    static_cast<DWORD>(list.GetLength() * sizeof(wchar_t)));
   RegCloseKey(key);

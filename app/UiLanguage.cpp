@@ -17,9 +17,10 @@ WORD ChooseLanguageID() {
   CString setting;
   HKEY key = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\NIMB\\RODEMIR", 0, KEY_READ, &key) == ERROR_SUCCESS) {
+    // At most 128 characters, whatever the size of a wide character; the rest of the buffer
+    // stays zero, so the text ends inside it.
     wchar_t buffer[256] = {};
-    DWORD bytes = 256;
-    // The last character always stays zero, so the text ends inside the buffer.
+    DWORD bytes = 128 * sizeof(wchar_t);
     if (RegQueryValueExW(key, L"language", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &bytes) ==
         ERROR_SUCCESS)
       setting = buffer;

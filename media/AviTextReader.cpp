@@ -58,10 +58,15 @@ int CAviTextReader::ReadTextData(CString path) {
   return 0;
 }
 
-int CAviTextReader::ParseRiff(FILE* file) {
+// Both walks end at the file's end, whichever of them is called first.
+void CAviTextReader::MeasureFile(FILE* file) {
   long long start = Tell(file);
   m_fileLength = (fseeko(file, 0, SEEK_END) == 0) ? Tell(file) : 0;
   SeekTo(file, start);
+}
+
+int CAviTextReader::ParseRiff(FILE* file) {
+  MeasureFile(file);
   BYTE head[12];
   if (!ReadExact(file, head, 12) || !Is(head, "RIFF") || !Is(head + 8, "AVI ")) return 1;
   long long end = std::min(Tell(file) + static_cast<long long>(U32(head + 4)) - 4, m_fileLength);
@@ -76,7 +81,7 @@ int CAviTextReader::ParseRiff(FILE* file) {
     if (!padding && !ReadExact(file, type, 4)) return 0;
 
     if (!padding && Is(type, "movi")) {
-      ParseMovi(file, U32(chunk + 4));
+      WalkMovi(file, U32(chunk + 4));
     } else if (!padding && !Is(type, "INFO") && !Is(type, "hdrl") && !Is(chunk, "idx1") && !Is(type, "txts") &&
                U32(chunk + 4) == 0) {
       return 0;  // an unnamed empty chunk ends the walk
@@ -87,6 +92,11 @@ int CAviTextReader::ParseRiff(FILE* file) {
 }
 
 int CAviTextReader::ParseMovi(FILE* file, DWORD listSize) {
+  MeasureFile(file);
+  return WalkMovi(file, listSize);
+}
+
+int CAviTextReader::WalkMovi(FILE* file, DWORD listSize) {
   long long pos = Tell(file);
   long long end = std::min(pos + static_cast<long long>(listSize) - 4, m_fileLength);
   if (pos >= end) return 0;

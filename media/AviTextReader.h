@@ -30,6 +30,8 @@ public:
 
 private:
   bool StopRequested() const;
+  void MeasureFile(FILE* file);
+  int WalkMovi(FILE* file, DWORD listSize);  // ParseMovi on a file already measured
   void DecodeTextChunk(const BYTE* payload);
   void AddGSensor(const CGSensorData& sample);
   void AddGPS(const CGPSData& sample);

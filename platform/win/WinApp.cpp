@@ -1,5 +1,7 @@
 #include "platform/win/WinApp.h"
 
+#include <csignal>
+
 #include "platform/win/detail/MessageLoop.h"
 
 namespace {
@@ -30,7 +32,11 @@ int CWinApp::Run() {
   return ExitInstance();
 }
 
+// A write past a file size limit and a write to a closed pipe fail with an error that the
+// caller reports; left to their signals they would end the program part way through a copy.
 int CWinApp::RunApplication() {
+  std::signal(SIGXFSZ, SIG_IGN);
+  std::signal(SIGPIPE, SIG_IGN);
   if (!InitInstance()) return ExitInstance();
   return Run();
 }

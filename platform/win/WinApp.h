@@ -27,6 +27,8 @@ public:
   CString m_pszAppName;
 
   // The program's start: InitInstance, then Run when it returns TRUE, then ExitInstance.
+  // Writes past a file size limit or into a closed pipe fail from here on instead of
+  // ending the program.
   int RunApplication();
 };
 

@@ -73,3 +73,23 @@ TEST_F(DecoderSettingsTest, LongWhitelistsKeepEveryName) {
   UpdateDecoderSettings();
   EXPECT_EQ(Whitelist(), list + L"RODEMIR.exe;");
 }
+
+// A value that cannot be read as a list (here six bytes, not a whole number of characters;
+// or one that grew between the size query and the read) is left as it is, not replaced by
+// a list of one name.
+TEST_F(DecoderSettingsTest, UnreadableWhitelistIsLeftAlone) {
+  StoreWhitelist(L"a.exe;");
+  HKEY key = Open();
+  const BYTE odd[6] = {'a', 0, 0, 0, 'b', 0};
+  RegSetValueExW(key, L"whitelist", 0, REG_BINARY, odd, sizeof odd);
+  RegCloseKey(key);
+  UpdateDecoderSettings();
+  key = Open();
+  BYTE read[16] = {};
+  DWORD type = 0, bytes = sizeof read;
+  EXPECT_EQ(RegQueryValueExW(key, L"whitelist", nullptr, &type, read, &bytes), ERROR_SUCCESS);
+  RegCloseKey(key);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
+  EXPECT_EQ(bytes, 6u);
+  EXPECT_EQ(Dword(L"h264"), 1u);
+}

@@ -68,6 +68,18 @@ TEST(UiLanguageTest, RegistryValueAndLocale) {
   RegCloseKey(key);
   EXPECT_EQ(ChooseLanguageID(), LANG_ID_RUSSIAN);
 
+  // Up to 128 characters are read; a longer value is not, and the system's language holds.
+  auto store = [&](const std::wstring& text) {
+    RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\NIMB\\RODEMIR", 0, KEY_ALL_ACCESS, &key);
+    RegSetValueExW(key, L"language", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+  };
+  store(L"1042" + std::wstring(100, L' '));
+  EXPECT_EQ(ChooseLanguageID(), LANG_ID_KOREAN);
+  store(L"1042" + std::wstring(200, L' '));
+  EXPECT_EQ(ChooseLanguageID(), LANG_ID_JAPANESE);
+
   setenv("LC_ALL", "en_GB.UTF-8", 1);
   EXPECT_EQ(GetSystemDefaultLangID(), 2057);
   EXPECT_EQ(LangIDFromLocaleName("C"), 1033);

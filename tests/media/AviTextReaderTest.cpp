@@ -153,6 +153,19 @@ TEST_F(AviTextReaderTest, DuplicatesAreComparedWithTheLastStoredSample) {
   EXPECT_EQ(data.m_arrGSensor[2].m_nTime, 300u);
   ASSERT_EQ(data.m_arrGPS.GetSize(), 4);
   EXPECT_EQ(data.m_arrGPS[1].m_nTime, 100u);
+
+  // A fix that moved at the same speed, along either coordinate, is a new sample.
+  data.m_arrGPS.RemoveAll();
+  SensorSample north = At(5, 100, 1, 30), east = At(5, 200, 1, 30), again = At(5, 300, 1, 30);
+  north.coord1 = 37.5f;
+  east.coord1 = 37.5f;
+  east.coord2 = 127.25f;
+  again.coord1 = 37.5f;
+  again.coord2 = 127.25f;
+  Parse(testrec::SensorAvi({At(5, 0, 1, 30), north, east, again}));
+  ASSERT_EQ(data.m_arrGPS.GetSize(), 3);
+  EXPECT_EQ(data.m_arrGPS[1].m_nTime, 100u);
+  EXPECT_EQ(data.m_arrGPS[2].m_nTime, 200u);
 }
 
 TEST_F(AviTextReaderTest, AxisConversionTruncatesAndClamps) {
@@ -200,6 +213,24 @@ TEST_F(AviTextReaderTest, TopLevelWalk) {
   EXPECT_EQ(data.m_arrGSensor[0].m_nX, 0);
   EXPECT_EQ(data.m_arrGSensor[3].m_nX, 4);
   EXPECT_EQ(data.m_arrGSensor[3].m_nTime, 2000u);  // the base carries over between lists
+}
+
+// A caller that found the movi list itself hands the walk the file just past its type.
+TEST_F(AviTextReaderTest, MoviWalkOnItsOwn) {
+  RiffWriter w;
+  w.Chunk("00dc", std::string(11, 'v'));
+  w.Chunk("02tx", testrec::TxPayload(At(30, 0, 5)));
+  w.Chunk("02tx", testrec::TxPayload(At(31, 0, 6)));
+  std::string path = dir.File("movi.bin");
+  ASSERT_TRUE(testrec::WriteBytes(path, w.bytes()));
+  FILE* f = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  CAviTextReader reader(&data, 0, &stop, lock);
+  EXPECT_EQ(reader.ParseMovi(f, static_cast<DWORD>(w.bytes().size() + 4)), 0);
+  std::fclose(f);
+  ASSERT_EQ(data.m_arrGSensor.GetSize(), 2);
+  EXPECT_EQ(data.m_arrGSensor[1].m_nX, 6);
+  EXPECT_EQ(data.m_arrGSensor[1].m_nTime, 1000u);
 }
 
 TEST_F(AviTextReaderTest, EmptyUnnamedChunkEndsTheWalkAndJunkInsideMoviIsNotSkipped) {

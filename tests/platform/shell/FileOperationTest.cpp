@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "platform/shell/detail/FileCopier.h"
+#include "platform/win/WinApp.h"
 #include "platform/win/Window.h"
 #include "platform/win/WindowStyles.h"
 #include "tests/support/WindowHarness.h"
@@ -215,8 +216,12 @@ TEST_F(FileOperationTest, CancelledCopyLeavesTheDestinationUntouched) {
 
 TEST_F(FileOperationTest, WriteFailureReportsDiskFullAndLeavesNothing) {
   Write(m_src.File("big.avi"), Pattern(3 << 20));
-  // A file size limit makes writes fail part way, as a full card does.
-  signal(SIGXFSZ, SIG_IGN);
+  // A file size limit makes writes fail part way, as a full card does. The program's start
+  // keeps the limit's signal from ending the program.
+  struct StartOnly : CWinApp {
+    BOOL InitInstance() override { return FALSE; }
+  } app;
+  app.RunApplication();
   rlimit old{};
   getrlimit(RLIMIT_FSIZE, &old);
   rlimit small = old;
@@ -224,7 +229,13 @@ TEST_F(FileOperationTest, WriteFailureReportsDiskFullAndLeavesNothing) {
   setrlimit(RLIMIT_FSIZE, &small);
   int result = Run(FO_COPY, m_src.File("big.avi"), m_dst.File("big.avi"));
   setrlimit(RLIMIT_FSIZE, &old);
+  int ends[2];
+  ASSERT_EQ(pipe(ends), 0);
+  close(ends[0]);
+  EXPECT_EQ(write(ends[1], "x", 1), -1);  // a closed pipe is an error too
+  close(ends[1]);
   signal(SIGXFSZ, SIG_DFL);
+  signal(SIGPIPE, SIG_DFL);
   EXPECT_EQ(result, 112);
   EXPECT_TRUE(Listing(m_dst.path()).empty());
   ASSERT_EQ(m_log.size(), 1u);
