@@ -37,12 +37,17 @@ void OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer loaded) {
   if (event == WEBKIT_LOAD_FINISHED) *static_cast<bool*>(loaded) = true;
 }
 
+const char* TerminationText(WebKitWebProcessTerminationReason reason) {
+  switch (reason) {
+    case WEBKIT_WEB_PROCESS_CRASHED: return "crashed";
+    case WEBKIT_WEB_PROCESS_EXCEEDED_MEMORY_LIMIT: return "out of memory";
+    default: return "ended by the program";
+  }
+}
+
 // The page is gone with its process; the view stays blank until the next load.
 void OnProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason reason, gpointer loaded) {
-  PlatformLog("web", "page process ended (%s)",
-              reason == WEBKIT_WEB_PROCESS_CRASHED ? "crashed" : reason == WEBKIT_WEB_PROCESS_EXCEEDED_MEMORY_LIMIT
-                                                                     ? "out of memory"
-                                                                     : "ended by the program");
+  PlatformLog("web", "page process %s", TerminationText(reason));
   *static_cast<bool*>(loaded) = false;
 }
 
