@@ -1,1 +1,209 @@
 #include "player/ControlFileListDlg.h"
+
+#include "player/PanelSupport.h"
+#include "player/TavrenPlayerDlg.h"
+#include "res/dialogs/PlayerTemplate.h"
+
+namespace {
+
+constexpr UINT kMainBackground = 129;  // the main dialog's background, 1022 x 682
+constexpr int kPanelWidth = 326;
+constexpr int kPanelHeight = 587;
+// The panel shows the part of the main background under the main dialog's list column.
+constexpr int kBackgroundLeft = 693;
+constexpr int kBackgroundTop = 47;
+constexpr int kPathColumn = 4;
+
+void CopyCheck(const CButton& from, CButton& to) {
+  to.SetCheck(from.GetCheck() == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int ActivatedRow(const NMHDR* pNMHDR) { return reinterpret_cast<const NMITEMACTIVATE*>(pNMHDR)->iItem; }
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CControlFileListDlg, CDialog)
+
+BEGIN_MESSAGE_MAP(CControlFileListDlg, CDialog)
+  ON_WM_ERASEBKGND()
+  ON_BN_CLICKED(IDC_FILELIST_ALL, OnBnClickedFileAll)
+  ON_BN_CLICKED(IDC_FILELIST_NORMAL, OnBnClickedFileNormal)
+  ON_BN_CLICKED(IDC_FILELIST_EVENT, OnBnClickedFileEvent)
+  ON_BN_CLICKED(IDC_FILELIST_MOTION, OnBnClickedFileMotion)
+  ON_BN_CLICKED(IDC_FILELIST_CALENDAR, OnBnClickedCalendar)
+  ON_BN_CLICKED(IDC_FILELIST_SAVE, OnBnClickedSave)
+  ON_BN_CLICKED(IDC_FILELIST_DELETE, OnBnClickedDelete)
+  ON_NOTIFY(NM_DBLCLK, IDC_FILELIST_LIST, OnNMDblclkFileList)
+  ON_BN_CLICKED(IDC_FILELIST_FOLDER, OnBnClickedFolder)
+  ON_NOTIFY(NM_CLICK, IDC_FILELIST_LIST, OnNMClickFileList)
+  ON_BN_CLICKED(IDC_FILELIST_CHECKALL, OnBnClickedCheck)
+  ON_COMMAND(ID_ACCEL_NEXTFILE, OnNextFile)
+  ON_COMMAND(ID_ACCEL_PREVFILE, OnBnClickedPrev)
+END_MESSAGE_MAP()
+
+CControlFileListDlg::CControlFileListDlg() : CDialog((RegisterPanelTemplates(), IDD_CONTROL_FILELIST), nullptr) {}
+
+CControlFileListDlg::~CControlFileListDlg() = default;
+
+void CControlFileListDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_FILELIST_LIST, m_listFiles);
+  DDX_Control(pDX, IDC_FILELIST_FOLDER, m_btnFolder);
+  DDX_Control(pDX, IDC_FILELIST_CALENDAR, m_btnCalendar);
+  DDX_Control(pDX, IDC_FILELIST_SAVE, m_btnSave);
+  DDX_Control(pDX, IDC_FILELIST_DELETE, m_btnDelete);
+  DDX_Control(pDX, IDC_FILELIST_CHECKALL, m_btnCheckAll);
+  DDX_Control(pDX, IDC_FILELIST_ALL, m_btnFileAll);
+  DDX_Control(pDX, IDC_FILELIST_NORMAL, m_btnFileNormal);
+  DDX_Control(pDX, IDC_FILELIST_EVENT, m_btnFileEvent);
+  DDX_Control(pDX, IDC_FILELIST_MOTION, m_btnFileMotion);
+}
+
+BOOL CControlFileListDlg::PreTranslateMessage(MSG* pMsg) { return PanelPreTranslateMessage(this, m_hAccel, pMsg); }
+
+BOOL CControlFileListDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  m_hAccel = LoadPanelAccelerators();
+  SkinPanelButtons({
+      {&m_btnFolder, {313, 315, 314, 313, 313}, L"PLAYERDLG_FOLDER"},
+      {&m_btnCalendar, {148, 150, 149, 148, 148}, L"PLAYERDLG_CALENDER"},
+      {&m_btnSave, {154, 156, 155, 154, 154}, L"PLAYERDLG_SAVE"},
+      {&m_btnDelete, {151, 153, 152, 151, 151}, L"PLAYERDLG_DELETE"},
+      {&m_btnCheckAll, {451, 453, 452, 451, 451}, nullptr},
+      {&m_btnFileAll, {164, 166, 165, 164, 164}, L"PLAYERDLG_FILE_ALL"},
+      {&m_btnFileNormal, {173, 175, 174, 173, 173}, L"PLAYERDLG_FILE_NORMAL"},
+      {&m_btnFileEvent, {167, 169, 168, 167, 167}, L"PLAYERDLG_FILE_EVENT"},
+      {&m_btnFileMotion, {170, 172, 171, 170, 170}, L"PLAYERDLG_FILE_MOTION"},
+  });
+  InitList();
+  PlaceButtons();
+  return TRUE;
+}
+
+// The same columns as the main dialog's list, which holds the same rows.
+void CControlFileListDlg::InitList() {
+  m_listFiles.MoveWindow(2, 79, 308, 508);
+  m_listFiles.CreateSkinScrollBar();
+  m_listFiles.MoveWindow(2, 79, 329, 508);
+  m_listFiles.RepositionSkinScrollBar();
+  m_rowHeightImages.Create(1, 20, ILC_COLORDDB, 1, 1);
+  m_listFiles.SetImageList(&m_rowHeightImages, LVSIL_SMALL);
+  m_listFiles.ModifyStyle(LVS_TYPEMASK, LVS_REPORT);
+  const struct {
+    LPCWSTR name;
+    int format, width;
+  } columns[] = {
+      {L"Name", LVCFMT_LEFT, 163},   {L"Data", LVCFMT_CENTER, 51},  {L"Size", LVCFMT_CENTER, 54},
+      {L"Check", LVCFMT_CENTER, 40}, {L"Path", LVCFMT_CENTER, 0}, {L"Full Date", LVCFMT_CENTER, 0},
+  };
+  int nColumn = 0;
+  for (const auto& column : columns) m_listFiles.InsertColumn(nColumn++, column.name, column.format, column.width);
+  nColumn = 0;
+  for (const auto& column : columns) m_listFiles.SetColumnWidth(nColumn++, column.width);
+  m_listFiles.SetRedraw(TRUE);
+  m_listFiles.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+}
+
+// The main dialog's places of the twin buttons, moved by (-693, -47).
+void CControlFileListDlg::PlaceButtons() {
+  const struct {
+    CWnd* button;
+    CRect rect;
+  } places[] = {
+      {&m_btnFolder, CRect(CPoint(178, 6), CSize(36, 22))},    {&m_btnCalendar, CRect(CPoint(214, 6), CSize(36, 22))},
+      {&m_btnSave, CRect(CPoint(247, 6), CSize(34, 22))},      {&m_btnDelete, CRect(CPoint(281, 6), CSize(36, 22))},
+      {&m_btnCheckAll, CRect(CPoint(270, 60), CSize(39, 19))}, {&m_btnFileAll, CRect(CPoint(2, 31), CSize(81, 29))},
+      {&m_btnFileNormal, CRect(CPoint(83, 31), CSize(81, 29))}, {&m_btnFileEvent, CRect(CPoint(164, 31), CSize(81, 29))},
+      {&m_btnFileMotion, CRect(CPoint(245, 31), CSize(82, 29))},
+  };
+  for (const auto& place : places) place.button->MoveWindow(&place.rect);
+}
+
+BOOL CControlFileListDlg::OnEraseBkgnd(CDC* pDC) {
+  DrawPanelBackground(pDC, kMainBackground,
+                      CRect(CPoint(kBackgroundLeft, kBackgroundTop), CSize(kPanelWidth, kPanelHeight)),
+                      CRect(0, 0, kPanelWidth, kPanelHeight));
+  return TRUE;
+}
+
+void CControlFileListDlg::OnBnClickedFileAll() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFileAll); }
+
+void CControlFileListDlg::OnBnClickedFileNormal() {
+  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFileNormal);
+}
+
+void CControlFileListDlg::OnBnClickedFileEvent() {
+  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFileEvent);
+}
+
+void CControlFileListDlg::OnBnClickedFileMotion() {
+  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFileMotion);
+}
+
+// The main dialog's handler reads its own day-filter box: it gets this box's new state first.
+void CControlFileListDlg::OnBnClickedCalendar() {
+  CTavrenPlayerDlg* pMain = PanelMainDialog(this);
+  if (!pMain) return;
+  CopyCheck(m_btnCalendar, pMain->m_btnCalendar);
+  pMain->OnBnClickedCalendar();
+}
+
+void CControlFileListDlg::OnBnClickedSave() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedSave); }
+
+void CControlFileListDlg::OnBnClickedDelete() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedDelete); }
+
+// Opens the recording of the same row of the main list. A running sensor loader is asked
+// to stop first, as the main list does; when it will not end, nothing is opened.
+void CControlFileListDlg::OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult) {
+  *pResult = 0;
+  CTavrenPlayerDlg* pMain = PanelMainDialog(this);
+  const int nRow = ActivatedRow(pNMHDR);
+  if (!pMain || nRow < 0) return;
+  const CString strPath = pMain->m_listFiles.GetItemText(nRow, kPathColumn);
+  if (strPath.IsEmpty() || !pMain->WaitForLoader()) return;
+  pMain->m_nCurItem = nRow;
+  if (!pMain->OpenVideoFile(strPath)) {
+    pMain->m_nCurItem = -1;
+    return;
+  }
+  pMain->m_listFiles.DeselectAll();
+  pMain->m_listFiles.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
+  pMain->OnBnClickedPlay();
+}
+
+void CControlFileListDlg::OnBnClickedFolder() {
+  CTavrenPlayerDlg* pMain = PanelMainDialog(this);
+  if (!pMain) return;
+  CopyCheck(m_btnFolder, pMain->m_btnFolder);
+  pMain->OnBnClickedFolder();
+}
+
+// A check toggled here reaches the main list's twin cell, from which copy and delete read
+// the checked rows; the row becomes the main list's selection. A click below the rows
+// selects nothing.
+void CControlFileListDlg::OnNMClickFileList(NMHDR* pNMHDR, LRESULT* pResult) {
+  *pResult = 0;
+  const int nRow = ActivatedRow(pNMHDR);
+  CTavrenPlayerDlg* pMain = PanelMainDialog(this);
+  if (!pMain) return;
+  CConfigListCtrl& mainList = pMain->m_listFiles;
+  CCellCtrl* pCell = nullptr;
+  if (nRow >= 0 && mainList.m_cells.Lookup(CConfigListCtrl::CellKey(nRow, CHECK_COLUMN), pCell) && pCell) {
+    const CString strCheck = m_listFiles.GetItemText(nRow, CHECK_COLUMN);
+    pCell->m_strText = strCheck;
+    mainList.SetCellText(pCell, strCheck);
+  }
+  mainList.DeselectAll();
+  if (nRow >= 0) mainList.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+void CControlFileListDlg::OnBnClickedCheck() {
+  CTavrenPlayerDlg* pMain = PanelMainDialog(this);
+  if (!pMain) return;
+  CopyCheck(m_btnCheckAll, pMain->m_btnCheckAll);
+  pMain->OnBnClickedCheckAll();
+}
+
+void CControlFileListDlg::OnNextFile() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedNext); }
+
+void CControlFileListDlg::OnBnClickedPrev() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedPrev); }

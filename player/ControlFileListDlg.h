@@ -1,15 +1,20 @@
 #pragma once
-// The full window's file-list panel (template 291). Placeholder with the controls the main
-// window keeps in step.
+// CControlFileListDlg: the full window's file-list panel, its own copy of the recording
+// list with the type, day, folder, copy, delete and check-all buttons. Its commands go to
+// the main dialog that owns it, whose list holds the same rows in the same order; the
+// main dialog fills its rows and its type checks.
 #include "platform/win/Dialog.h"
+#include "res/dialogs/PanelTemplates.h"
+#include "platform/win/ImageList.h"
 #include "skin/ConfigListCtrl.h"
 #include "skin/OktSkinButton.h"
 
-constexpr UINT IDD_CONTROL_FILELIST = 291;
-
 class CControlFileListDlg : public CDialog {
+  DECLARE_DYNAMIC(CControlFileListDlg)
+
 public:
-  CControlFileListDlg() : CDialog(IDD_CONTROL_FILELIST, nullptr) {}
+  CControlFileListDlg();
+  ~CControlFileListDlg() override;
 
   CConfigListCtrl m_listFiles;
   COktSkinButton m_btnFolder;
@@ -22,4 +27,34 @@ public:
   COktSkinButton m_btnFileEvent;
   COktSkinButton m_btnFileMotion;
   HACCEL m_hAccel = nullptr;
+
+protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+  BOOL OnInitDialog() override;
+  // Enter and Esc never hide the panel behind the main dialog's back.
+  void OnOK() override {}
+  void OnCancel() override {}
+
+  BOOL OnEraseBkgnd(CDC* pDC);
+  void OnBnClickedFileAll();
+  void OnBnClickedFileNormal();
+  void OnBnClickedFileEvent();
+  void OnBnClickedFileMotion();
+  void OnBnClickedCalendar();
+  void OnBnClickedSave();
+  void OnBnClickedDelete();
+  void OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult);
+  void OnBnClickedFolder();
+  void OnNMClickFileList(NMHDR* pNMHDR, LRESULT* pResult);
+  void OnBnClickedCheck();
+  void OnNextFile();
+  void OnBnClickedPrev();
+  DECLARE_MESSAGE_MAP()
+
+private:
+  void InitList();
+  void PlaceButtons();
+
+  CImageList m_rowHeightImages;  // gives the list its row height; the list only borrows it
 };

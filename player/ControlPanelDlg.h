@@ -1,18 +1,26 @@
 #pragma once
-// The full window's control bar along the bottom edge (template 283). Placeholder with the
-// controls the main window keeps in step.
+// CControlPanelDlg: the full window's control bar along the bottom edge: transport
+// buttons, seek and volume sliders, time labels, mute, card information and the button
+// that opens the file-list panel. Its commands go to the main dialog that owns it; the
+// main dialog writes its displays.
 #include "platform/win/Dialog.h"
+#include "res/dialogs/PanelTemplates.h"
 #include "skin/OktImageSlider.h"
 #include "skin/OktSkinButton.h"
 #include "skin/OktStaticTrans.h"
 
-constexpr UINT IDD_CONTROL_PANEL = 283;
+class CScrollBar;
 
 class CControlPanelDlg : public CDialog {
+  DECLARE_DYNAMIC(CControlPanelDlg)
+
 public:
-  CControlPanelDlg() : CDialog(IDD_CONTROL_PANEL, nullptr) {}
-  // Lays the bar's controls out over its present width.
-  void RepositionControls();
+  CControlPanelDlg();
+  ~CControlPanelDlg() override;
+
+  // Lays the controls out over the client size and takes the main dialog's volume and
+  // mute state, applying it to the program's sound volume. Returns TRUE.
+  BOOL RepositionControls();
 
   COktImageSlider m_sliderSeek;
   COktSkinButton m_btnRewind;
@@ -27,4 +35,28 @@ public:
   COktStaticTrans m_lblDuration;
   COktSkinButton m_btnFileList;
   HACCEL m_hAccel = nullptr;
+
+protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+  BOOL OnInitDialog() override;
+  // Enter and Esc never hide the bar behind the main dialog's back.
+  void OnOK() override {}
+  void OnCancel() override {}
+
+  BOOL OnEraseBkgnd(CDC* pDC);
+  void OnBnClickedRewind();
+  void OnBnClickedForward();
+  void OnBnClickedPlay();
+  void OnBnClickedPrev();
+  void OnNextFile();
+  void OnBnClickedInformation();
+  void OnBnClickedMute();
+  void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  void OnBnClickedFileList();
+  DECLARE_MESSAGE_MAP()
+
+private:
+  void OnSeekScroll(UINT nSBCode);
+  void OnVolumeScroll(UINT nSBCode);
 };

@@ -1,17 +1,21 @@
 #pragma once
-// The full window's top bar (template 284). Placeholder with the controls the main window
-// keeps in step.
+// CControlTopDlg: the full window's top bar: the recording's file name, the camera view
+// and flip buttons, and the button that leaves the full window. Its commands go to the
+// main dialog that owns it; the main dialog writes its displays.
 #include "platform/win/Dialog.h"
+#include "res/dialogs/PanelTemplates.h"
 #include "skin/OktSkinButton.h"
 #include "skin/OktStaticTrans.h"
 
-constexpr UINT IDD_CONTROL_TOP = 284;
-
 class CControlTopDlg : public CDialog {
+  DECLARE_DYNAMIC(CControlTopDlg)
+
 public:
-  CControlTopDlg() : CDialog(IDD_CONTROL_TOP, nullptr) {}
-  // Lays the bar's controls out over its present width.
-  void RepositionControls();
+  CControlTopDlg();
+  ~CControlTopDlg() override;
+
+  // Lays the buttons out along the right end of the client width. Returns TRUE.
+  BOOL RepositionControls();
 
   COktStaticTrans m_lblFileName;
   COktSkinButton m_btnReduce;
@@ -21,4 +25,23 @@ public:
   COktSkinButton m_btnRotate;
   COktSkinButton m_btnReverse;
   HACCEL m_hAccel = nullptr;
+
+protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+  BOOL OnInitDialog() override;
+  // Enter and Esc never hide the bar behind the main dialog's back.
+  void OnOK() override {}
+  void OnCancel() override {}
+
+  BOOL OnEraseBkgnd(CDC* pDC);
+  void OnBnClickedReduce();
+  void OnBnClickedFront();
+  void OnBnClickedRear();
+  void OnBnClickedAll();
+  void OnBnClickedRotate();
+  void OnBnClickedReverse();
+  void OnNextFile();
+  void OnBnClickedPrev();
+  DECLARE_MESSAGE_MAP()
 };

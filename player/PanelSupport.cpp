@@ -1,0 +1,84 @@
+#include "player/PanelSupport.h"
+
+#include <algorithm>
+
+#include "app/LangStringTable.h"
+#include "platform/gdi/DC.h"
+#include "platform/win/Accelerator.h"
+#include "platform/win/Keys.h"
+#include "player/TavrenPlayerDlg.h"
+#include "res/dialogs/PlayerTemplate.h"
+#include "skin/OktSkinButton.h"
+
+namespace {
+
+bool IsEnterOrEsc(const MSG* pMsg) {
+  return pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE);
+}
+
+}  // namespace
+
+CTavrenPlayerDlg* PanelMainDialog(const CWnd* pPanel) {
+  if (!pPanel || !pPanel->m_hWnd) return nullptr;
+  CWnd* pOwner = CWnd::FromHandlePermanent(::GetParent(pPanel->m_hWnd));
+  if (!pOwner || !pOwner->IsKindOf(RUNTIME_CLASS(CTavrenPlayerDlg))) return nullptr;
+  return static_cast<CTavrenPlayerDlg*>(pOwner);
+}
+
+void ForwardToMainDialog(const CWnd* pPanel, MainDialogHandler handler) {
+  if (CTavrenPlayerDlg* pMain = PanelMainDialog(pPanel)) (pMain->*handler)();
+}
+
+void SetSkinFaces(COktSkinButton& button, const SkinFaces& faces) {
+  button.SetBitmaps(faces.normal, faces.pressed, faces.hover, faces.disabled, faces.focus);
+}
+
+void SkinPanelButtons(std::initializer_list<PanelButtonSkin> buttons) {
+  CLangStringTable table;
+  for (const PanelButtonSkin& skin : buttons) {
+    SetSkinFaces(*skin.button, skin.faces);
+    skin.button->SetWindowText(L"");
+    if (skin.tooltipKey) skin.button->SetTooltipText(table.GetString(skin.tooltipKey));
+  }
+}
+
+void ShowMuteState(COktSkinButton& button, BOOL bMuted, const SkinFaces& muted, const SkinFaces& unmuted) {
+  button.SetCheck(bMuted ? BST_CHECKED : BST_UNCHECKED);
+  SetSkinFaces(button, bMuted ? muted : unmuted);
+  button.Invalidate();
+}
+
+BOOL PanelPreTranslateMessage(CDialog* pPanel, HACCEL hAccel, MSG* pMsg) {
+  if (hAccel && TranslateAccelerator(pPanel->m_hWnd, hAccel, pMsg)) return TRUE;
+  if (IsEnterOrEsc(pMsg)) return PanelMainDialog(pPanel) ? FALSE : TRUE;
+  return pPanel->CDialog::PreTranslateMessage(pMsg);
+}
+
+// The main window's table: Page Up and Page Down for the previous and the next recording.
+HACCEL LoadPanelAccelerators() {
+  RegisterPlayerResources();
+  return LoadAccelerators(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_ACCELERATOR));
+}
+
+void DrawPanelBackground(CDC* pDC, UINT nBitmapId, CRect source, const CRect& target) {
+  CBitmap bitmap;
+  if (!bitmap.LoadBitmap(nBitmapId)) return;
+  if (source.IsRectEmpty()) {
+    BITMAP bm{};
+    bitmap.GetBitmap(&bm);
+    source = CRect(0, 0, bm.bmWidth, bm.bmHeight);
+  }
+  CDC mem;
+  if (!mem.CreateCompatibleDC(pDC)) return;
+  CSelectObjectScope selected(&mem, &bitmap);
+  CDCStateRestorer restorer(pDC);
+  pDC->SetBkMode(TRANSPARENT);
+  pDC->StretchBlt(target.left, target.top, target.Width(), target.Height(), &mem, source.left, source.top,
+                  source.Width(), source.Height(), SRCCOPY);
+}
+
+DWORD WaveOutVolumeOf(int nPos) {
+  if (nPos <= 0) return 0;
+  const DWORD level = std::min<DWORD>(static_cast<DWORD>(nPos * 655.35), 0xFFFF);
+  return level | (level << 16);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// What the three panels of the full window share: finding the main dialog they work for,
+// skinning their buttons, their keys, their backgrounds, and the mute face.
+#include <initializer_list>
+
+#include "platform/win/Dialog.h"
+
+class CDC;
+class COktSkinButton;
+class CTavrenPlayerDlg;
+
+// Skin bitmap ids of a button: normal, pressed, hover, disabled, focus.
+struct SkinFaces {
+  WORD normal, pressed, hover, disabled, focus;
+};
+
+struct PanelButtonSkin {
+  COktSkinButton* button;
+  SkinFaces faces;
+  LPCWSTR tooltipKey;  // null: no tooltip
+};
+
+// The main dialog a panel works for: the window object of the panel's owner when that is
+// the main dialog, else null.
+CTavrenPlayerDlg* PanelMainDialog(const CWnd* pPanel);
+
+// Calls the main dialog's handler when the panel has a main dialog.
+using MainDialogHandler = void (CTavrenPlayerDlg::*)();
+void ForwardToMainDialog(const CWnd* pPanel, MainDialogHandler handler);
+
+void SetSkinFaces(COktSkinButton& button, const SkinFaces& faces);
+// Faces, an empty caption and the tooltip in the main window's language, in list order.
+void SkinPanelButtons(std::initializer_list<PanelButtonSkin> buttons);
+
+// A mute button's check and face, repainted.
+void ShowMuteState(COktSkinButton& button, BOOL bMuted, const SkinFaces& muted, const SkinFaces& unmuted);
+
+// The panels' keys: Page Up and Page Down through the accelerator table; Enter and Esc
+// never reach the dialog's own handling, which would hide the panel. They go on to the
+// main dialog's pre-translation when there is one, else nothing happens.
+BOOL PanelPreTranslateMessage(CDialog* pPanel, HACCEL hAccel, MSG* pMsg);
+HACCEL LoadPanelAccelerators();
+
+// Copies the part `source` of the skin bitmap (all of it when empty) to `target`,
+// stretched when the sizes differ.
+void DrawPanelBackground(CDC* pDC, UINT nBitmapId, CRect source, const CRect& target);
+
+// The program's sound volume for a volume slider position: the level p x 655.35 for both
+// channels, 0 at or below position 0, 0xFFFF at 100.
+DWORD WaveOutVolumeOf(int nPos);
