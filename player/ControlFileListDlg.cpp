@@ -14,10 +14,6 @@ constexpr int kBackgroundLeft = 693;
 constexpr int kBackgroundTop = 47;
 constexpr int kPathColumn = 4;
 
-void CopyCheck(const CButton& from, CButton& to) {
-  to.SetCheck(from.GetCheck() == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED);
-}
-
 int ActivatedRow(const NMHDR* pNMHDR) { return reinterpret_cast<const NMITEMACTIVATE*>(pNMHDR)->iItem; }
 
 }  // namespace
@@ -140,12 +136,8 @@ void CControlFileListDlg::OnBnClickedFileMotion() {
   ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFileMotion);
 }
 
-// The main dialog's handler reads its own day-filter box: it gets this box's new state first.
 void CControlFileListDlg::OnBnClickedCalendar() {
-  CTavrenPlayerDlg* pMain = PanelMainDialog(this);
-  if (!pMain) return;
-  CopyCheck(m_btnCalendar, pMain->m_btnCalendar);
-  pMain->OnBnClickedCalendar();
+  ForwardCheck(m_btnCalendar, &CTavrenPlayerDlg::m_btnCalendar, &CTavrenPlayerDlg::OnBnClickedCalendar);
 }
 
 void CControlFileListDlg::OnBnClickedSave() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedSave); }
@@ -172,10 +164,7 @@ void CControlFileListDlg::OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult) {
 }
 
 void CControlFileListDlg::OnBnClickedFolder() {
-  CTavrenPlayerDlg* pMain = PanelMainDialog(this);
-  if (!pMain) return;
-  CopyCheck(m_btnFolder, pMain->m_btnFolder);
-  pMain->OnBnClickedFolder();
+  ForwardCheck(m_btnFolder, &CTavrenPlayerDlg::m_btnFolder, &CTavrenPlayerDlg::OnBnClickedFolder);
 }
 
 // A check toggled here reaches the main list's twin cell, from which copy and delete read
@@ -198,10 +187,16 @@ void CControlFileListDlg::OnNMClickFileList(NMHDR* pNMHDR, LRESULT* pResult) {
 }
 
 void CControlFileListDlg::OnBnClickedCheck() {
+  ForwardCheck(m_btnCheckAll, &CTavrenPlayerDlg::m_btnCheckAll, &CTavrenPlayerDlg::OnBnClickedCheckAll);
+}
+
+// The main dialog's handler reads its own twin box, so it gets this box's new state first.
+void CControlFileListDlg::ForwardCheck(const CButton& own, COktSkinButton CTavrenPlayerDlg::*twin,
+                                       MainDialogHandler handler) {
   CTavrenPlayerDlg* pMain = PanelMainDialog(this);
   if (!pMain) return;
-  CopyCheck(m_btnCheckAll, pMain->m_btnCheckAll);
-  pMain->OnBnClickedCheckAll();
+  (pMain->*twin).SetCheck(own.GetCheck() == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED);
+  (pMain->*handler)();
 }
 
 void CControlFileListDlg::OnNextFile() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedNext); }

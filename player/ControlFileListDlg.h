@@ -9,6 +9,8 @@
 #include "skin/ConfigListCtrl.h"
 #include "skin/OktSkinButton.h"
 
+class CTavrenPlayerDlg;
+
 class CControlFileListDlg : public CDialog {
   DECLARE_DYNAMIC(CControlFileListDlg)
 
@@ -53,6 +55,8 @@ protected:
   DECLARE_MESSAGE_MAP()
 
 private:
+  using MainDialogHandler = void (CTavrenPlayerDlg::*)();
+  void ForwardCheck(const CButton& own, COktSkinButton CTavrenPlayerDlg::*twin, MainDialogHandler handler);
   void InitList();
   void PlaceButtons();
 
