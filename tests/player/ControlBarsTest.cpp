@@ -123,6 +123,22 @@ INSTANTIATE_TEST_SUITE_P(Screens, BarsOnScreenTest,
                            return std::to_string(info.param.cx) + "x" + std::to_string(info.param.cy);
                          });
 
+TEST_F(ControlBarsTest, EnterInAPanelDoesNothingAndEscLeavesTheFullWindow) {
+  ShowBars();
+  ClickOn(Bar().m_btnFileList);
+  for (CWnd* focus : {static_cast<CWnd*>(&Top().m_btnFront), static_cast<CWnd*>(&Bar().m_sliderVolume),
+                      static_cast<CWnd*>(&FileList().m_listFiles)}) {
+    focus->SetFocus();
+    harness.Key(VK_RETURN);
+    Pump();
+    EXPECT_EQ(dlg->m_nWindowMode, 2);
+    EXPECT_TRUE(Bar().IsWindowVisible() && Top().IsWindowVisible() && FileList().IsWindowVisible());
+  }
+  harness.Key(VK_ESCAPE);
+  Pump();
+  EXPECT_EQ(dlg->m_nWindowMode, 1);
+}
+
 TEST_F(ControlBarsTest, PlacingTheBarAppliesTheMainDialogsVolumeAndMute) {
   dlg->m_sliderVolume.SetPos(40);
   dlg->m_btnMute.SetCheck(BST_CHECKED);
