@@ -125,29 +125,53 @@ public:
   LRESULT OnScanDrives(WPARAM wParam, LPARAM lParam);
   LRESULT OnShellChangeNotify(WPARAM wParam, LPARAM lParam);
 
-  // TavrenPlayerDlgPlayback.cpp: playback control
+  // TavrenPlayerDlgPlayback.cpp: opening, the transport, the tick and the time labels
   void OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult);
-  bool OpenVideoFile(const CString& strPath);
   bool WaitForLoader();
-  void StopPlayback();
+  bool OpenVideoFile(const CString& strPath);
+  void ShowFileName(const CString& strName);
+  void SetSeekRange(LONGLONG llDurationMs);
+  LONGLONG DurationMs();
+  void ApplyViewOfOpenFile();
+  void StartLoader();
+  void ClearSamples();
+  void ApplySpeed();
   void OnBnClickedPlay();
-  void OnBnClickedRewind();
-  void OnBnClickedForward();
+  bool PlayFromStopped();
+  void SetPlayLooks(bool bPause);
+  void StopPlayback();
+  void ShowNothingOpen();
   void OnBnClickedPrev();
   void OnBnClickedNext();
   void OnAccelNext();
   void OnAccelPrev();
-  void OnBnClickedMute();
-  void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  void MoveToRow(int nRow, bool bHot);
+  void OnBnClickedRewind();
+  void OnBnClickedForward();
+  bool IsPlayingOrPaused() const;
   void OnTimer(UINT_PTR nIDEvent);
   void UpdatePlayPosition();
+  void SetSeekPos(LONGLONG llPosition);
   void UpdatePanelSlider();
   void UpdateTimeLabels(ULONGLONG nPosition, ULONGLONG nDuration);
+
+  // TavrenPlayerDlgViews.cpp: sound, the sliders, camera views and the rear flips
+  void OnBnClickedMute();
+  void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  void ApplyVolumeSlider();
+  void ApplyBrightness(int nValue);
+  void PutRearFlip(int nParam, int nValue);
+  bool HasRearCamera() const;
   void OnBnClickedFront();
   void OnBnClickedRear();
   void OnBnClickedAll();
+  void ShowView(int nView);
+  void SetViewChecks(int nView);
   void OnBnClickedRotate();
   void OnBnClickedReverse();
+  void ToggleRearFlip(COktSkinButton& button, COktSkinButton& twin, BYTE& flag, int nParam);
+  // Hides the small or large map without asking for positions first.
+  void HideMapNoMessage();
 
   // TavrenPlayerDlgSensors.cpp: sensor loader and sensor views
   LRESULT OnLoadDataStream(WPARAM wParam, LPARAM lParam);

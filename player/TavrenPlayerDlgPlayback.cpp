@@ -1,45 +1,375 @@
+#include <algorithm>
+#include <climits>
+
+#include "app/LangStringTable.h"
+#include "platform/gdi/DC.h"
+#include "platform/win/ListView.h"
+#include "platform/win/Notify.h"
+#include "player/PlaybackRules.h"
 #include "player/TavrenPlayerDlg.h"
 
-void CTavrenPlayerDlg::OnNMDblclkFileList(NMHDR*, LRESULT* pResult) { *pResult = 0; }
+namespace {
 
-bool CTavrenPlayerDlg::OpenVideoFile(const CString&) { return false; }
+constexpr UINT kTickMs = 200;
+constexpr int kLoaderPolls = 100;  // of 10 ms each
+constexpr int kPathColumn = 4;
+constexpr LONGLONG kUnitsPerMs = 10000;  // the graph counts 100-ns units
 
-bool CTavrenPlayerDlg::WaitForLoader() { return true; }
+bool Exists(const CWnd& wnd) { return IsWindow(wnd.GetSafeHwnd()) != FALSE; }
 
-void CTavrenPlayerDlg::StopPlayback() {}
+bool LoaderRunning(CWinThread* pThread) {
+  if (!pThread) return false;
+  DWORD code = 0;
+  return GetExitCodeThread(pThread->m_hThread, &code) && code == STILL_ACTIVE;
+}
 
-void CTavrenPlayerDlg::OnBnClickedPlay() {}
+// The text after the last separator; the whole path without one.
+CString FileNameOf(const CString& strPath) {
+  int slash = std::max(strPath.ReverseFind(L'/'), strPath.ReverseFind(L'\\'));
+  return slash < 0 ? strPath : strPath.Mid(slash + 1);
+}
 
-void CTavrenPlayerDlg::OnBnClickedRewind() {}
+void SetPlayLook(COktSkinButton& button, bool bPause) {
+  static const CLangStringTable table;
+  if (bPause) button.SetBitmaps(197, 199, 198, 197, 197);
+  else button.SetBitmaps(200, 202, 201, 200, 200);
+  button.SetWindowText(L"");
+  button.SetTooltipText(table.GetString(bPause ? L"PLAYERDLG_PAUSE" : L"PLAYERDLG_PLAY"));
+  button.Invalidate(TRUE);
+}
 
-void CTavrenPlayerDlg::OnBnClickedForward() {}
+// A time of the graph in ms; 0 when it cannot be read.
+LONGLONG PositionMs(CDShowGraph& graph) {
+  LONGLONG units = 0;
+  return SUCCEEDED(graph.GetCurrentPosition(&units)) ? units / kUnitsPerMs : 0;
+}
 
-void CTavrenPlayerDlg::OnBnClickedPrev() {}
+LONGLONG DurationMsOf(CDShowGraph& graph) {
+  LONGLONG units = 0;
+  return SUCCEEDED(graph.GetDuration(&units)) ? units / kUnitsPerMs : 0;
+}
 
-void CTavrenPlayerDlg::OnBnClickedNext() {}
+void SelectOnly(CConfigListCtrl& list, int nRow) {
+  list.DeselectAll();
+  list.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+}  // namespace
+
+void CTavrenPlayerDlg::OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult) {
+  int row = reinterpret_cast<NMITEMACTIVATE*>(pNMHDR)->iItem;
+  CString path = row >= 0 ? m_listFiles.GetItemText(row, kPathColumn) : CString();
+  *pResult = 0;
+  // Nothing to open: the loader of what plays keeps going.
+  if (path.IsEmpty() || !WaitForLoader()) return;
+  m_nCurItem = row;
+  if (!OpenVideoFile(path)) {
+    m_nCurItem = -1;
+    return;
+  }
+  if (Exists(m_dlgFileList)) SelectOnly(m_dlgFileList.m_listFiles, row);
+  OnBnClickedPlay();
+}
+
+// Asks the loader to stop and waits about a second at most; false when it still runs.
+bool CTavrenPlayerDlg::WaitForLoader() {
+  m_bStopLoader = 1;
+  for (int i = 0; i < kLoaderPolls && LoaderRunning(m_pLoaderThread); ++i) Sleep(10);
+  return !LoaderRunning(m_pLoaderThread);
+}
+
+// Refused, with nothing changed, while an old loader will not end: two loaders must never
+// fill the samples at once. A failed open leaves nothing open.
+bool CTavrenPlayerDlg::OpenVideoFile(const CString& strPath) {
+  if (!WaitForLoader()) return false;
+  m_player.m_bBrightnessFilters = 0;
+  if (m_player.m_pGraph) m_player.m_pGraph->m_bOptions = 0;
+  ClearSamples();
+  if (m_nWindowMode == WINDOW_MODE_NORMAL && m_nMapMode != MAP_MODE_LARGE) {
+    CClientDC dc(this);
+    DrawSensorPanel(&dc);
+  }
+  if (!m_player.Open(strPath)) {
+    ShowNothingOpen();
+    return false;
+  }
+  m_wndVideo1.ShowWindow(SW_HIDE);
+  m_wndVideo2.ShowWindow(SW_HIDE);
+  SetSeekRange(DurationMs());
+  ShowFileName(FileNameOf(strPath));
+  ApplySpeed();
+  ApplyBrightness(m_sliderBrightness.GetPos());
+  if (m_nWindowMode == WINDOW_MODE_NORMAL && m_nMapMode != MAP_MODE_LARGE) m_lblFileName.ShowWindow(SW_SHOWNORMAL);
+  if (Exists(m_dlgControlTop)) m_dlgControlTop.m_lblFileName.ShowWindow(SW_SHOWNORMAL);
+  ApplyViewOfOpenFile();
+  EnableControls(2);
+  StartLoader();
+  return true;
+}
+
+void CTavrenPlayerDlg::ShowFileName(const CString& strName) {
+  m_lblFileName.ShowWindow(SW_HIDE);
+  m_lblFileName.SetWindowText(strName);
+  m_lblFileName.Invalidate(TRUE);
+  if (!Exists(m_dlgControlTop)) return;
+  m_dlgControlTop.m_lblFileName.ShowWindow(SW_HIDE);
+  m_dlgControlTop.m_lblFileName.SetWindowText(strName);
+  m_dlgControlTop.m_lblFileName.Invalidate(TRUE);
+}
+
+void CTavrenPlayerDlg::SetSeekRange(LONGLONG llDurationMs) {
+  int top = static_cast<int>(std::clamp<LONGLONG>(llDurationMs, 0, INT_MAX));
+  m_sliderSeek.SetRange(0, top, FALSE);
+  if (Exists(m_dlgControlPanel)) m_dlgControlPanel.m_sliderSeek.SetRange(0, top, FALSE);
+}
+
+LONGLONG CTavrenPlayerDlg::DurationMs() { return m_player.m_pGraph ? DurationMsOf(*m_player.m_pGraph) : 0; }
+
+// A one-camera recording shows the front camera unflipped; otherwise the chosen view, and
+// the rear camera's flips as they were left.
+void CTavrenPlayerDlg::ApplyViewOfOpenFile() {
+  if (m_player.m_pGraph && m_player.m_pGraph->m_nVideoStreams == 1) {
+    m_nViewChannel = 1;
+    m_bFlipV = m_bFlipH = 0;
+    m_btnRotate.SetCheck(BST_UNCHECKED);
+    m_btnReverse.SetCheck(BST_UNCHECKED);
+    OnBnClickedFront();
+    return;
+  }
+  if (m_nViewChannel == 0) m_nViewChannel = 1;
+  ReapplyView();
+  if (m_bFlipV) PutRearFlip(DECODER_FLIP_VERTICAL, 1);
+  if (m_bFlipH) PutRearFlip(DECODER_FLIP_HORIZONTAL, 1);
+}
+
+// Only after the old loader has ended: its object is deleted here, never by itself.
+void CTavrenPlayerDlg::StartLoader() {
+  delete m_pLoaderThread;
+  m_pLoaderThread = nullptr;
+  ClearSamples();
+  m_bStopLoader = 0;
+  CWinThread* thread = AfxBeginThread(DataStreamLoaderThread, this, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+  if (!thread) return;
+  thread->m_bAutoDelete = FALSE;
+  m_pLoaderThread = thread;
+  thread->ResumeThread();
+}
+
+// Emptying an array also frees its storage.
+void CTavrenPlayerDlg::ClearSamples() {
+  CSingleLock lock(&m_csData, TRUE);
+  m_textData.m_arrGSensor.RemoveAll();
+  m_textData.m_arrGPS.RemoveAll();
+}
+
+// The rate of the speed slider, applied from where the graph stands.
+void CTavrenPlayerDlg::ApplySpeed() {
+  CDShowGraph* graph = m_player.m_pGraph;
+  if (!graph) return;
+  int state = graph->PlayState;
+  graph->Pause();
+  graph->m_fRate = RateFromSpeed(m_sliderSpeed.GetPos());
+  if (state == 0) graph->Run();
+}
+
+void CTavrenPlayerDlg::OnBnClickedPlay() {
+  CDShowGraph* graph = m_player.m_pGraph;
+  int state = graph ? graph->PlayState : 3;
+  if (state == 1) {
+    SetPlayLooks(true);
+    ApplySpeed();
+    graph->Run();
+    SetTimer(IDT_PLAY_POSITION, kTickMs, nullptr);
+  } else if (state == 0) {
+    graph->Pause();
+    SetPlayLooks(false);
+  } else if (!PlayFromStopped()) {
+    return;
+  }
+  m_listFiles.Invalidate(TRUE);
+  if (Exists(m_dlgFileList)) m_dlgFileList.m_listFiles.Invalidate(TRUE);
+}
+
+// Opens the selected row unless it is already open; false when that open failed.
+bool CTavrenPlayerDlg::PlayFromStopped() {
+  if (m_listFiles.GetItemCount() <= 0) return true;
+  int row = m_listFiles.GetFirstSelectedItem();
+  if (row < 0) return true;
+  if (row != m_nCurItem || !m_player.m_pGraph) {
+    m_nCurItem = row;
+    if (!OpenVideoFile(m_listFiles.GetItemText(row, kPathColumn))) return false;
+  }
+  if (!m_player.Play()) {
+    ShowNothingOpen();
+    return false;
+  }
+  SetTimer(IDT_PLAY_POSITION, kTickMs, nullptr);
+  SetPlayLooks(true);
+  SetSeekRange(static_cast<LONGLONG>(m_player.GetDuration()));
+  if (m_player.m_pGraph) m_player.m_pGraph->SetBrightness(m_sliderBrightness.GetPos());
+  EnableControls(2);
+  return true;
+}
+
+void CTavrenPlayerDlg::SetPlayLooks(bool bPause) {
+  SetPlayLook(m_btnPlay, bPause);
+  if (Exists(m_dlgControlPanel)) SetPlayLook(m_dlgControlPanel.m_btnPlay, bPause);
+}
+
+void CTavrenPlayerDlg::StopPlayback() {
+  if (!WaitForLoader()) return;
+  m_nViewChannel = 0;
+  if (CDShowGraph* graph = m_player.m_pGraph) {
+    graph->Stop();
+    if (graph->m_pGraphBuilder) graph->SetPosition(0);
+  }
+  m_player.Close();
+  m_nCurItem = -1;
+  ShowNothingOpen();
+  HideMapNoMessage();
+  ClearSamples();
+  CClientDC dc(this);
+  DrawSensorPanel(&dc);
+  Invalidate(TRUE);
+}
+
+// The looks of a window with nothing open; the row stays as the caller left it.
+void CTavrenPlayerDlg::ShowNothingOpen() {
+  KillTimer(IDT_PLAY_POSITION);
+  for (COktImageSlider* slider : {&m_sliderSeek, &m_dlgControlPanel.m_sliderSeek}) {
+    if (!Exists(*slider)) continue;
+    slider->SetPos(0);
+    slider->Invalidate(TRUE);
+  }
+  const CString zero(L"00:00:00");
+  for (COktStaticTrans* label : {&m_lblElapsed, &m_lblDuration, &m_dlgControlPanel.m_lblElapsed,
+                                 &m_dlgControlPanel.m_lblDuration}) {
+    if (!Exists(*label)) continue;
+    label->SetWindowText(zero);
+    label->Invalidate(TRUE);
+  }
+  m_lblFileName.SetWindowText(L"");
+  if (Exists(m_dlgControlTop)) m_dlgControlTop.m_lblFileName.SetWindowText(L"");
+  SetPlayLooks(false);
+  EnableControls(1);
+}
+
+void CTavrenPlayerDlg::OnBnClickedPrev() {
+  if (m_nCurItem <= 0) return;
+  MoveToRow(m_nCurItem - 1, false);
+}
+
+void CTavrenPlayerDlg::OnBnClickedNext() {
+  int row = m_nCurItem + 1;
+  if (row >= m_listFiles.GetItemCount()) {
+    StopPlayback();
+    return;
+  }
+  MoveToRow(row, true);
+}
 
 void CTavrenPlayerDlg::OnAccelNext() { OnBnClickedNext(); }
 
 void CTavrenPlayerDlg::OnAccelPrev() { OnBnClickedPrev(); }
 
-void CTavrenPlayerDlg::OnBnClickedMute() {}
+// A row without a path becomes the current row but opens nothing, and leaves the loader be.
+void CTavrenPlayerDlg::MoveToRow(int nRow, bool bHot) {
+  CString path = m_listFiles.GetItemText(nRow, kPathColumn);
+  if (!path.IsEmpty() && !WaitForLoader()) return;
+  m_nCurItem = nRow;
+  if (bHot) m_listFiles.SetHotItem(nRow);
+  if (path.IsEmpty()) return;
+  for (CConfigListCtrl* list : {&m_listFiles, &m_dlgFileList.m_listFiles}) {
+    if (!Exists(*list)) continue;
+    SelectOnly(*list, nRow);
+    list->EnsureVisible(nRow, FALSE);
+    list->UpdateWindow();
+  }
+  if (OpenVideoFile(path)) OnBnClickedPlay();
+}
 
-void CTavrenPlayerDlg::OnHScroll(UINT, UINT, CScrollBar*) {}
+void CTavrenPlayerDlg::OnBnClickedRewind() {
+  if (!IsPlayingOrPaused()) return;
+  m_player.StepBackward(1.0);
+  UpdatePlayPosition();
+}
 
-void CTavrenPlayerDlg::OnTimer(UINT_PTR) { Default(); }
+void CTavrenPlayerDlg::OnBnClickedForward() {
+  if (!IsPlayingOrPaused()) return;
+  m_player.StepForward(1.0);
+  UpdatePlayPosition();
+  // The tick may have moved on to another recording, or stopped.
+  if (m_player.m_pGraph) m_player.m_pGraph->UpdateVideoWindows();
+}
 
-void CTavrenPlayerDlg::UpdatePlayPosition() {}
+bool CTavrenPlayerDlg::IsPlayingOrPaused() const {
+  const CDShowGraph* graph = m_player.m_pGraph;
+  return graph && (graph->PlayState == 0 || graph->PlayState == 1);
+}
 
-void CTavrenPlayerDlg::UpdatePanelSlider() {}
+void CTavrenPlayerDlg::OnTimer(UINT_PTR nIDEvent) {
+  if (nIDEvent == IDT_PLAY_POSITION) UpdatePlayPosition();
+  Default();
+}
 
-void CTavrenPlayerDlg::UpdateTimeLabels(ULONGLONG, ULONGLONG) {}
+void CTavrenPlayerDlg::UpdatePlayPosition() {
+  CDShowGraph* graph = m_player.m_pGraph;
+  if (!graph || graph->PlayState == 3) return;
+  bool running = graph->PlayState == 0;
+  // A stopped graph comes to pause on its current frame.
+  if (!running) graph->Pause();
+  LONGLONG position = PositionMs(*graph);
+  LONGLONG duration = DurationMsOf(*graph);
+  bool dragging = running && ::GetCapture() == m_sliderSeek.GetSafeHwnd();
+  if (running && (position >= duration || position < 0)) {
+    // The end waits for the drag to finish.
+    if (dragging) return;
+    SetSeekPos(position);
+    UpdateTimeLabels(static_cast<ULONGLONG>(position), static_cast<ULONGLONG>(duration));
+    OnBnClickedNext();
+    return;
+  }
+  if (!dragging) {
+    SetSeekPos(position);
+    UpdatePanelSlider();
+  }
+  UpdateTimeLabels(static_cast<ULONGLONG>(position), static_cast<ULONGLONG>(duration));
+  m_wndMap.DrawCurrent(static_cast<UINT>(position));
+  UpdateSpeedAndSensor(static_cast<UINT>(position));
+}
 
-void CTavrenPlayerDlg::OnBnClickedFront() {}
+void CTavrenPlayerDlg::SetSeekPos(LONGLONG llPosition) {
+  m_sliderSeek.SetPos(static_cast<int>(std::clamp<LONGLONG>(llPosition, INT_MIN, INT_MAX)));
+  m_sliderSeek.RedrawNow();
+  m_sliderSeek.Invalidate(TRUE);
+}
 
-void CTavrenPlayerDlg::OnBnClickedRear() {}
+void CTavrenPlayerDlg::UpdatePanelSlider() {
+  if (!Exists(m_dlgControlPanel)) return;
+  LONGLONG position = m_player.m_pGraph ? PositionMs(*m_player.m_pGraph) : 0;
+  m_dlgControlPanel.m_sliderSeek.SetPos(static_cast<int>(std::clamp<LONGLONG>(position, 0, INT_MAX)));
+  m_dlgControlPanel.m_sliderSeek.Invalidate(TRUE);
+}
 
-void CTavrenPlayerDlg::OnBnClickedAll() {}
-
-void CTavrenPlayerDlg::OnBnClickedRotate() {}
-
-void CTavrenPlayerDlg::OnBnClickedReverse() {}
+// Labels are written only when their text changes.
+void CTavrenPlayerDlg::UpdateTimeLabels(ULONGLONG nPosition, ULONGLONG nDuration) {
+  bool bar = Exists(m_dlgControlPanel);
+  CString elapsed = FormatHms(static_cast<LONGLONG>(nPosition));
+  CString shown;
+  m_lblElapsed.GetWindowText(shown);
+  if (elapsed != shown) {
+    for (COktStaticTrans* label : {&m_lblElapsed, &m_dlgControlPanel.m_lblElapsed}) {
+      if (label != &m_lblElapsed && !bar) continue;
+      label->SetWindowText(elapsed);
+      label->UpdateWindow();
+      label->Invalidate(TRUE);
+    }
+  }
+  CString total = FormatHms(static_cast<LONGLONG>(nDuration));
+  m_lblDuration.GetWindowText(shown);
+  if (total == shown) return;
+  m_lblDuration.RedrawParentArea();
+  m_lblDuration.SetWindowText(total);
+  m_lblDuration.Invalidate(TRUE);
+  if (bar) m_dlgControlPanel.m_lblDuration.SetWindowText(total);
+}

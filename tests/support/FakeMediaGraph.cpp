@@ -120,6 +120,7 @@ HRESULT FakeFilter::QueryInterface(REFIID riid, void** ppv) {
   if (riid == IID_IVMRFilterConfig && m_kind == "renderer") return platform::AnswerInterface<IVMRFilterConfig>(this, ppv);
   if (riid == IID_IVMRWindowlessControl && m_kind == "renderer")
     return platform::AnswerInterface<IVMRWindowlessControl>(this, ppv);
+  if (riid == IID_IDecoderParameters && m_kind == "decoder") return platform::AnswerInterface<IDecoderParameters>(this, ppv);
   *ppv = nullptr;
   return E_NOINTERFACE;
 }
@@ -150,6 +151,11 @@ HRESULT FakeFilter::GetCurrentImage(BYTE** dib) {
   if (TheWorld().image.empty()) return E_FAIL;
   *dib = static_cast<BYTE*>(CoTaskMemAlloc(TheWorld().image.size()));
   std::memcpy(*dib, TheWorld().image.data(), TheWorld().image.size());
+  return S_OK;
+}
+
+HRESULT FakeFilter::put(int id, int value) {
+  TheWorld().Log("put " + m_name + " " + std::to_string(id) + " " + std::to_string(value));
   return S_OK;
 }
 

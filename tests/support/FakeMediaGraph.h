@@ -61,6 +61,7 @@ class FakeFilter : public IBaseFilter,
                    public IFileSourceFilter,
                    public IVMRFilterConfig,
                    public IVMRWindowlessControl,
+                   public IDecoderParameters,
                    public platform::RefCounted {
 public:
   FakeFilter(std::string kind, std::vector<std::pair<PIN_DIRECTION, GUID>> pins);
@@ -77,6 +78,10 @@ public:
   HRESULT SetAspectRatioMode(DWORD) override { return S_OK; }
   HRESULT RepaintVideo(HWND, HDC) override;
   HRESULT GetCurrentImage(BYTE** dib) override;
+  // Decoders log "put <name> <id> <value>".
+  HRESULT GetParamReserved(int, int*) override { return E_NOTIMPL; }
+  HRESULT SetParamReserved(int, int) override { return E_NOTIMPL; }
+  HRESULT put(int id, int value) override;
 
   std::string m_kind;
   std::string m_name;  // given by AddFilter

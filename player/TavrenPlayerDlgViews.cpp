@@ -1,0 +1,215 @@
+#include "app/LangStringTable.h"
+#include "platform/shell/SoundVolume.h"
+#include "platform/win/SliderCtrl.h"
+#include "player/PlaybackRules.h"
+#include "player/TavrenPlayerDlg.h"
+#include "player/VideoPaneLayout.h"
+
+namespace {
+
+bool Exists(const CWnd& wnd) { return IsWindow(wnd.GetSafeHwnd()) != FALSE; }
+
+// What the decoder does with a parameter is its own business; a missing decoder or one
+// without the interface is skipped.
+void PutDecoderParam(IBaseFilter* pDecoder, int nId, int nValue) {
+  if (!pDecoder) return;
+  IDecoderParameters* params = nullptr;
+  if (FAILED(pDecoder->QueryInterface(IID_IDecoderParameters, reinterpret_cast<void**>(&params))) || !params) return;
+  params->put(nId, nValue);
+  params->Release();
+}
+
+void SetMuteLook(COktSkinButton& button, bool bMuted, bool bBar) {
+  if (bBar) {
+    if (bMuted) button.SetBitmaps(300, 302, 301, 302, 300);
+    else button.SetBitmaps(303, 305, 304, 305, 303);
+  } else {
+    if (bMuted) button.SetBitmaps(220, 222, 221, 222, 220);
+    else button.SetBitmaps(223, 225, 224, 225, 223);
+  }
+  button.Invalidate(TRUE);
+}
+
+// Codes that move a slider's thumb; the end-of-drag and end-of-key codes do not.
+bool MovesThumb(UINT nSBCode) {
+  switch (nSBCode) {
+    case TB_LINEUP:
+    case TB_LINEDOWN:
+    case TB_PAGEUP:
+    case TB_PAGEDOWN:
+    case TB_THUMBTRACK:
+    case TB_TOP:
+    case TB_BOTTOM: return true;
+    default: return false;
+  }
+}
+
+void Place(CWnd& pane, const CRect& rect, bool bShow) {
+  pane.MoveWindow(&rect, TRUE);
+  if (bShow) pane.ShowWindow(SW_SHOWNORMAL);
+}
+
+}  // namespace
+
+void CTavrenPlayerDlg::OnBnClickedMute() {
+  // The box has already toggled.
+  bool muted = m_btnMute.GetCheck() == BST_CHECKED;
+  waveOutSetVolume(nullptr, muted ? 0 : VolumeWord(m_sliderVolume.GetPos()));
+  m_btnMute.SetCheck(muted ? BST_CHECKED : BST_UNCHECKED);
+  SetMuteLook(m_btnMute, muted, false);
+  if (!Exists(m_dlgControlPanel)) return;
+  m_dlgControlPanel.m_btnMute.SetCheck(muted ? BST_CHECKED : BST_UNCHECKED);
+  SetMuteLook(m_dlgControlPanel.m_btnMute, muted, true);
+}
+
+// Positions are read from the slider itself: the message's is 16 bits wide.
+void CTavrenPlayerDlg::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
+  // The scroll bar is the slider window that sent the message.
+  HWND from = pScrollBar ? reinterpret_cast<CWnd*>(pScrollBar)->GetSafeHwnd() : nullptr;
+  if (from && MovesThumb(nSBCode)) {
+    if (from == m_sliderSeek.GetSafeHwnd()) {
+      m_player.Seek(m_sliderSeek.GetPos());
+      UpdatePlayPosition();
+    } else if (from == m_sliderSpeed.GetSafeHwnd()) {
+      // While paused the next resume reads the slider.
+      if (m_player.m_pGraph && m_player.m_pGraph->PlayState == 0) m_player.SetRate(RateFromSpeed(m_sliderSpeed.GetPos()));
+    } else if (from == m_sliderVolume.GetSafeHwnd()) {
+      ApplyVolumeSlider();
+    } else if (from == m_sliderBrightness.GetSafeHwnd()) {
+      ApplyBrightness(m_sliderBrightness.GetPos());
+    }
+  }
+  CDialog::OnHScroll(nSBCode, nPos, pScrollBar);
+}
+
+// Position 0 mutes; the control bar's mute button is left as it is.
+void CTavrenPlayerDlg::ApplyVolumeSlider() {
+  int pos = m_sliderVolume.GetPos();
+  bool muted = pos <= 0;
+  m_btnMute.SetCheck(muted ? BST_CHECKED : BST_UNCHECKED);
+  SetMuteLook(m_btnMute, muted, false);
+  waveOutSetVolume(nullptr, muted ? 0 : VolumeWord(pos));
+}
+
+void CTavrenPlayerDlg::ApplyBrightness(int nValue) {
+  CDShowGraph* graph = m_player.m_pGraph;
+  if (!graph) return;
+  for (IBaseFilter* decoder : {graph->m_pDecoder1, graph->m_pDecoder2}) {
+    PutDecoderParam(decoder, DECODER_BRIGHTNESS_ON, 1);
+    PutDecoderParam(decoder, DECODER_BRIGHTNESS, nValue);
+  }
+}
+
+void CTavrenPlayerDlg::PutRearFlip(int nParam, int nValue) {
+  if (!m_player.m_pGraph) return;
+  PutDecoderParam(m_player.m_pGraph->m_pDecoder2, DECODER_FLIP_ON, 1);
+  PutDecoderParam(m_player.m_pGraph->m_pDecoder2, nParam, nValue);
+}
+
+bool CTavrenPlayerDlg::HasRearCamera() const {
+  return m_player.m_pGraph && m_player.m_pGraph->m_nVideoStreams > 1;
+}
+
+void CTavrenPlayerDlg::OnBnClickedFront() {
+  m_nViewChannel = kViewFront;
+  ShowView(kViewFront);
+}
+
+void CTavrenPlayerDlg::OnBnClickedRear() {
+  if (!HasRearCamera()) {
+    m_btnRear.SetCheck(BST_UNCHECKED);
+    return;
+  }
+  m_nViewChannel = kViewRear;
+  ShowView(kViewRear);
+}
+
+void CTavrenPlayerDlg::OnBnClickedAll() {
+  if (!HasRearCamera()) {
+    m_btnAll.SetCheck(BST_UNCHECKED);
+    return;
+  }
+  m_nViewChannel = kViewBoth;
+  ShowView(kViewBoth);
+}
+
+// The panes of the view, shown unless the large map covers the normal window.
+void CTavrenPlayerDlg::ShowView(int nView) {
+  CRect client;
+  GetClientRect(&client);
+  PanePlacement place = PlaceVideoPanes(m_nWindowMode, nView, client.Size());
+  bool show = m_nWindowMode == WINDOW_MODE_FULL || m_nMapMode != MAP_MODE_LARGE;
+  m_wndVideo1.ShowWindow(SW_HIDE);
+  m_wndVideo2.ShowWindow(SW_HIDE);
+  if (nView == kViewBoth) {
+    // Both panes start empty where they will stand, so the video is placed afresh.
+    Place(m_wndVideo1, CRect(place.rcFront.TopLeft(), CSize(0, 0)), show);
+    Place(m_wndVideo2, CRect(place.rcRear.TopLeft(), CSize(0, 0)), show);
+    if (m_player.m_pGraph) m_player.m_pGraph->UpdateVideoWindows();
+    SetViewChecks(nView);
+  }
+  if (place.bShowFront) Place(m_wndVideo1, place.rcFront, show);
+  if (place.bShowRear) Place(m_wndVideo2, place.rcRear, show);
+  if (m_player.m_pGraph) m_player.m_pGraph->UpdateVideoWindows();
+  SetViewChecks(nView);
+}
+
+void CTavrenPlayerDlg::SetViewChecks(int nView) {
+  auto set = [](COktSkinButton& button, bool bOn) {
+    button.SetCheck(bOn ? BST_CHECKED : BST_UNCHECKED);
+    button.UpdateWindow();
+  };
+  set(m_btnFront, nView == kViewFront);
+  set(m_btnRear, nView == kViewRear);
+  set(m_btnAll, nView == kViewBoth);
+  if (!Exists(m_dlgControlTop)) return;
+  set(m_dlgControlTop.m_btnFront, nView == kViewFront);
+  set(m_dlgControlTop.m_btnRear, nView == kViewRear);
+  set(m_dlgControlTop.m_btnAll, nView == kViewBoth);
+}
+
+void CTavrenPlayerDlg::OnBnClickedRotate() {
+  ToggleRearFlip(m_btnRotate, m_dlgControlTop.m_btnRotate, m_bFlipV, DECODER_FLIP_VERTICAL);
+}
+
+void CTavrenPlayerDlg::OnBnClickedReverse() {
+  ToggleRearFlip(m_btnReverse, m_dlgControlTop.m_btnReverse, m_bFlipH, DECODER_FLIP_HORIZONTAL);
+}
+
+// Only a running or paused recording flips; otherwise the button goes back off.
+void CTavrenPlayerDlg::ToggleRearFlip(COktSkinButton& button, COktSkinButton& twin, BYTE& flag, int nParam) {
+  if (m_strCardPath.IsEmpty()) return;
+  bool twinExists = Exists(m_dlgControlTop);
+  if (!IsPlayingOrPaused()) {
+    button.SetCheck(BST_UNCHECKED);
+    if (twinExists) twin.SetCheck(BST_UNCHECKED);
+    return;
+  }
+  BYTE next = flag ? 0 : 1;
+  PutRearFlip(nParam, next);
+  m_player.m_pGraph->UpdateVideoWindows();
+  flag = next;
+  button.SetCheck(next ? BST_CHECKED : BST_UNCHECKED);
+  if (twinExists) twin.SetCheck(next ? BST_CHECKED : BST_UNCHECKED);
+  m_player.m_pGraph->UpdateVideoWindows();
+}
+
+// Hides the map as the loader does for a recording without positions: no message, back to
+// the list's full height and the map buttons' no-map looks, and the view placed again.
+void CTavrenPlayerDlg::HideMapNoMessage() {
+  if (m_nMapMode == MAP_MODE_LARGE) SetLayoutMode(WINDOW_MODE_NORMAL);
+  if (m_nMapMode == MAP_MODE_NONE) return;
+  static const CLangStringTable table;
+  m_nMapMode = MAP_MODE_NONE;
+  m_listFiles.MoveWindow(695, 126, 308 + g_cxVScroll, 508, TRUE);
+  m_listFiles.RepositionSkinScrollBar();
+  m_listFiles.SetFocus();
+  m_wndMap.MoveWindow(0, 0, 0, 0, TRUE);
+  m_btnLargeMap.MoveWindow(937, 639, 36, 22, TRUE);
+  m_btnLargeMap.SetTooltipText(table.GetString(L"PLAYERDLG_SHOW_LARGEMAP"));
+  m_btnShowMap.SetBitmaps(280, 282, 281, 280, 280);
+  m_btnShowMap.MoveWindow(973, 639, 37, 22, TRUE);
+  m_btnShowMap.Invalidate(TRUE);
+  m_btnShowMap.SetTooltipText(table.GetString(L"PLAYERDLG_SHOW_MAP"));
+  ReapplyView();
+}
