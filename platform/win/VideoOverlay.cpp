@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "platform/win/detail/OverlayComposer.h"
 #include "platform/win/detail/Painter.h"
 
 namespace platform {
@@ -12,6 +13,16 @@ struct Overlay {
   CRect dest;
   std::shared_ptr<const VideoFrame> frame;
 };
+
+struct ShownCount {
+  std::weak_ptr<const VideoFrame> last;  // a freed frame's address may come back
+  std::uint64_t count = 0;
+};
+
+std::map<HWND, ShownCount>& ShownCounts() {
+  static std::map<HWND, ShownCount> counts;
+  return counts;
+}
 
 std::map<HWND, Overlay>& Overlays() {
   static std::map<HWND, Overlay> overlays;
@@ -46,5 +57,21 @@ std::shared_ptr<const VideoFrame> GetVideoOverlay(HWND hwnd, CRect* destInClient
   if (destInClient) *destInClient = it->second.dest;
   return it->second.frame;
 }
+
+std::uint64_t ShownVideoFrameCount(HWND hwnd) {
+  auto it = ShownCounts().find(hwnd);
+  return it == ShownCounts().end() ? 0 : it->second.count;
+}
+
+namespace detail {
+
+void NoteOverlayShown(HWND hwnd, const std::shared_ptr<const VideoFrame>& frame) {
+  ShownCount& shown = ShownCounts()[hwnd];
+  if (shown.last.lock() == frame) return;
+  shown.last = frame;
+  ++shown.count;
+}
+
+}  // namespace detail
 
 }  // namespace platform

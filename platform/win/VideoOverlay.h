@@ -22,5 +22,7 @@ void SetVideoOverlay(HWND hwnd, const CRect& destInClient, std::shared_ptr<const
 void ClearVideoOverlay(HWND hwnd);
 // The frame and rectangle currently shown over the window, if any (tests, capture).
 std::shared_ptr<const VideoFrame> GetVideoOverlay(HWND hwnd, CRect* destInClient = nullptr);
+// Distinct frames drawn into the window's top-level surface so far (benchmarks, tests).
+std::uint64_t ShownVideoFrameCount(HWND hwnd);
 
 }  // namespace platform

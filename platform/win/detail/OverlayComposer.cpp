@@ -41,6 +41,7 @@ void ComposeOverlays(WindowNode& topLevel, const CRect& damage) {
     if (!clip.IntersectRect(clip, damage)) return;
     if (!clip.IntersectRect(clip, bounds)) return;
     Blit(surface, *frame, dest, clip);
+    NoteOverlayShown(node.handle, frame);
   });
 }
 

@@ -109,3 +109,27 @@ TEST_F(PaintTest, VideoOverlayIsScaledOverTheWindow) {
   harness.Pump();
   EXPECT_EQ(harness.Pixel(child, CPoint(40, 40)), RGB(5, 5, 5));
 }
+
+TEST_F(PaintTest, ShownFramesCountEachNewFrameOnceAndNoneThatIsReplacedUnseen) {
+  auto make = [] {
+    auto frame = std::make_shared<platform::VideoFrame>();
+    frame->width = frame->height = 1;
+    frame->pixels = {0x00FFFFFF};
+    return frame;
+  };
+  std::uint64_t before = platform::ShownVideoFrameCount(child);
+  platform::SetVideoOverlay(child, CRect(0, 0, 50, 50), make());
+  harness.Pump();
+  child.Invalidate();  // drawn again: the same frame
+  harness.Pump();
+  EXPECT_EQ(platform::ShownVideoFrameCount(child), before + 1);
+  platform::SetVideoOverlay(child, CRect(0, 0, 50, 50), make());
+  platform::SetVideoOverlay(child, CRect(0, 0, 50, 50), make());  // replaces it before any drawing
+  harness.Pump();
+  EXPECT_EQ(platform::ShownVideoFrameCount(child), before + 2);
+  child.ShowWindow(SW_HIDE);
+  platform::SetVideoOverlay(child, CRect(0, 0, 50, 50), make());
+  harness.Pump();
+  EXPECT_EQ(platform::ShownVideoFrameCount(child), before + 2);
+  platform::ClearVideoOverlay(child);
+}

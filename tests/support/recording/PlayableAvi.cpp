@@ -34,7 +34,10 @@ std::string Size(const PlayableSpec& s) { return std::to_string(s.width) + "x" +
 
 std::string VideoSource(const PlayableSpec& s, int index) {
   std::string common = "s=" + Size(s) + ":r=" + std::to_string(s.fps) + ":d=" + std::to_string(s.seconds);
-  if (!s.flat) return std::string(index == 0 ? "testsrc=" : "testsrc2=") + common;
+  if (!s.flat) {
+    std::string source = std::string(index == 0 ? "testsrc=" : "testsrc2=") + common;
+    return s.grain ? source + ",noise=alls=24:allf=t+u" : source;
+  }
   if (index == 0) return "color=c=0x808080:" + common;
   std::string halfW = std::to_string(s.width / 2), halfH = std::to_string(s.height / 2);
   return "color=c=red:" + common + ",drawbox=x=0:y=0:w=" + halfW + ":h=" + halfH +
@@ -51,6 +54,8 @@ bool Encode(const std::string& out, const PlayableSpec& s) {
   if (s.videoStreams > 0)
     cmd << " -c:v libx264 -preset " << (s.width > 640 ? "veryfast" : "ultrafast") << " -bf 0 -g " << s.fps
         << " -pix_fmt yuv420p";
+  if (s.videoStreams > 0 && s.videoKbps > 0)
+    cmd << " -b:v " << s.videoKbps << "k -maxrate " << s.videoKbps << "k -bufsize " << 2 * s.videoKbps << "k";
   if (s.audio) cmd << " -c:a aac -ac 1 -b:a 64k";
   cmd << " \"" << out << "\" </dev/null";
   return std::system(cmd.str().c_str()) == 0;
@@ -193,7 +198,7 @@ std::string CachedPlayableAvi(const PlayableSpec& spec) {
   }
   std::ostringstream key;
   key << spec.videoStreams << "v" << spec.audio << "a" << spec.sensor << "s" << spec.seconds << "-" << spec.width << "x"
-      << spec.height << "@" << spec.fps << (spec.flat ? "f" : "p");
+      << spec.height << "@" << spec.fps << (spec.flat ? "f" : "p") << (spec.grain ? "g" : "") << spec.videoKbps;
   auto it = made.find(key.str());
   if (it != made.end()) return it->second;
   std::string path = folder + "/" + key.str() + ".avi";

@@ -17,6 +17,10 @@ struct PlayableSpec {
   // Flat pictures: the front stream mid-grey (128), the rear one green top-left, red
   // top-right, blue bottom half. Otherwise moving test patterns.
   bool flat = true;
+  // Moving pictures with a camera's grain on them, which is what makes real recordings
+  // costly to decode (not with flat pictures).
+  bool grain = false;
+  int videoKbps = 0;  // per video stream; 0 leaves the rate to the encoder
 };
 
 // Writes a new file; false when ffmpeg or the rewrite fails.
