@@ -1,0 +1,292 @@
+// Playback through the main window, with both cameras shown side by side, of a 30 s
+// recording as a car recorder writes it: two 1920x1080 30 fps H.264 streams of 8.2 Mb/s
+// with a camera's grain, plus AAC sound. Frames are counted where the panes show them.
+//   player_bench [RECORDING]         latencies, tick, frames shown, CPU beside two floors
+//   player_bench --play RECORDING    only plays it to the end (for an outside timer)
+//   player_bench --floors RECORDING  prints the two floor command lines
+// The recording is made at RECORDING when missing (ffmpeg). Run under Xvfb to draw
+// through the desktop presenter; without a display the headless one is used.
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/base/UiDispatch.h"
+#include "platform/win/ListView.h"
+#include "platform/win/SliderCtrl.h"
+#include "platform/win/VideoOverlay.h"
+#include "player/TavrenPlayerDlg.h"
+#include "tests/support/recording/PlayableAvi.h"
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kPaneWidth = 344;  // both cameras in the normal window
+constexpr int kPaneHeight = 194;
+
+double MsSince(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
+
+double CpuSeconds(const rusage& r) {
+  return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
+         static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+}
+
+double SelfCpu() {
+  rusage r{};
+  getrusage(RUSAGE_SELF, &r);
+  return CpuSeconds(r);
+}
+
+double Median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+  auto t0 = Clock::now();
+  while (!done()) {
+    if (MsSince(t0) > timeoutMs) return false;
+    platform::PumpUiThread(1);
+  }
+  return true;
+}
+
+testrec::PlayableSpec CarRecorderSpec() {
+  testrec::PlayableSpec spec;
+  spec.seconds = 30;
+  spec.width = 1920;
+  spec.height = 1080;
+  spec.flat = false;
+  spec.grain = true;
+  spec.videoKbps = 8200;
+  return spec;
+}
+
+std::vector<std::string> VideoBranch(const std::string& pad, bool display) {
+  std::vector<std::string> b = {pad, "!", "queue", "!", "h264parse", "!", "avdec_h264", "!"};
+  if (display) {
+    std::string caps = "video/x-raw,format=BGRx,width=" + std::to_string(kPaneWidth) +
+                       ",height=" + std::to_string(kPaneHeight);
+    b.insert(b.end(), {"videoconvertscale", "!", caps, "!"});
+  }
+  b.insert(b.end(), {"fakesink", "sync=true"});
+  return b;
+}
+
+// Decode floor: both streams demuxed, parsed and decoded. Display floor: the same, each
+// converted and scaled to the pane in one step, plus the sound decoded.
+std::vector<std::string> FloorCommand(const std::string& path, bool display) {
+  std::vector<std::string> c = {"gst-launch-1.0", "-q", "filesrc", "location=" + path, "!", "avidemux", "name=d"};
+  for (const char* pad : {"d.video_0", "d.video_1"}) {
+    auto b = VideoBranch(pad, display);
+    c.insert(c.end(), b.begin(), b.end());
+  }
+  if (display)
+    c.insert(c.end(), {"d.audio_0", "!", "queue", "!", "aacparse", "!", "avdec_aac", "!", "audioconvert", "!",
+                       "audioresample", "!", "fakesink", "sync=true"});
+  return c;
+}
+
+std::string Joined(const std::vector<std::string>& words) {
+  std::string s;
+  for (const std::string& w : words) s += (s.empty() ? "" : " ") + w;
+  return s;
+}
+
+// CPU seconds of one run of the command.
+double RunFloor(const std::vector<std::string>& command) {
+  std::vector<char*> argv;
+  for (const std::string& w : command) argv.push_back(const_cast<char*>(w.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  return CpuSeconds(usage);
+}
+
+class Bench {
+public:
+  explicit Bench(const std::string& path) : m_path(path) {
+    m_thread.m_pMainWnd = &m_dlg;
+    AfxSetUiThread(&m_thread);
+    m_dlg.Create(IDD_TAVRENPLAYER_DIALOG, nullptr);
+    m_dlg.ShowWindow(SW_SHOWNORMAL);
+    m_dlg.m_listFiles.InsertItem(0, L"REC.avi");
+    m_dlg.m_listFiles.SetItemText(0, 4, CString(path.c_str()));
+    m_dlg.m_nViewChannel = 4;  // both cameras
+    PumpUntil([] { return false; }, 300);
+  }
+  ~Bench() {
+    m_dlg.DestroyWindow();
+    platform::PumpUiThread(0);
+    AfxSetUiThread(nullptr);
+  }
+
+  HWND Pane(int i) { return (i == 0 ? m_dlg.m_wndVideo1 : m_dlg.m_wndVideo2).GetSafeHwnd(); }
+  std::uint64_t Shown(int i) { return platform::ShownVideoFrameCount(Pane(i)); }
+  bool BothShownSince(std::uint64_t a, std::uint64_t b) { return Shown(0) > a && Shown(1) > b; }
+
+  // Double-click on the row to the first picture in both panes, in ms; -1 when none came.
+  double OpenToFirstFrame() {
+    std::uint64_t a = Shown(0), b = Shown(1);
+    NMITEMACTIVATE nm;
+    nm.hdr.hwndFrom = m_dlg.m_listFiles.GetSafeHwnd();
+    nm.hdr.idFrom = IDC_LIST_FILES;
+    nm.hdr.code = NM_DBLCLK;
+    nm.iItem = 0;
+    auto t0 = Clock::now();
+    m_dlg.SendMessage(WM_NOTIFY, IDC_LIST_FILES, reinterpret_cast<LPARAM>(&nm));
+    bool ok = PumpUntil([&] { return BothShownSince(a, b); }, 5000);
+    return ok ? MsSince(t0) : -1;
+  }
+
+  // A release of the seek slider at `ms` to the new picture in both panes, paused.
+  double SeekToNewFrame(int ms) {
+    std::uint64_t a = Shown(0), b = Shown(1);
+    HWND slider = m_dlg.m_sliderSeek.GetSafeHwnd();
+    auto t0 = Clock::now();
+    m_dlg.m_sliderSeek.SetPos(ms);
+    m_dlg.PostMessage(WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, ms & 0xFFFF), reinterpret_cast<LPARAM>(slider));
+    m_dlg.PostMessage(WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, ms & 0xFFFF), reinterpret_cast<LPARAM>(slider));
+    bool ok = PumpUntil([&] { return BothShownSince(a, b); }, 3000);
+    return ok ? MsSince(t0) : -1;
+  }
+
+  // Plays from the start to the end; ticks of its own every 200 ms are timed.
+  void PlayToEnd(bool timeTicks) {
+    CDShowGraph* graph = m_dlg.m_player.m_pGraph;
+    if (!graph) return;
+    m_dlg.m_player.Seek(0);
+    if (graph->PlayState != 0) m_dlg.OnBnClickedPlay();
+    std::uint64_t a = Shown(0), b = Shown(1);
+    m_cpu0 = SelfCpu();
+    auto t0 = Clock::now();
+    auto nextTick = t0;
+    // The end of the recording moves the window on, which closes the graph.
+    while (m_dlg.m_player.m_pGraph == graph && MsSince(t0) < 45000) {
+      platform::PumpUiThread(1);
+      if (timeTicks && Clock::now() >= nextTick) {
+        nextTick += std::chrono::milliseconds(200);
+        auto s0 = Clock::now();
+        m_dlg.UpdatePlayPosition();
+        m_ticks.push_back(MsSince(s0));
+      }
+      m_shown[0] = Shown(0) - a;
+      m_shown[1] = Shown(1) - b;
+    }
+    m_playSeconds = MsSince(t0) / 1000.0;
+    m_cpu = SelfCpu() - m_cpu0;
+  }
+
+  void Pause() {
+    if (m_dlg.m_player.m_pGraph && m_dlg.m_player.m_pGraph->PlayState == 0) m_dlg.OnBnClickedPlay();
+  }
+  ULONGLONG Duration() { return m_dlg.m_player.GetDuration(); }
+
+  std::string m_path;
+  CWinThread m_thread;
+  CTavrenPlayerDlg m_dlg;
+  std::vector<double> m_ticks;
+  std::uint64_t m_shown[2] = {0, 0};
+  double m_playSeconds = 0;
+  double m_cpu0 = 0;
+  double m_cpu = 0;
+};
+
+void Measure(const std::string& path) {
+  double openMs = 0;
+  std::vector<double> opens, seeks, ticks;
+  std::uint64_t shown[2] = {0, 0};
+  double playS = 0, cpu = 0;
+  ULONGLONG duration = 0;
+  {
+    Bench bench(path);
+    for (int i = 0; i < 5; ++i) opens.push_back(bench.OpenToFirstFrame());
+    openMs = Median(opens);
+    duration = bench.Duration();
+    bench.Pause();
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> where(0, static_cast<int>(duration) - 1000);
+    for (int i = 0; i < 10; ++i) seeks.push_back(bench.SeekToNewFrame(where(random)));
+    bench.PlayToEnd(true);
+    ticks = bench.m_ticks;
+    shown[0] = bench.m_shown[0];
+    shown[1] = bench.m_shown[1];
+    playS = bench.m_playSeconds;
+    cpu = bench.m_cpu;
+  }
+  double worstSeek = *std::max_element(seeks.begin(), seeks.end());
+  double expected = static_cast<double>(duration) / 1000.0 * 30.0;
+  std::printf("double-click to first frame in both panes: median %.1f ms of 5 (target < 300)\n", openMs);
+  std::printf("seek slider release to the new frame in both panes (10, paused): median %.1f ms, worst %.1f ms "
+              "(target < 150)\n", Median(seeks), worstSeek);
+  std::printf("tick: median %.3f ms, worst %.3f ms of %zu (target < 1)\n", Median(ticks),
+              ticks.empty() ? 0.0 : *std::max_element(ticks.begin(), ticks.end()), ticks.size());
+  for (int i = 0; i < 2; ++i)
+    std::printf("%s pane: %llu frames shown of %.0f, %.0f dropped (target 0)\n", i == 0 ? "front" : "rear",
+                static_cast<unsigned long long>(shown[i]), expected,
+                std::max(0.0, expected - static_cast<double>(shown[i])));
+  double decode = RunFloor(FloorCommand(path, false));
+  double display = RunFloor(FloorCommand(path, true));
+  std::printf("CPU over the whole recording: program %.2f s in %.1f s, decode floor %.2f s, display floor %.2f s\n",
+              cpu, playS, decode, display);
+  if (decode > 0 && display > 0)
+    std::printf("ratios: display floor / decode floor %.2f; program / decode floor %.2f; program / display floor "
+                "%.2f (target <= 1.1)\n", display / decode, cpu / decode, cpu / display);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setvbuf(stdout, nullptr, _IOLBF, 0);
+  std::string mode = argc > 1 && argv[1][0] == '-' ? argv[1] : "";
+  std::string path = argc > (mode.empty() ? 1 : 2) ? argv[mode.empty() ? 1 : 2] : "";
+  if (path.empty()) path = (std::filesystem::temp_directory_path() / "player-bench-30s-1080p.avi").string();
+  if (mode == "--floors") {
+    std::printf("%s\n%s\n", Joined(FloorCommand(path, false)).c_str(), Joined(FloorCommand(path, true)).c_str());
+    return 0;
+  }
+  if (!std::filesystem::exists(path)) {
+    std::printf("encoding %s...\n", path.c_str());
+    if (!testrec::WritePlayableAvi(path, CarRecorderSpec())) {
+      std::printf("could not make the recording (is ffmpeg installed?)\n");
+      return 1;
+    }
+  }
+  std::string scratch = (std::filesystem::temp_directory_path() / "player-bench-home").string();
+  std::filesystem::create_directories(scratch + "/registry");
+  std::filesystem::create_directories(scratch + "/drives");
+  setenv("RODEMIR_REGISTRY_DIR", (scratch + "/registry").c_str(), 0);
+  setenv("RODEMIR_DOCUMENTS", scratch.c_str(), 0);
+  setenv("RODEMIR_DRIVES", (scratch + "/drives").c_str(), 0);
+  setenv("RODEMIR_ONLINE", "0", 0);
+  setenv("RODEMIR_AUDIO_SINK", "fakesink sync=true", 0);
+  setenv("RODEMIR_PRESENTER", std::getenv("DISPLAY") ? "gtk" : "headless", 0);
+  if (mode == "--play") {
+    Bench bench(path);
+    bench.OpenToFirstFrame();
+    bench.PlayToEnd(false);
+    std::printf("played %.1f s, frames shown %llu and %llu\n", bench.m_playSeconds,
+                static_cast<unsigned long long>(bench.m_shown[0]), static_cast<unsigned long long>(bench.m_shown[1]));
+    return 0;
+  }
+  std::printf("presenter: %s\n", std::getenv("RODEMIR_PRESENTER"));
+  Measure(path);
+  return 0;
+}
