@@ -82,6 +82,7 @@ bool CTavrenPlayerDlg::WaitForLoader() {
 // fill the samples at once. A failed open leaves nothing open.
 bool CTavrenPlayerDlg::OpenVideoFile(const CString& strPath) {
   if (!WaitForLoader()) return false;
+  BeginWaitCursor();
   m_player.m_bBrightnessFilters = 0;
   if (m_player.m_pGraph) m_player.m_pGraph->m_bOptions = 0;
   ClearSamples();
@@ -91,6 +92,7 @@ bool CTavrenPlayerDlg::OpenVideoFile(const CString& strPath) {
   }
   if (!m_player.Open(strPath)) {
     ShowNothingOpen();
+    EndWaitCursor();
     return false;
   }
   m_wndVideo1.ShowWindow(SW_HIDE);
@@ -104,6 +106,7 @@ bool CTavrenPlayerDlg::OpenVideoFile(const CString& strPath) {
   ApplyViewOfOpenFile();
   EnableControls(2);
   StartLoader();
+  EndWaitCursor();
   return true;
 }
 
