@@ -133,7 +133,6 @@ public:
   void SetSeekRange(LONGLONG llDurationMs);
   LONGLONG DurationMs();
   void ApplyViewOfOpenFile();
-  void StartLoader();
   void ClearSamples();
   void ApplySpeed();
   void OnBnClickedPlay();
@@ -170,8 +169,6 @@ public:
   void OnBnClickedRotate();
   void OnBnClickedReverse();
   void ToggleRearFlip(COktSkinButton& button, COktSkinButton& twin, BYTE& flag, int nParam);
-  // Hides the small or large map without asking for positions first.
-  void HideMapNoMessage();
 
   // TavrenPlayerDlgSensors.cpp: sensor loader and sensor views
   LRESULT OnLoadDataStream(WPARAM wParam, LPARAM lParam);

@@ -17,12 +17,6 @@ constexpr LONGLONG kUnitsPerMs = 10000;  // the graph counts 100-ns units
 
 bool Exists(const CWnd& wnd) { return IsWindow(wnd.GetSafeHwnd()) != FALSE; }
 
-bool LoaderRunning(CWinThread* pThread) {
-  if (!pThread) return false;
-  DWORD code = 0;
-  return GetExitCodeThread(pThread->m_hThread, &code) && code == STILL_ACTIVE;
-}
-
 // The text after the last separator; the whole path without one.
 CString FileNameOf(const CString& strPath) {
   int slash = std::max(strPath.ReverseFind(L'/'), strPath.ReverseFind(L'\\'));
@@ -74,8 +68,8 @@ void CTavrenPlayerDlg::OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult) {
 // Asks the loader to stop and waits about a second at most; false when it still runs.
 bool CTavrenPlayerDlg::WaitForLoader() {
   m_bStopLoader = 1;
-  for (int i = 0; i < kLoaderPolls && LoaderRunning(m_pLoaderThread); ++i) Sleep(10);
-  return !LoaderRunning(m_pLoaderThread);
+  for (int i = 0; i < kLoaderPolls && LoaderRunning(); ++i) Sleep(10);
+  return !LoaderRunning();
 }
 
 // Refused, with nothing changed, while an old loader will not end: two loaders must never
@@ -105,7 +99,7 @@ bool CTavrenPlayerDlg::OpenVideoFile(const CString& strPath) {
   if (Exists(m_dlgControlTop)) m_dlgControlTop.m_lblFileName.ShowWindow(SW_SHOWNORMAL);
   ApplyViewOfOpenFile();
   EnableControls(2);
-  StartLoader();
+  StartDataStreamLoader(strPath);
   EndWaitCursor();
   return true;
 }
@@ -143,19 +137,6 @@ void CTavrenPlayerDlg::ApplyViewOfOpenFile() {
   ReapplyView();
   if (m_bFlipV) PutRearFlip(DECODER_FLIP_VERTICAL, 1);
   if (m_bFlipH) PutRearFlip(DECODER_FLIP_HORIZONTAL, 1);
-}
-
-// Only after the old loader has ended: its object is deleted here, never by itself.
-void CTavrenPlayerDlg::StartLoader() {
-  delete m_pLoaderThread;
-  m_pLoaderThread = nullptr;
-  ClearSamples();
-  m_bStopLoader = 0;
-  CWinThread* thread = AfxBeginThread(DataStreamLoaderThread, this, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-  if (!thread) return;
-  thread->m_bAutoDelete = FALSE;
-  m_pLoaderThread = thread;
-  thread->ResumeThread();
 }
 
 // Emptying an array also frees its storage.
@@ -229,7 +210,7 @@ void CTavrenPlayerDlg::StopPlayback() {
   m_player.Close();
   m_nCurItem = -1;
   ShowNothingOpen();
-  HideMapNoMessage();
+  HideMapWithoutGps();
   ClearSamples();
   CClientDC dc(this);
   DrawSensorPanel(&dc);

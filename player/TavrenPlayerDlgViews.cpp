@@ -1,4 +1,3 @@
-#include "app/LangStringTable.h"
 #include "platform/shell/SoundVolume.h"
 #include "platform/win/SliderCtrl.h"
 #include "player/PlaybackRules.h"
@@ -192,24 +191,4 @@ void CTavrenPlayerDlg::ToggleRearFlip(COktSkinButton& button, COktSkinButton& tw
   button.SetCheck(next ? BST_CHECKED : BST_UNCHECKED);
   if (twinExists) twin.SetCheck(next ? BST_CHECKED : BST_UNCHECKED);
   m_player.m_pGraph->UpdateVideoWindows();
-}
-
-// Hides the map as the loader does for a recording without positions: no message, back to
-// the list's full height and the map buttons' no-map looks, and the view placed again.
-void CTavrenPlayerDlg::HideMapNoMessage() {
-  if (m_nMapMode == MAP_MODE_LARGE) SetLayoutMode(WINDOW_MODE_NORMAL);
-  if (m_nMapMode == MAP_MODE_NONE) return;
-  static const CLangStringTable table;
-  m_nMapMode = MAP_MODE_NONE;
-  m_listFiles.MoveWindow(695, 126, 308 + g_cxVScroll, 508, TRUE);
-  m_listFiles.RepositionSkinScrollBar();
-  m_listFiles.SetFocus();
-  m_wndMap.MoveWindow(0, 0, 0, 0, TRUE);
-  m_btnLargeMap.MoveWindow(937, 639, 36, 22, TRUE);
-  m_btnLargeMap.SetTooltipText(table.GetString(L"PLAYERDLG_SHOW_LARGEMAP"));
-  m_btnShowMap.SetBitmaps(280, 282, 281, 280, 280);
-  m_btnShowMap.MoveWindow(973, 639, 37, 22, TRUE);
-  m_btnShowMap.Invalidate(TRUE);
-  m_btnShowMap.SetTooltipText(table.GetString(L"PLAYERDLG_SHOW_MAP"));
-  ReapplyView();
 }
