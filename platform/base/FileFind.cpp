@@ -9,11 +9,18 @@
 
 namespace {
 
-bool StatEntry(const std::string& path, ULONGLONG& size, bool& dir, __time64_t& created, __time64_t& modified) {
+bool IsLink(const std::string& path) {
+  struct stat st {};
+  return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool StatEntry(const std::string& path, ULONGLONG& size, bool& dir, bool& link, __time64_t& created,
+               __time64_t& modified) {
   struct statx sx {};
   if (statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0) return false;
   size = sx.stx_size;
   dir = S_ISDIR(sx.stx_mode);
+  link = IsLink(path);
   modified = sx.stx_mtime.tv_sec;
   created = (sx.stx_mask & STATX_BTIME) ? sx.stx_btime.tv_sec : modified;
   return true;
@@ -59,7 +66,7 @@ BOOL CFileFind::FindFile(const wchar_t* pstrName, DWORD) {
     e.name = pattern;
     std::string path = spec.ToUtf8();
     while (path.size() > 1 && path.back() == '/') path.pop_back();
-    if (pattern.IsEmpty() || !StatEntry(path, e.size, e.directory, e.created, e.modified)) return FALSE;
+    if (pattern.IsEmpty() || !StatEntry(path, e.size, e.directory, e.link, e.created, e.modified)) return FALSE;
     m_entries.push_back(e);
     return TRUE;
   }
@@ -73,7 +80,7 @@ BOOL CFileFind::FindFile(const wchar_t* pstrName, DWORD) {
     if (!MatchWildcardNoCase(pattern, name)) continue;
     Entry e;
     e.name = name;
-    if (!StatEntry(dirPath + "/" + d->d_name, e.size, e.directory, e.created, e.modified)) continue;
+    if (!StatEntry(dirPath + "/" + d->d_name, e.size, e.directory, e.link, e.created, e.modified)) continue;
     m_entries.push_back(e);
   }
   closedir(dir);
@@ -118,6 +125,14 @@ BOOL CFileFind::IsDirectory() const { return Current() && Current()->directory; 
 
 BOOL CFileFind::IsDots() const {
   return Current() && Current()->directory && (Current()->name == L"." || Current()->name == L"..");
+}
+
+BOOL CFileFind::MatchesMask(DWORD dwMask) const {
+  const Entry* e = Current();
+  if (!e) return FALSE;
+  DWORD attributes = e->directory ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+  if (e->link) attributes |= FILE_ATTRIBUTE_REPARSE_POINT;
+  return (attributes & dwMask) != 0;
 }
 
 BOOL CFileFind::GetCreationTime(CTime& refTime) const {

@@ -7,6 +7,12 @@
 #include "platform/base/String.h"
 #include "platform/base/Time.h"
 
+// The attributes MatchesMask tests. A symbolic link is reported as a reparse point; its
+// other attributes, size and times are those of what it points to.
+constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x00000010;
+constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x00000080;
+constexpr DWORD FILE_ATTRIBUTE_REPARSE_POINT = 0x00000400;
+
 class CFileFind : public CObject {
 public:
   ~CFileFind() override { Close(); }
@@ -24,6 +30,8 @@ public:
   ULONGLONG GetLength() const;
   BOOL IsDirectory() const;
   BOOL IsDots() const;
+  // Whether the entry has any of the FILE_ATTRIBUTE_ bits in the mask.
+  BOOL MatchesMask(DWORD dwMask) const;
   // The birth time where the file system keeps one, else the modification time.
   BOOL GetCreationTime(CTime& refTime) const;
   BOOL GetLastWriteTime(CTime& refTime) const;
@@ -33,6 +41,7 @@ private:
     CString name;
     ULONGLONG size = 0;
     bool directory = false;
+    bool link = false;
     __time64_t created = 0;
     __time64_t modified = 0;
   };

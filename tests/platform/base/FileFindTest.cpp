@@ -69,3 +69,33 @@ TEST(CFileFindTest, FindsOneNamedPath) {
   EXPECT_EQ(ff.GetFileName(), L"RODEMIR");
   EXPECT_FALSE(ff.FindFile(CString(dir.File("nothing"))));
 }
+
+TEST(CFileFindTest, SymbolicLinksAreReparsePointsWithTheirTargetsAttributes) {
+  testsupport::TempDir dir;
+  std::filesystem::create_directory(dir.File("real"));
+  Touch(dir.File("file.AVI"), 3000);
+  std::filesystem::create_directory_symlink(dir.path(), dir.File("real/loop"));
+  std::filesystem::create_symlink(dir.File("file.AVI"), dir.File("real/alias.AVI"));
+  CFileFind ff;
+  BOOL more = ff.FindFile(CString(dir.File("real")) + L"/*.*");
+  int seen = 0;
+  while (more) {
+    more = ff.FindNextFile();
+    if (ff.GetFileName() == L"loop") {
+      ++seen;
+      EXPECT_TRUE(ff.IsDirectory());
+      EXPECT_TRUE(ff.MatchesMask(FILE_ATTRIBUTE_REPARSE_POINT));
+      EXPECT_TRUE(ff.MatchesMask(FILE_ATTRIBUTE_DIRECTORY));
+    } else if (ff.GetFileName() == L"alias.AVI") {
+      ++seen;
+      EXPECT_EQ(ff.GetLength(), 3000u);
+      EXPECT_TRUE(ff.MatchesMask(FILE_ATTRIBUTE_REPARSE_POINT));
+      EXPECT_FALSE(ff.MatchesMask(FILE_ATTRIBUTE_DIRECTORY));
+    }
+  }
+  EXPECT_EQ(seen, 2);
+  ASSERT_TRUE(ff.FindFile(CString(dir.File("real"))));
+  ff.FindNextFile();
+  EXPECT_FALSE(ff.MatchesMask(FILE_ATTRIBUTE_REPARSE_POINT));
+  EXPECT_TRUE(ff.MatchesMask(FILE_ATTRIBUTE_DIRECTORY));
+}
