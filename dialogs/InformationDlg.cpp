@@ -134,14 +134,6 @@ void SetLook(COktStaticTrans& label, LabelKind kind) {
   }
 }
 
-// The card's drive root, "" when the card path names no drive.
-CString DriveRootOf(const CString& cardPath) {
-  if (cardPath.IsEmpty()) return CString();
-  WCHAR root[MAX_PATH] = {};
-  if (!GetVolumePathNameW(cardPath, root, MAX_PATH)) return CString();
-  return CString(root);
-}
-
 }  // namespace
 
 CInformationDlg::CInformationDlg(CWnd* pParent, const CString& strCardPath)
@@ -191,7 +183,7 @@ void CInformationDlg::CreateInfoLabel(const CString& strText, UINT nID, CWnd* pP
 
 // The figures stay "" without a card; a failed space query shows 0.
 void CInformationDlg::ShowSpace() {
-  CString root = DriveRootOf(m_strCardPath);
+  CString root = CardDriveRoot(m_strCardPath);
   if (root.IsEmpty()) return;
   ULARGE_INTEGER freeToCaller{}, total{};
   ULONGLONG totalMB = 0, freeMB = 0;
@@ -259,6 +251,12 @@ ULONGLONG CInformationDlg::GetRecordSizeKB(const CString& strFolder, const CStri
       total += finder.GetLength() >> 10;
   }
   return total;
+}
+
+CString CardDriveRoot(const CString& strCardPath) {
+  WCHAR root[MAX_PATH] = {};
+  if (strCardPath.IsEmpty() || !GetVolumePathNameW(strCardPath, root, MAX_PATH)) return CString();
+  return CString(root);
 }
 
 CString InfoSpaceText(double gigabytes) {

@@ -74,6 +74,9 @@ private:
   DECLARE_MESSAGE_MAP()
 };
 
+// The root of the drive that holds the card path; "" for an empty or relative path.
+CString CardDriveRoot(const CString& strCardPath);
+
 // "%.1f GB" of a figure in GB, rounded to single precision first; the decimal point is
 // always ".".
 CString InfoSpaceText(double gigabytes);

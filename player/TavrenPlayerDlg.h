@@ -206,6 +206,7 @@ public:
 
   // TavrenPlayerDlgCard.cpp: card information and splitting
   void OnBnClickedInformation();
+  void OpenInformationDlg();
   void OnBnClickedSplit();
   void DestroyInformationDlg();
 
