@@ -20,7 +20,7 @@ void Refresh() {
 }
 
 void RefreshOnUiThread() {
-  if (platform::detail::IsUiThread()) Refresh();
+  if (platform::detail::IsKnownUiThread()) Refresh();
   else platform::PostToUiThread(Refresh);
 }
 

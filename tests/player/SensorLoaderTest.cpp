@@ -10,6 +10,7 @@
 
 #include "platform/base/Thread.h"
 #include "platform/win/WaitCursor.h"
+#include "platform/win/detail/MessageLoop.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/recording/RiffWriter.h"
 
@@ -93,6 +94,8 @@ TEST_F(SensorLoaderTest, ARecordingIsReadAndHandedOnWithItsGeneration) {
   EXPECT_EQ(data.m_arrGSensor[29].m_nX, 29);
   EXPECT_DOUBLE_EQ(data.m_arrGPS[3].m_dSpeed, 53.5);
   EXPECT_EQ(platform::WaitCursorCount(), 0);
+  // The worker's wait cursor did not make it the owner of the windows.
+  EXPECT_TRUE(platform::detail::IsUiThread());
 }
 
 TEST_F(SensorLoaderTest, AFileThatCannotBeReadLeavesNoSamplesAndStillEnds) {

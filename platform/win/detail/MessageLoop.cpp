@@ -1,5 +1,6 @@
 #include "platform/win/detail/MessageLoop.h"
 
+#include <atomic>
 #include <glib.h>
 
 #include <deque>
@@ -32,8 +33,13 @@ Queue& TheQueue() {
   return queue;
 }
 
+std::atomic<bool> g_uiThreadKnown{false};
+
 std::thread::id& UiThreadId() {
-  static std::thread::id id = std::this_thread::get_id();
+  static std::thread::id id = [] {
+    g_uiThreadKnown = true;
+    return std::this_thread::get_id();
+  }();
   return id;
 }
 
@@ -127,6 +133,8 @@ void EnsureSource() {
 }
 
 bool IsUiThread() { return std::this_thread::get_id() == UiThreadId(); }
+
+bool IsKnownUiThread() { return g_uiThreadKnown && IsUiThread(); }
 
 void WakeLoop() { g_main_context_wakeup(g_main_context_default()); }
 

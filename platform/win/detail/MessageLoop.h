@@ -28,5 +28,7 @@ void ClearQuit();
 bool PreTranslate(MSG& msg);
 void DispatchRetrieved(MSG& msg);
 bool IsUiThread();
+// The same, except that it never makes the caller the UI thread when none is known yet.
+bool IsKnownUiThread();
 
 }  // namespace platform::detail
