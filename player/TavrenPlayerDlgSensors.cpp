@@ -1,7 +1,6 @@
 #include <memory>
 #include <new>
 
-#include "app/LangStringTable.h"
 #include "player/RecordingRow.h"
 #include "player/SensorLoader.h"
 #include "player/SensorViews.h"
@@ -99,17 +98,7 @@ void CTavrenPlayerDlg::HideMapWithoutGps() {
   if (m_nMapMode == MAP_MODE_LARGE) SetLayoutMode(WINDOW_MODE_NORMAL);
   if (m_nMapMode == MAP_MODE_NONE) return;
   m_nMapMode = MAP_MODE_NONE;
-  m_listFiles.MoveWindow(695, 126, 308 + g_cxVScroll, 508, TRUE);
-  m_listFiles.RepositionSkinScrollBar();
-  m_listFiles.SetFocus();
-  m_wndMap.MoveWindow(0, 0, 0, 0, TRUE);
-  CLangStringTable table;
-  m_btnLargeMap.MoveWindow(937, 639, 36, 22, TRUE);
-  m_btnLargeMap.SetTooltipText(table.GetString(L"PLAYERDLG_SHOW_LARGEMAP"));
-  m_btnShowMap.SetBitmaps(280, 282, 281, 280, 280);
-  m_btnShowMap.MoveWindow(973, 639, 37, 22, TRUE);
-  m_btnShowMap.Invalidate(TRUE);
-  m_btnShowMap.SetTooltipText(table.GetString(L"PLAYERDLG_SHOW_MAP"));
+  ApplyMapMode();
   ReapplyView();
 }
 
