@@ -40,3 +40,8 @@ CString CLangStringTable::GetString(CString key, WORD langID) const {
   if (map && map->Lookup(key, text)) return text;
   return CString();
 }
+
+INT_PTR CLangStringTable::GetCount(WORD langID) const {
+  const StringMap* map = MapFor(langID);
+  return map ? map->GetCount() : 0;
+}

@@ -20,6 +20,8 @@ public:
   CString GetString(CString key) const;
   // The text in the given language; empty for an unknown key or language.
   CString GetString(CString key, WORD langID) const;
+  // How many keys the language has; 0 for an unknown language.
+  INT_PTR GetCount(WORD langID) const;
 
 private:
   using StringMap = CMap<LPCWSTR, LPCWSTR, CString, LPCWSTR>;

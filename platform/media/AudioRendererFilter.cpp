@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "platform/base/Log.h"
+#include "platform/media/MediaDiagnostics.h"
 #include "platform/media/Volume.h"
 #include "platform/media/detail/GstFilters.h"
 #include "platform/media/detail/VolumeListeners.h"
@@ -55,4 +56,20 @@ void AudioRendererFilter::Apply() {
   g_object_set(m_volume, "volume", mute ? 0.0 : factor, "mute", mute ? TRUE : FALSE, nullptr);
 }
 
+double AudioRendererFilter::OutputLevel() const {
+  gdouble level = 0.0;
+  gboolean mute = FALSE;
+  g_object_get(m_volume, "volume", &level, "mute", &mute, nullptr);
+  return mute ? 0.0 : level;
+}
+
 }  // namespace platform::detail
+
+namespace platform {
+
+double SoundOutputLevel(IBaseFilter* renderer) {
+  auto* audio = dynamic_cast<detail::AudioRendererFilter*>(renderer);
+  return audio ? audio->OutputLevel() : -1.0;
+}
+
+}  // namespace platform

@@ -10,6 +10,8 @@ namespace platform {
 std::uint64_t RenderedFrameCount(IBaseFilter* renderer);
 // Time from a renderer's creation to its first picture, in ms; -1 before one arrived.
 double FirstFrameMilliseconds(IBaseFilter* renderer);
+// The amplitude factor a sound renderer applies (0 silent, 1 full); -1 for other filters.
+double SoundOutputLevel(IBaseFilter* renderer);
 // Pipelines made for filter graphs and not yet finalised.
 int LiveMediaPipelines();
 

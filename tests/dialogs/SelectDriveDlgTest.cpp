@@ -65,6 +65,24 @@ TEST_F(SelectDriveDlgTest, ListsRemovableDrivesInOrderWithTextsAndReturnsTheConf
   EXPECT_EQ(DriveRootOfEntry(dlg.m_strDrive), Root("ECARD"));
 }
 
+// The template carries the English texts; another language must come from the table.
+TEST_F(SelectDriveDlgTest, TextsFollowTheMainWindowsLanguage) {
+  AddDrive("CARD");
+  chooserstest::LanguageMainWindow mainWindow(LANG_ID_RUSSIAN);
+  CSelectDriveDlg dlg;
+  CString caption, label, prompt;
+  platform::PostToUiThread([&] {
+    caption = TextOf(dlg);
+    label = TextOf(dlg.m_staticDrive);
+    prompt = TextOf(dlg.m_staticSelect);
+    dlg.SendMessage(WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(caption, L"Выбор диска");
+  EXPECT_EQ(label, L"Диск:");
+  EXPECT_EQ(prompt, L"Выберите диск с картой памяти.");
+}
+
 TEST_F(SelectDriveDlgTest, OkTakesTheEntryTheUserMovedTo) {
   AddDrive("A");
   AddDrive("B");

@@ -32,6 +32,18 @@ TEST_F(SelectMonthDlgTest, OkUntouchedGivesTodayAtMidnightUnderTheLanguagesCapti
   EXPECT_EQ(dlg.m_time, Midnight(CTime::GetCurrentTime()));
 }
 
+TEST_F(SelectMonthDlgTest, CaptionFollowsTheMainWindowsLanguage) {
+  chooserstest::LanguageMainWindow mainWindow(LANG_ID_JAPANESE);
+  CSelectMonthDlg dlg;
+  CString caption;
+  platform::PostToUiThread([&] {
+    dlg.GetWindowText(caption);
+    dlg.SendMessage(WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(caption, L"日付の選択");
+}
+
 TEST_F(SelectMonthDlgTest, PickedDayIsKeptOnOkAndEveryRunStartsAtToday) {
   CSelectMonthDlg dlg;
   platform::PostToUiThread([&] {

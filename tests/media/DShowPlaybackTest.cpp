@@ -9,6 +9,7 @@
 #include "media/DShowPlayer.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/media/MediaDiagnostics.h"
+#include "platform/media/Volume.h"
 #include "platform/win/Window.h"
 #include "platform/win/VideoOverlay.h"
 #include "tests/support/recording/PlayableAvi.h"
@@ -218,27 +219,43 @@ TEST_F(DShowPlaybackTest, RateChangesHowFastMediaTimeRuns) {
   }
 }
 
+// The rear picture: green top left, red top right, blue bottom half. Each flip on its own
+// moves the corners its own way, and both together turn the picture round.
 TEST_F(DShowPlaybackTest, BrightnessAndFlipsShowInTheNextPictures) {
-  ASSERT_TRUE(Open(Recording(2)));
-  CDShowGraph* graph = m_player.m_pGraph;
   auto put = [](IBaseFilter* decoder, int id, int value) {
     IDecoderParameters* params = nullptr;
     ASSERT_EQ(decoder->QueryInterface(IID_IDecoderParameters, reinterpret_cast<void**>(&params)), S_OK);
     params->put(id, value);
     params->Release();
   };
-  put(graph->m_pDecoder1, DECODER_BRIGHTNESS_ON, 1);
-  put(graph->m_pDecoder1, DECODER_BRIGHTNESS, 50);
-  put(graph->m_pDecoder2, DECODER_FLIP_ON, 1);
-  put(graph->m_pDecoder2, DECODER_FLIP_VERTICAL, 1);
-  put(graph->m_pDecoder2, DECODER_FLIP_HORIZONTAL, 1);
-  graph->Pause();
-  m_player.Seek(1000);  // pictures decoded after the change
-  Still front = Capture(0);
-  EXPECT_GT(front.At(160, 120).g, 170);
-  Still rear = Capture(1);
-  EXPECT_GT(rear.At(10, 10).b, 150);    // bottom half now on top
-  EXPECT_GT(rear.At(310, 230).g, 100);  // green quarter now bottom right
+  struct Case {
+    int vertical, horizontal;
+    bool greenAt[4];  // top left, top right, bottom left, bottom right
+    bool blueOnTop;
+  };
+  const Case cases[] = {{1, 0, {false, false, true, false}, true},
+                        {0, 1, {false, true, false, false}, false},
+                        {1, 1, {false, false, false, true}, true}};
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Open(Recording(2)));
+    CDShowGraph* graph = m_player.m_pGraph;
+    put(graph->m_pDecoder1, DECODER_BRIGHTNESS_ON, 1);
+    put(graph->m_pDecoder1, DECODER_BRIGHTNESS, 50);
+    put(graph->m_pDecoder2, DECODER_FLIP_ON, 1);
+    put(graph->m_pDecoder2, DECODER_FLIP_VERTICAL, c.vertical);
+    put(graph->m_pDecoder2, DECODER_FLIP_HORIZONTAL, c.horizontal);
+    graph->Pause();
+    m_player.Seek(1000);  // pictures decoded after the change
+    EXPECT_GT(Capture(0).At(160, 120).g, 170);
+    Still rear = Capture(1);
+    const int xs[4] = {10, 310, 10, 310}, ys[4] = {10, 10, 230, 230};
+    for (int i = 0; i < 4; ++i) {
+      Pixel p = rear.At(xs[i], ys[i]);
+      if (c.greenAt[i]) EXPECT_GT(p.g, 100) << "flips " << c.vertical << c.horizontal << " corner " << i;
+      else EXPECT_LT(p.g, 100) << "flips " << c.vertical << c.horizontal << " corner " << i;
+    }
+    EXPECT_EQ(rear.At(160, 10).b > 150, c.blueOnTop) << "flips " << c.vertical << c.horizontal;
+  }
 }
 
 TEST_F(DShowPlaybackTest, FramesReachThePaneOverlay) {
@@ -275,11 +292,21 @@ TEST_F(DShowPlaybackTest, ClosingWhilePlayingLeavesNoPipeline) {
   EXPECT_EQ(platform::LiveMediaPipelines(), before);
 }
 
-TEST_F(DShowPlaybackTest, VolumeCallsSucceedOnAPlayingGraph) {
+// The level that reaches the sound output: -301 is half the power, 0 from the player is
+// silence, and the program's own volume multiplies whatever the graph asks.
+TEST_F(DShowPlaybackTest, VolumeReachesTheSoundOutput) {
   ASSERT_TRUE(Open(Recording(2)));
+  IBaseFilter* audio = m_player.m_pGraph->m_pAudioRenderer;
+  ASSERT_NE(audio, nullptr);
   EXPECT_EQ(m_player.SetDefaultVolume(), 1);
+  EXPECT_NEAR(platform::SoundOutputLevel(audio), 0.7063, 0.001);
+  platform::SetProgramVolume(0.5);
+  EXPECT_NEAR(platform::SoundOutputLevel(audio), 0.3532, 0.001);
+  platform::SetProgramVolume(1.0);
   EXPECT_EQ(m_player.m_pGraph->SetVolume(0), S_OK);
+  EXPECT_EQ(platform::SoundOutputLevel(audio), 0.0);
   EXPECT_EQ(m_player.Play(), 1);
+  EXPECT_EQ(platform::SoundOutputLevel(audio), 0.0);
 }
 
 }  // namespace

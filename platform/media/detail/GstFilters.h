@@ -98,6 +98,7 @@ public:
   ~AudioRendererFilter() override;
   // Hundredths of a decibel; -10000 or less is silence. The program's volume multiplies it.
   void SetVolume(LONG hundredthsDb);
+  double OutputLevel() const;  // the amplitude factor the sound leaves with
 
 private:
   AudioRendererFilter(ElementRef bin, GstElement* volume);
