@@ -51,6 +51,23 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs, int everyMs = 1
   return true;
 }
 
+// The longest single call the UI thread made into the player, and which one it was.
+struct UiWait {
+  double worstMs = 0;
+  const char* worstCall = "none";
+  template <typename F>
+  auto operator()(const char* call, F&& f) {
+    auto t0 = Clock::now();
+    auto result = f();
+    double ms = MsSince(t0);
+    if (ms > worstMs) {
+      worstMs = ms;
+      worstCall = call;
+    }
+    return result;
+  }
+};
+
 std::uint64_t Frames(CDShowPlayer& p) {
   return platform::RenderedFrameCount(p.m_pGraph->m_pRenderer1) + platform::RenderedFrameCount(p.m_pGraph->m_pRenderer2);
 }
@@ -127,6 +144,7 @@ int main(int argc, char** argv) {
   std::printf("playback at rate 1: wall %.1f s, frames delivered %llu of about %.0f expected, CPU %.2f s\n", playS,
               static_cast<unsigned long long>(delivered), expected, cpu);
 
+  UiWait wait;
   player.m_pGraph->Pause();
   std::mt19937 random(7);
   std::uniform_int_distribution<int> where(0, static_cast<int>(player.GetDuration()) - 1000);
@@ -134,7 +152,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 10; ++i) {
     std::uint64_t before = Frames(player);
     auto s0 = Clock::now();
-    player.Seek(where(random));
+    wait("seek", [&] { return player.Seek(where(random)); });
     PumpUntil([&] { return Frames(player) >= before + 2; }, 2000);
     double ms = MsSince(s0);
     total += ms;
@@ -142,6 +160,26 @@ int main(int argc, char** argv) {
   }
   std::printf("seek to a new picture in both panes (10 random, paused): mean %.1f ms, worst %.1f ms (target < 150)\n",
               total / 10, worst);
+
+  // A slider drag while playing: a seek every 30 ms, the position read every 200 ms as the
+  // window's timer does, then steps.
+  wait("play", [&] { return player.Play(); });
+  auto drag0 = Clock::now();
+  double nextRead = 0;
+  for (int i = 0; i < 40; ++i) {
+    wait("seek while playing", [&] { return player.Seek(where(random)); });
+    platform::PumpUiThread(30);
+    if (MsSince(drag0) >= nextRead) {
+      wait("position", [&] { return player.GetPosition(); });
+      nextRead += 200;
+    }
+  }
+  for (int i = 0; i < 10; ++i) {
+    wait("step", [&] { return player.StepForward(1.0); });
+    platform::PumpUiThread(50);
+  }
+  std::printf("worst UI-thread wait in one player call (seeks, steps, position, play): %.1f ms (%s)\n",
+              wait.worstMs, wait.worstCall);
   player.Close();
 
   Floor(path);

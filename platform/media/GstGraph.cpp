@@ -209,8 +209,8 @@ bool GstGraph::SeekTo(gint64 ns, double rate) {
     m_seekTarget = -1;
     return false;
   }
-  // Callers read the position right after a seek, as they would from a synchronous graph.
-  WaitForState(1000);
+  // The seek finishes on the streaming threads; until the pipeline has settled, the position
+  // reads the target, so callers see a synchronous graph without the UI thread waiting.
   return true;
 }
 

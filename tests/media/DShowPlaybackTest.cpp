@@ -2,6 +2,7 @@
 // fake sound sink.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 
@@ -245,7 +246,13 @@ TEST_F(DShowPlaybackTest, BrightnessAndFlipsShowInTheNextPictures) {
     put(graph->m_pDecoder2, DECODER_FLIP_VERTICAL, c.vertical);
     put(graph->m_pDecoder2, DECODER_FLIP_HORIZONTAL, c.horizontal);
     graph->Pause();
+    auto frames = [&] {
+      return std::min(platform::RenderedFrameCount(graph->m_pRenderer1), platform::RenderedFrameCount(graph->m_pRenderer2));
+    };
+    PumpUntil([&] { return frames() > 0; });
+    std::uint64_t before = frames();
     m_player.Seek(1000);  // pictures decoded after the change
+    ASSERT_TRUE(PumpUntil([&] { return frames() > before; }));
     EXPECT_GT(Capture(0).At(160, 120).g, 170);
     Still rear = Capture(1);
     const int xs[4] = {10, 310, 10, 310}, ys[4] = {10, 10, 230, 230};
