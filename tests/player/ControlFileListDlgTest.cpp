@@ -1,18 +1,32 @@
 // The file-list panel over the main dialog: its list and the main list hold the same rows;
-// a click copies the check to the main row and selects it there.
+// a click copies the check to the main row and selects it there, a double-click opens the
+// main row's recording, and the check-type buttons hand their state to the main twins
+// before the main handlers run.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 
+#include "platform/base/System.h"
+#include "platform/base/UiDispatch.h"
 #include "skin/CellCheckBox.h"
 #include "tests/player/PlayerDlgFixture.h"
 
 namespace {
 
+using fakegraph::TheWorld;
 using playertest::PlayerDlgFixture;
 
 constexpr int kRows = 6;
 constexpr int kCheckLeft = 163 + 51 + 54;  // the Check column's left edge
+
+std::atomic<bool> g_releaseLoader{false};
+
+// A sensor loader that ignores the stop flag until the test lets it go.
+UINT StubbornLoader(LPVOID) {
+  while (!g_releaseLoader) Sleep(2);
+  return 0;
+}
 
 class ControlFileListDlgTest : public PlayerDlgFixture {
 protected:
@@ -22,6 +36,12 @@ protected:
     for (CConfigListCtrl* list : {&dlg->m_listFiles, &Panel().m_listFiles}) Fill(*list);
     Panel().SetWindowPos(&CWnd::wndTop, 1594, 449, 326, 587, SWP_SHOWWINDOW);
     Pump();
+  }
+
+  void TearDown() override {
+    g_releaseLoader = true;
+    PlayerDlgFixture::TearDown();
+    g_releaseLoader = false;
   }
 
   CControlFileListDlg& Panel() { return dlg->m_dlgFileList; }
@@ -41,6 +61,14 @@ protected:
   // A click in the panel's list, at the check glyph of a row (or below the rows).
   void ClickRow(int row) {
     harness.Click(Panel().m_listFiles.m_hWnd, CPoint(kCheckLeft + 20, row * 21 + 13));
+    Pump();
+  }
+
+  void DoubleClickRow(int row) {
+    NMITEMACTIVATE notice;
+    notice.hdr = {Panel().m_listFiles.m_hWnd, IDC_FILELIST_LIST, NM_DBLCLK};
+    notice.iItem = row;
+    EXPECT_EQ(Panel().SendMessage(WM_NOTIFY, IDC_FILELIST_LIST, reinterpret_cast<LPARAM>(&notice)), 0);
     Pump();
   }
 
@@ -71,6 +99,35 @@ TEST_F(ControlFileListDlgTest, ClickCopiesTheCheckToTheMainRowAndSelectsItThere)
   EXPECT_EQ(dlg->m_listFiles.GetSelectedCount(), 0u);
   EXPECT_EQ(MainCheck(4), L"1");
   EXPECT_EQ(MainCheck(2), L"0");
+}
+
+TEST_F(ControlFileListDlgTest, DoubleClickOpensTheMainRowsRecordingAndPlaysIt) {
+  DoubleClickRow(3);
+  EXPECT_EQ(dlg->m_nCurItem, 3);
+  EXPECT_EQ(dlg->m_listFiles.GetFirstSelectedItem(), 3);
+  ASSERT_NE(dlg->m_player.m_pGraph, nullptr);
+  EXPECT_EQ(dlg->m_player.m_pGraph->PlayState, 0);
+
+  // An empty path or a place below the rows opens nothing.
+  dlg->m_listFiles.SetItemText(1, 4, L"");
+  DoubleClickRow(1);
+  DoubleClickRow(-1);
+  EXPECT_EQ(dlg->m_nCurItem, 3);
+  EXPECT_EQ(dlg->m_listFiles.GetFirstSelectedItem(), 3);
+}
+
+TEST_F(ControlFileListDlgTest, DoubleClickOpensNothingWhileTheLoaderWillNotEnd) {
+  CWinThread* loader = AfxBeginThread(StubbornLoader, nullptr);
+  loader->m_bAutoDelete = FALSE;
+  dlg->m_pLoaderThread = loader;
+  dlg->m_nCurItem = 1;
+  DoubleClickRow(3);
+  EXPECT_EQ(dlg->m_bStopLoader, 1);
+  EXPECT_EQ(dlg->m_nCurItem, 1);
+  ASSERT_NE(dlg->m_player.m_pGraph, nullptr);
+  EXPECT_EQ(dlg->m_player.m_pGraph->PlayState, 3);  // nothing built
+  EXPECT_EQ(dlg->m_listFiles.GetSelectedCount(), 0u);
+  EXPECT_EQ(dlg->m_pLoaderThread, loader);
 }
 
 }  // namespace
