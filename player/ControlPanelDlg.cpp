@@ -2,6 +2,7 @@
 
 #include "platform/shell/SoundVolume.h"
 #include "player/PanelSupport.h"
+#include "player/PlaybackRules.h"
 #include "player/TavrenPlayerDlg.h"
 #include "res/dialogs/PlayerTemplate.h"
 
@@ -126,7 +127,7 @@ BOOL CControlPanelDlg::RepositionControls() {
     m_sliderVolume.SetPos(nPos);
     m_sliderVolume.Invalidate();
     const BOOL bMuted = pMain->m_btnMute.GetCheck() == BST_CHECKED;
-    waveOutSetVolume(nullptr, bMuted ? 0 : WaveOutVolumeOf(nPos));
+    waveOutSetVolume(nullptr, bMuted ? 0 : VolumeWord(nPos));
     ShowMuteState(m_btnMute, bMuted, kMutedFaces, kUnmutedFaces);
   }
   return TRUE;
@@ -170,7 +171,7 @@ void CControlPanelDlg::OnBnClickedMute() {
   CTavrenPlayerDlg* pMain = PanelMainDialog(this);
   const BOOL bMuted = m_btnMute.GetCheck() == BST_CHECKED;
   const int nPos = m_sliderVolume.GetPos();
-  waveOutSetVolume(nullptr, bMuted ? 0 : WaveOutVolumeOf(nPos));
+  waveOutSetVolume(nullptr, bMuted ? 0 : VolumeWord(nPos));
   if (!bMuted && pMain) pMain->m_sliderVolume.SetPos(nPos);
   ShowBothMuteStates(m_btnMute, pMain, bMuted);
 }
@@ -202,7 +203,7 @@ void CControlPanelDlg::OnVolumeScroll(UINT nSBCode) {
   const int nPos = m_sliderVolume.GetPos();
   pMain->m_sliderVolume.SetPos(nPos);
   ShowBothMuteStates(m_btnMute, pMain, nPos <= 0);
-  waveOutSetVolume(nullptr, WaveOutVolumeOf(nPos));
+  waveOutSetVolume(nullptr, VolumeWord(nPos));
 }
 
 // The click has already toggled the check. The panel opens with its bottom edge on the

@@ -1,7 +1,5 @@
 #include "player/PanelSupport.h"
 
-#include <algorithm>
-
 #include "app/LangStringTable.h"
 #include "platform/gdi/DC.h"
 #include "platform/win/Accelerator.h"
@@ -75,10 +73,4 @@ void DrawPanelBackground(CDC* pDC, UINT nBitmapId, CRect source, const CRect& ta
   pDC->SetBkMode(TRANSPARENT);
   pDC->StretchBlt(target.left, target.top, target.Width(), target.Height(), &mem, source.left, source.top,
                   source.Width(), source.Height(), SRCCOPY);
-}
-
-DWORD WaveOutVolumeOf(int nPos) {
-  if (nPos <= 0) return 0;
-  const DWORD level = std::min<DWORD>(static_cast<DWORD>(nPos * 655.35), 0xFFFF);
-  return level | (level << 16);
 }

@@ -44,7 +44,3 @@ HACCEL LoadPanelAccelerators();
 // Copies the part `source` of the skin bitmap (all of it when empty) to `target`,
 // stretched when the sizes differ.
 void DrawPanelBackground(CDC* pDC, UINT nBitmapId, CRect source, const CRect& target);
-
-// The program's sound volume for a volume slider position: the level p x 655.35 for both
-// channels, 0 at or below position 0, 0xFFFF at 100.
-DWORD WaveOutVolumeOf(int nPos);

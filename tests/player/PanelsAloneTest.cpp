@@ -8,7 +8,6 @@
 #include "player/ControlFileListDlg.h"
 #include "player/ControlPanelDlg.h"
 #include "player/ControlTopDlg.h"
-#include "player/PanelSupport.h"
 #include "res/dialogs/PlayerTemplate.h"
 #include "tests/skin/SkinTestDialog.h"
 #include "tests/support/WindowHarness.h"
@@ -162,16 +161,6 @@ TEST_F(PanelsAloneTest, BackgroundsComeFromTheSkin) {
   EXPECT_EQ(harness.Pixel(bar, CPoint(1900, 42)), BitmapPixel(269, 0, 42));
   EXPECT_EQ(harness.Pixel(top, CPoint(5, 2)), BitmapPixel(270, 0, 2));
   EXPECT_EQ(harness.Pixel(top, CPoint(1000, 38)), BitmapPixel(270, 0, 38));
-}
-
-TEST(PanelVolumeTest, PositionsGiveTheSameLevelOnBothChannels) {
-  EXPECT_EQ(WaveOutVolumeOf(-3), 0u);
-  EXPECT_EQ(WaveOutVolumeOf(0), 0u);
-  EXPECT_EQ(WaveOutVolumeOf(1), 0x028F028Fu);
-  EXPECT_EQ(WaveOutVolumeOf(50), 0x7FFF7FFFu);
-  EXPECT_EQ(WaveOutVolumeOf(99), 0xFD6FFD6Fu);
-  EXPECT_EQ(WaveOutVolumeOf(100), 0xFFFFFFFFu);
-  EXPECT_EQ(WaveOutVolumeOf(150), 0xFFFFFFFFu);
 }
 
 }  // namespace
