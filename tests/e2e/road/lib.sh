@@ -38,6 +38,19 @@ at() { pixel "$work/$1.png" $((X0 + $2)) $((Y0 + $3)); }
 click() { xdotool mousemove $((X0 + $1)) $((Y0 + $2)) click 1; }
 dblclick() { xdotool mousemove $((X0 + $1)) $((Y0 + $2)) click --repeat 2 --delay 80 1; }
 
+# expect_soon <seconds> <x> <y> <RRGGBB> <what>: polls screenshots until a point of the
+# main window has the colour.
+expect_soon() {
+  local limit=$1 x=$2 y=$3 colour=$4 what=$5
+  local end=$(($(date +%s) + limit))
+  until colour_is "$x" "$y" "$colour"; do
+    [ "$(date +%s)" -lt $end ] || fail "$what at ($x,$y): expected $colour, got $(at now "$x" "$y")"
+    sleep 0.2
+  done
+  echo "ok: $what"
+}
+colour_is() { shot now; [ "$(at now "$1" "$2")" = "$3" ]; }
+
 # crop <name> <x> <y> <w> <h>: a part of the main window, as <name>-crop.png.
 crop() { convert "$work/$1.png" -crop "$4x$5+$((X0 + $2))+$((Y0 + $3))" +repage "$work/$1-crop.png"; }
 
@@ -76,9 +89,54 @@ step_close() {
 # Start: the main window shows its skin with an empty video pane.
 step_start() {
   main_window
-  shot start
-  expect "$work/start.png" $((X0 + 300)) $((Y0 + 250)) 000000 "the video pane is black before playing"
-  expect "$work/start.png" $((X0 + 500)) $((Y0 + 20)) 242424 "the title bar has the skin's colour"
+  expect_soon 10 500 20 242424 "the title bar has the skin's colour"
+  expect_soon 5 300 250 000000 "the video pane is black before playing"
   echo "ok: started in $(elapsed) s"
 }
 elapsed() { awk -v now="$(date +%s.%N)" -v t0="$started" 'BEGIN { printf "%.1f", now - t0 }'; }
+
+# The main window's size as "<width>x<height>".
+main_size() { xdotool getwindowgeometry --shell "$MAIN" | awk -F= '/^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print w "x" h}'; }
+size_is() { [ "$(main_size)" = "$1" ]; }
+screen_size() { xdpyinfo | awk '/dimensions:/{print $2}'; }
+
+# The full window: the extend button fills the screen; the pointer at the bottom edge
+# brings the control bar, its button the file-list panel above it, Esc the normal window
+# back; the pointer at the top edge brings the top bar, whose button also goes back.
+step_full_window() {
+  local screen w h
+  screen=$(screen_size)
+  w=${screen%x*}
+  h=${screen#*x}
+  click 665 64
+  wait_until 15 "the extend button did not fill the screen" size_is "$screen"
+  echo "ok: the full window fills the screen ($screen)"
+  xdotool mousemove $((w / 2)) $((h / 2))
+  sleep 0.5
+  shot full
+  expect "$work/full.png" $((w / 2)) $((h - 20)) 000000 "no control bar while the pointer is in the middle"
+  xdotool mousemove $((w / 2)) $((h - 10))
+  wait_until 10 "the control bar did not come at the bottom edge" \
+    bar_shown $((w - 38)) $((h - 22))
+  echo "ok: the control bar shows at the bottom edge"
+  xdotool mousemove $((w - 38)) $((h - 22)) click 1
+  wait_until 10 "the file-list panel did not open above the control bar" \
+    bar_shown $((w - 163)) $((h - 44 - 300))
+  echo "ok: the file-list panel opens above the control bar"
+  shot full-panels
+  xdotool key Escape
+  wait_until 15 "Esc in the panel did not bring the normal window back" size_is 1022x682
+  wait_until 10 "the panels stayed after leaving the full window" \
+    bar_gone $((w - 163)) $((h - 44 - 300))
+  echo "ok: Esc in a panel brings the normal window back, without the panels"
+  click 665 64
+  wait_until 15 "the extend button did not fill the screen again" size_is "$screen"
+  xdotool mousemove $((w / 2)) 10
+  wait_until 10 "the top bar did not come at the top edge" bar_shown $((w - 38)) 20
+  xdotool mousemove $((w - 38)) 20 click 1
+  wait_until 15 "the top bar's button did not bring the normal window back" size_is 1022x682
+  echo "ok: the top bar's button brings the normal window back"
+}
+# A bar or panel covers the point (the full window is black there without one).
+bar_shown() { shot bar; [ "$(pixel "$work/bar.png" "$1" "$2")" != 000000 ]; }
+bar_gone() { shot bar; [ "$(pixel "$work/bar.png" "$1" "$2")" = 000000 ]; }

@@ -46,4 +46,5 @@ app=$!
 pids+=($app)
 
 step_start
+step_full_window
 step_close
