@@ -12,12 +12,6 @@ pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 . "$(dirname "$0")/../common.sh"
 
-if [ "$manager" = none ]; then
-  status=0
-  env -u DISPLAY -u WAYLAND_DISPLAY "$app" 2>"$work/stderr" >/dev/null || status=$?
-  same "$status $(wc -l <"$work/stderr")" "1 1" "without a display: exit status 1 and one line on stderr"
-fi
-
 if [ "$manager" = openbox ]; then
   openbox --sm-disable >/dev/null 2>&1 &
   pids+=($!)
@@ -45,6 +39,12 @@ shot() { import -window root "$work/$1.png"; }
 at_bitmap() {  # at_bitmap <shot> <x> <y> <bitmap id> <bx> <by> <what>: the window shows the bitmap there
   expect "$work/$1.png" $((wx + $2)) $((wy + $3)) "$(pixel "$bitmaps/$4.png" "$5" "$6")" "$7"
 }
+
+if [ "$manager" = none ]; then
+  status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY "$app" 2>"$work/stderr" >/dev/null || status=$?
+  same "$status $(wc -l <"$work/stderr")" "1 1" "without a display: exit status 1 and one line on stderr"
+fi
 
 for _ in $(seq 1 100); do [ -n "$(window)" ] && break; sleep 0.1; done
 wid=$(window)
