@@ -95,6 +95,8 @@ constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return static_cast<LPARAM>(MAKEL
 constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<SHORT>(LOWORD(static_cast<DWORD_PTR>(lp))); }
 constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<SHORT>(HIWORD(static_cast<DWORD_PTR>(lp))); }
 
+// "The control's own colour", for the controls that take a colour.
+constexpr COLORREF CLR_DEFAULT = 0xFF000000;
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
   return static_cast<COLORREF>(r | (g << 8) | (static_cast<DWORD>(b) << 16));
 }

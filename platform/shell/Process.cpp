@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "platform/shell/detail/ChildProcess.h"
+#include "platform/win/MessageBox.h"
 
 using platform::detail::ChildProcess;
 
@@ -20,6 +21,15 @@ int ShellErrorOf(int error) {
     case EAGAIN: return SE_ERR_OOM;
     default: return SE_ERR_FNF;
   }
+}
+
+// The shell's own word on a program it could not start, owned by the caller's window.
+void ReportStartFailure(HWND owner, LPCWSTR file, int code) {
+  std::wstring path = file ? file : L"";
+  std::wstring name = path.substr(path.find_last_of(L'/') + 1);
+  std::wstring text = L"\"" + name + L"\" ";
+  text += code == SE_ERR_FNF || code == SE_ERR_PNF ? L"cannot be found." : L"cannot be started.";
+  MessageBoxW(owner, text.c_str(), name.c_str(), MB_OK | MB_ICONERROR);
 }
 
 HINSTANCE AsInstance(int code) { return reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(code)); }
@@ -66,7 +76,10 @@ BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) {
   int code = 0;
   auto child = Start(info->lpVerb, info->lpFile, info->lpParameters, info->lpDirectory, &code);
   info->hInstApp = AsInstance(code);
-  if (!child) return FALSE;
+  if (!child) {
+    if (!(info->fMask & SEE_MASK_FLAG_NO_UI)) ReportStartFailure(info->hwnd, info->lpFile, code);
+    return FALSE;
+  }
   if (info->fMask & SEE_MASK_NOCLOSEPROCESS) info->hProcess = platform::detail::AddHandle(child);
   return TRUE;
 }

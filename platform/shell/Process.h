@@ -49,6 +49,8 @@ HINSTANCE ShellExecuteW(HWND hwnd, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR 
 inline HINSTANCE ShellExecute(HWND hwnd, LPCWSTR op, LPCWSTR file, LPCWSTR params, LPCWSTR dir, INT show) {
   return ShellExecuteW(hwnd, op, file, params, dir, show);
 }
+// Without SEE_MASK_FLAG_NO_UI a program that cannot be started is reported in a message
+// box owned by hwnd before FALSE is returned.
 BOOL ShellExecuteExW(SHELLEXECUTEINFOW* pExecInfo);
 inline BOOL ShellExecuteEx(SHELLEXECUTEINFOW* pExecInfo) { return ShellExecuteExW(pExecInfo); }
 

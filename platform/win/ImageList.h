@@ -25,7 +25,6 @@ constexpr UINT ILD_IMAGE = 0x0020;
 constexpr UINT ILD_ROP = 0x0040;
 
 constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
-constexpr COLORREF CLR_DEFAULT = 0xFF000000;
 
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int cInitial, int cGrow);
 BOOL ImageList_Destroy(HIMAGELIST himl);

@@ -24,7 +24,6 @@ constexpr UINT PBM_GETSTEP = WM_USER + 13;
 constexpr UINT PBM_GETBKCOLOR = WM_USER + 14;
 constexpr UINT PBM_GETBARCOLOR = WM_USER + 15;
 constexpr UINT PBM_SETBKCOLOR = 0x2001;
-constexpr COLORREF CLR_DEFAULT = 0xFF000000;
 
 struct PBRANGE {
   int iLow;

@@ -8,6 +8,7 @@
 #include "app/UiLanguage.h"
 #include "platform/base/Thread.h"
 #include "platform/win/Wnd.h"
+#include "app/LangStringTable.h"
 #include "platform/win/WindowStyles.h"
 #include "tests/support/WindowTestSupport.h"
 

@@ -7,7 +7,10 @@
 #include <cerrno>
 #include <fstream>
 
+#include "platform/win/MessageBox.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WindowHarness.h"
 
 namespace {
 
@@ -72,6 +75,29 @@ TEST(ProcessTest, MissingProgramIsAnErrorWithoutAHandle) {
   EXPECT_EQ(reinterpret_cast<UINT_PTR>(ShellExecuteW(nullptr, L"open", L"/nonexistent/NIMBFilter.exe", nullptr,
                                                      nullptr, 0)),
             static_cast<UINT_PTR>(SE_ERR_FNF));
+}
+
+TEST(ProcessTest, AFailedStartIsReportedUnlessTheCallerAsksForNoUi) {
+  platform::test::WindowHarness harness;
+  platform::test::ScriptedDialogs dialogs;
+  dialogs.MessageBoxAnswer(IDOK);
+  SHELLEXECUTEINFOW info = Info(L"/nonexistent/converter.exe", L"-i x");
+  EXPECT_FALSE(ShellExecuteExW(&info));
+  ASSERT_EQ(dialogs.messageBoxes().size(), 1u);
+  EXPECT_EQ(dialogs.messageBoxes()[0].text, L"\"converter.exe\" cannot be found.");
+  EXPECT_EQ(dialogs.messageBoxes()[0].caption, L"converter.exe");
+  EXPECT_EQ(dialogs.messageBoxes()[0].type & MB_TYPEMASK, MB_OK);
+
+  info.fMask |= SEE_MASK_FLAG_NO_UI;
+  EXPECT_FALSE(ShellExecuteExW(&info));
+  testsupport::TempDir dir;
+  std::ofstream(dir.File("data.exe")) << "not a program";
+  CString data = CString::FromUtf8(dir.File("data.exe"));
+  SHELLEXECUTEINFOW refused = Info(data, nullptr);
+  dialogs.MessageBoxAnswer(IDOK);
+  EXPECT_FALSE(ShellExecuteExW(&refused));
+  ASSERT_EQ(dialogs.messageBoxes().size(), 2u);
+  EXPECT_EQ(dialogs.messageBoxes()[1].text, L"\"data.exe\" cannot be started.");
 }
 
 TEST(ProcessTest, FilesThatCannotRunAreRefusedWithTheirReason) {

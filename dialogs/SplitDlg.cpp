@@ -1,0 +1,197 @@
+#include "dialogs/SplitDlg.h"
+
+#include "app/LangStringTable.h"
+#include "dialogs/SplitJob.h"
+#include "platform/base/FileFind.h"
+#include "platform/base/Handle.h"
+#include "platform/base/System.h"
+#include "platform/shell/FileCalls.h"
+#include "platform/shell/Process.h"
+#include "platform/win/DataExchange.h"
+#include "platform/win/Timer.h"
+#include "player/RecordingRow.h"
+#include "res/dialogs/CardTemplates.h"
+
+IMPLEMENT_DYNAMIC(CSplitDlg, CDialog)
+
+BEGIN_MESSAGE_MAP(CSplitDlg, CDialog)
+  ON_BN_CLICKED(IDOK, OnBnClickedStart)
+  ON_WM_TIMER()
+  ON_BN_CLICKED(IDCANCEL, OnBnClickedCancel)
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr UINT kPollPeriod = 200;  // ms
+
+CString ConverterPath() {
+  WCHAR module[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, module, MAX_PATH);
+  CString path = module;
+  return path.Left(path.ReverseFind(L'/') + 1) + L"ffmpeg.exe";
+}
+
+bool FolderExists(const CString& folder) {
+  CFileFind finder;
+  if (!finder.FindFile(folder)) return false;
+  finder.FindNextFile();
+  return finder.IsDirectory() != FALSE;
+}
+
+void DeleteOutput(const CString& path) {
+  if (!path.IsEmpty()) DeleteFileW(path);
+}
+
+}  // namespace
+
+CSplitDlg::CSplitDlg(const CListCtrl& listFiles)
+    : CDialog((RegisterCardTemplates(), IDD_SPLIT), nullptr), m_listFiles(listFiles) {}
+
+CSplitDlg::~CSplitDlg() {
+  if (m_hFront || m_hRear) StopConverters();
+}
+
+void CSplitDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_SPLIT_PROGRESS, m_progress);
+}
+
+BOOL CSplitDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  CLangStringTable table;
+  SetWindowText(table.GetString(L"SPLITDLG_TITLE"));
+  SetDlgItemText(IDOK, table.GetString(L"SPLITDLG_START_TITLE"));
+  SetDlgItemText(IDCANCEL, table.GetString(L"SPLITDLG_CANCEL_TITLE"));
+  SetDlgItemText(IDC_SPLIT_FRONT, table.GetString(L"SPLITDLG_FRONT_TITLE"));
+  SetDlgItemText(IDC_SPLIT_REAR, table.GetString(L"SPLITDLG_REAR_TITLE"));
+  int row = FirstCheckedRow(m_listFiles);
+  if (row >= 0) SetDlgItemText(IDC_SPLIT_FILENAME, m_listFiles.GetItemText(row, COL_NAME));
+
+  m_nState = STATE_IDLE;
+  m_progress.ShowWindow(SW_HIDE);
+  m_progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+  m_progress.SendMessage(PBM_SETMARQUEE, 0, 100);
+  return TRUE;
+}
+
+// Converters that run are never forgotten: Start does nothing until they are done.
+void CSplitDlg::OnBnClickedStart() {
+  if (m_nState == STATE_FINISHED) {
+    EndDialog(IDOK);
+    return;
+  }
+  if (m_nState == STATE_RUNNING) return;
+  m_hFront = m_hRear = nullptr;
+  m_strOutFront.Empty();
+  m_strOutRear.Empty();
+
+  int row = FirstCheckedRow(m_listFiles);
+  if (row < 0) return;
+  CString input = m_listFiles.GetItemText(row, COL_PATH);
+  CString folder = SplitOutputFolder();
+  if (input.IsEmpty() || folder.IsEmpty()) return;
+  if (!FolderExists(folder) && !CreateDirectoryW(folder, nullptr)) return;
+
+  CString name = m_listFiles.GetItemText(row, COL_NAME);
+  if (!FitsParameterLine(input) || !FitsParameterLine(SplitOutputFile(folder, name, SplitCamera::Front))) return;
+  struct Conversion {
+    int box;
+    SplitCamera camera;
+    HANDLE& process;
+    CString& output;
+  } conversions[] = {{IDC_SPLIT_FRONT, SplitCamera::Front, m_hFront, m_strOutFront},
+                     {IDC_SPLIT_REAR, SplitCamera::Rear, m_hRear, m_strOutRear}};
+  for (Conversion& c : conversions) {
+    if (!IsDlgButtonChecked(c.box)) continue;
+    CString output = SplitOutputFile(folder, name, c.camera);
+    c.process = StartConverter(SplitParameters(c.camera, input, output));
+    if (!c.process) continue;
+    // Only a started conversion's output is ever deleted again.
+    c.output = output;
+    ShowRunning();
+  }
+}
+
+// The parameter line is split into the converter's arguments by the process layer and
+// handed to it directly, never to a shell.
+HANDLE CSplitDlg::StartConverter(const CString& strParameters) {
+  CString converter = ConverterPath();
+  SHELLEXECUTEINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SEE_MASK_NOCLOSEPROCESS;
+  info.hwnd = m_hWnd;
+  info.lpVerb = L"open";
+  info.lpFile = converter;
+  info.lpParameters = strParameters;
+  info.lpDirectory = nullptr;
+  info.nShow = SW_HIDE;
+  if (!ShellExecuteEx(&info)) return nullptr;
+  return info.hProcess;
+}
+
+void CSplitDlg::ShowRunning() {
+  CLangStringTable table;
+  SetDlgItemText(IDOK, table.GetString(L"SPLITDLG_SPLITING_TITLE"));
+  GetDlgItem(IDOK)->EnableWindow(FALSE);
+  m_progress.ShowWindow(SW_SHOW);
+  m_nState = STATE_RUNNING;
+  m_progress.SendMessage(PBM_SETSTEP, 5, 0);
+  m_progress.SendMessage(PBM_SETMARQUEE, 1, 50);
+  SetTimer(TIMER_POLL, kPollPeriod, nullptr);
+}
+
+void CSplitDlg::OnTimer(UINT_PTR nIDEvent) {
+  if (nIDEvent == TIMER_POLL) {
+    ReleaseIfSucceeded(m_hFront);
+    ReleaseIfSucceeded(m_hRear);
+    if (!m_hFront && !m_hRear) ShowFinished();
+  }
+  CDialog::OnTimer(nIDEvent);
+}
+
+// A conversion that ended well lets its handle go. One that failed keeps it, so the
+// dialog stays running until Cancel; its process is reaped all the same.
+void CSplitDlg::ReleaseIfSucceeded(HANDLE& hProcess) {
+  DWORD code = STILL_ACTIVE;
+  if (!hProcess || !GetExitCodeProcess(hProcess, &code) || code != 0) return;
+  CloseHandle(hProcess);
+  hProcess = nullptr;
+}
+
+void CSplitDlg::ShowFinished() {
+  KillTimer(TIMER_POLL);
+  m_progress.SendMessage(PBM_SETMARQUEE, 0, 50);
+  m_progress.ModifyStyle(PBS_MARQUEE, 0);
+  m_progress.SendMessage(PBM_SETPOS, 100, 0);
+  SetDlgItemText(IDOK, CLangStringTable().GetString(L"SPLITDLG_COMPLETE_TITLE"));
+  GetDlgItem(IDOK)->EnableWindow(TRUE);
+  GetDlgItem(IDCANCEL)->EnableWindow(FALSE);
+  m_nState = STATE_FINISHED;
+}
+
+void CSplitDlg::OnBnClickedCancel() {
+  if (m_nState != STATE_RUNNING) {
+    EndDialog(IDCANCEL);
+    return;
+  }
+  StopConverters();
+  KillTimer(TIMER_POLL);
+  SetDlgItemText(IDOK, CLangStringTable().GetString(L"SPLITDLG_START_TITLE"));
+  GetDlgItem(IDOK)->EnableWindow(TRUE);
+  m_nState = STATE_IDLE;
+  m_progress.SendMessage(PBM_SETMARQUEE, 0, 50);
+  m_progress.ShowWindow(SW_HIDE);
+}
+
+// Each process is killed and reaped before its output is deleted, so nothing writes to
+// the file after it is gone.
+void CSplitDlg::StopConverters() {
+  for (HANDLE* process : {&m_hFront, &m_hRear}) {
+    if (!*process) continue;
+    TerminateProcess(*process, 0);
+    CloseHandle(*process);
+    *process = nullptr;
+  }
+  DeleteOutput(m_strOutFront);
+  DeleteOutput(m_strOutRear);
+}

@@ -1,0 +1,269 @@
+#include "dialogs/SplitDlg.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "platform/shell/Process.h"
+#include "platform/win/ProgressCtrl.h"
+#include "tests/dialogs/SplitTestSupport.h"
+#include "tests/support/ScriptedDialogs.h"
+
+namespace {
+
+using namespace splittest;
+
+const char kName[] = "20240101_120000_NOR2.AVI";
+const char kStem[] = "20240101_120000_NOR2";
+
+// A converter that writes its arguments beside its output, then a part of the output,
+// and ends as FAKE_FRONT or FAKE_REAR says for its camera: "ok", "fail" or "hang".
+const char kFakeConverter[] = R"(#!/bin/sh
+for last; do :; done
+case " $* " in *" 0:1 "*) mode="$FAKE_REAR" ;; *) mode="$FAKE_FRONT" ;; esac
+printf '%s\n' "$@" > "$last.args"
+printf 'part' > "$last"
+case "$mode" in
+  fail) exit 1 ;;
+  hang) exec sleep 60 ;;
+esac
+exit 0
+)";
+
+class SplitDlgFakeTest : public SplitDlgTest {
+protected:
+  void SetUp() override {
+    SplitDlgTest::SetUp();
+    std::ofstream(bin.File("ffmpeg")) << kFakeConverter;
+    chmod(bin.File("ffmpeg").c_str(), 0755);
+    source = card.File(kName);
+    std::ofstream(source) << "recording";
+  }
+  void TearDown() override {
+    unsetenv("FAKE_FRONT");
+    unsetenv("FAKE_REAR");
+    SplitDlgTest::TearDown();
+  }
+  void Behave(const char* front, const char* rear) {
+    setenv("FAKE_FRONT", front, 1);
+    setenv("FAKE_REAR", rear, 1);
+  }
+  bool Idle(CSplitDlg& dlg) const {
+    return dlg.m_nState == CSplitDlg::STATE_IDLE && !dlg.m_hFront && !dlg.m_hRear && dlg.GetDlgItem(IDOK)->IsWindowEnabled() &&
+           !dlg.m_progress.IsWindowVisible();
+  }
+
+  testsupport::TempDir bin;
+  PathFirst path{bin.path()};
+  std::string source;
+};
+
+TEST_F(SplitDlgFakeTest, OneCameraRunsWithTheMarqueeThenCompletesAndClosesWithOk) {
+  AddRow("20240101_110000_NOR1.AVI", card.File("other.AVI"), false);
+  AddRow(kName, source, true);
+  Behave("hang", "ok");
+  CSplitDlg dlg(list);
+  Open(dlg);
+  EXPECT_EQ(TextOf(&dlg), L"Split");
+  EXPECT_EQ(TextOf(dlg.GetDlgItem(IDC_SPLIT_FILENAME)), CString(kName));
+  EXPECT_EQ(TextOf(dlg.GetDlgItem(IDOK)), L"Start");
+  EXPECT_EQ(TextOf(dlg.GetDlgItem(IDC_SPLIT_REAR)), L"Rear");
+  EXPECT_FALSE(dlg.m_progress.IsWindowVisible());
+
+  dlg.CheckDlgButton(IDC_SPLIT_REAR, BST_CHECKED);
+  Press(dlg, IDOK);
+  ASSERT_NE(dlg.m_hRear, nullptr);
+  EXPECT_EQ(dlg.m_hFront, nullptr);
+  DWORD pid = GetProcessId(dlg.m_hRear);
+  EXPECT_EQ(dlg.m_nState, CSplitDlg::STATE_RUNNING);
+  EXPECT_EQ(TextOf(dlg.GetDlgItem(IDOK)), L"splitting");
+  EXPECT_FALSE(dlg.GetDlgItem(IDOK)->IsWindowEnabled());
+  EXPECT_TRUE(dlg.m_progress.IsWindowVisible());
+  EXPECT_EQ(dlg.m_strOutRear, Wide(Output(kStem, "Rear")));
+  EXPECT_EQ(dlg.m_strOutFront, L"");
+
+  ASSERT_TRUE(PollUntil([&] { return dlg.m_nState == CSplitDlg::STATE_FINISHED; }));
+  EXPECT_EQ(Lines(Output(kStem, "Rear") + ".args"),
+            (std::vector<std::string>{"-i", source, "-y", "-map", "0:1", "-map", "0:2", "-vcodec", "copy", "-acodec",
+                                      "copy", Output(kStem, "Rear")}));
+  EXPECT_TRUE(Reaped(pid));
+  EXPECT_EQ(dlg.m_hRear, nullptr);
+  EXPECT_EQ(TextOf(dlg.GetDlgItem(IDOK)), L"Complete");
+  EXPECT_TRUE(dlg.GetDlgItem(IDOK)->IsWindowEnabled());
+  EXPECT_FALSE(dlg.GetDlgItem(IDCANCEL)->IsWindowEnabled());
+  EXPECT_EQ(dlg.m_progress.SendMessage(PBM_GETPOS), 100);
+  EXPECT_EQ(dlg.m_progress.GetStyle() & PBS_MARQUEE, 0u);
+  EXPECT_EQ(ReadAll(source), "recording");
+
+  Press(dlg, IDOK);
+  EXPECT_FALSE(dlg.IsWindowVisible());
+  EXPECT_TRUE(Exists(Output(kStem, "Rear")));
+}
+
+TEST_F(SplitDlgFakeTest, CancelStopsWhatRunsDeletesBothOutputsAndAllowsAFreshStart) {
+  AddRow(kName, source, true);
+  Behave("ok", "hang");
+  CSplitDlg dlg(list);
+  Open(dlg);
+  dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
+  dlg.CheckDlgButton(IDC_SPLIT_REAR, BST_CHECKED);
+  Press(dlg, IDOK);
+  DWORD front = GetProcessId(dlg.m_hFront), rear = GetProcessId(dlg.m_hRear);
+  ASSERT_TRUE(front && rear);
+  ASSERT_TRUE(PollUntil([&] { return !dlg.m_hFront && Exists(Output(kStem, "Rear")); }));
+  EXPECT_TRUE(Reaped(front));
+  EXPECT_FALSE(Reaped(rear));
+  EXPECT_EQ(dlg.m_nState, CSplitDlg::STATE_RUNNING);
+
+  Press(dlg, IDCANCEL);
+  EXPECT_TRUE(Reaped(rear));
+  EXPECT_FALSE(Exists(Output(kStem, "Front")));
+  EXPECT_FALSE(Exists(Output(kStem, "Rear")));
+  EXPECT_TRUE(Idle(dlg));
+  EXPECT_EQ(TextOf(dlg.GetDlgItem(IDOK)), L"Start");
+  EXPECT_TRUE(dlg.IsWindowVisible());  // Cancel while running keeps the dialog
+
+  Behave("ok", "ok");
+  Press(dlg, IDOK);
+  ASSERT_TRUE(PollUntil([&] { return dlg.m_nState == CSplitDlg::STATE_FINISHED; }));
+  EXPECT_TRUE(Exists(Output(kStem, "Front")));
+  EXPECT_TRUE(Exists(Output(kStem, "Rear")));
+}
+
+TEST_F(SplitDlgFakeTest, AFailedConversionNeverCompletesAndCancelRemovesWhatItWrote) {
+  AddRow(kName, source, true);
+  Behave("fail", "ok");
+  CSplitDlg dlg(list);
+  Open(dlg);
+  dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
+  Press(dlg, IDOK);
+  DWORD pid = GetProcessId(dlg.m_hFront);
+  ASSERT_TRUE(PollUntil([&] { return Reaped(pid); }));
+  PollUntil([] { return false; }, 1);
+  EXPECT_EQ(dlg.m_nState, CSplitDlg::STATE_RUNNING);
+  EXPECT_EQ(TextOf(dlg.GetDlgItem(IDOK)), L"splitting");
+  EXPECT_TRUE(Exists(Output(kStem, "Front")));
+
+  Press(dlg, IDCANCEL);
+  EXPECT_FALSE(Exists(Output(kStem, "Front")));
+  EXPECT_TRUE(Idle(dlg));
+  EXPECT_EQ(ReadAll(source), "recording");
+  Press(dlg, IDCANCEL);
+  EXPECT_FALSE(dlg.IsWindowVisible());
+}
+
+TEST_F(SplitDlgFakeTest, StartDoesNothingWithoutABoxARowAFolderOrASafePath) {
+  Behave("ok", "ok");
+  {
+    AddRow(kName, source, false);
+    CSplitDlg dlg(list);
+    Open(dlg);
+    dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
+    Press(dlg, IDOK);  // no checked row
+    EXPECT_TRUE(Idle(dlg));
+    list.SetItemText(0, COL_CHECK, L"1");
+    dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_UNCHECKED);
+    Press(dlg, IDOK);  // no box
+    EXPECT_TRUE(Idle(dlg));
+  }
+  {
+    setenv("RODEMIR_DOCUMENTS", documents.File("missing/deeper").c_str(), 1);
+    CSplitDlg dlg(list);
+    Open(dlg);
+    dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
+    Press(dlg, IDOK);  // RODEMIR cannot be made
+    EXPECT_TRUE(Idle(dlg));
+    setenv("RODEMIR_DOCUMENTS", documents.path().c_str(), 1);
+  }
+  {
+    std::string quoted = card.File("a\" -f null \"2.AVI");
+    std::ofstream(quoted) << "recording";
+    list.DeleteAllItems();
+    AddRow("a\" -f null \"2.AVI", quoted, true);
+    CSplitDlg dlg(list);
+    Open(dlg);
+    dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
+    Press(dlg, IDOK);
+    EXPECT_TRUE(Idle(dlg));
+  }
+  EXPECT_FALSE(Exists(Output(kStem, "Front")));
+  EXPECT_FALSE(Exists(documents.File("RODEMIR/a\" -f null \"2_Front.avi")));
+}
+
+TEST_F(SplitDlgFakeTest, PathsReachTheConverterWordForWordWithoutAShell) {
+  std::string odd = card.File("my card $(touch pwned); 'x' `touch pwned` \\ -y");
+  mkdir(odd.c_str(), 0755);
+  std::string name = "20240101_120000_NOR2 $HOME.AVI";
+  std::ofstream(odd + "/" + name) << "recording";
+  AddRow(name, odd + "/" + name, true);
+  Behave("ok", "ok");
+  CSplitDlg dlg(list);
+  Open(dlg);
+  dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
+  Press(dlg, IDOK);
+  ASSERT_TRUE(PollUntil([&] { return dlg.m_nState == CSplitDlg::STATE_FINISHED; }));
+  std::string output = Output("20240101_120000_NOR2 $HOME", "Front");
+  std::vector<std::string> args = Lines(output + ".args");
+  ASSERT_EQ(args.size(), 12u);
+  EXPECT_EQ(args[1], odd + "/" + name);
+  EXPECT_EQ(args[11], output);
+  EXPECT_FALSE(Exists("pwned"));
+  EXPECT_FALSE(Exists(card.File("pwned")));
+}
+
+TEST_F(SplitDlgFakeTest, StartWhileRunningKeepsTrackOfTheRunningConverters) {
+  AddRow(kName, source, true);
+  Behave("hang", "hang");
+  CSplitDlg dlg(list);
+  Open(dlg);
+  dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
+  Press(dlg, IDOK);
+  HANDLE first = dlg.m_hFront;
+  DWORD pid = GetProcessId(first);
+  dlg.SendMessage(WM_COMMAND, IDOK, 0);  // as code would, past the disabled button
+  EXPECT_EQ(dlg.m_hFront, first);
+  EXPECT_EQ(dlg.m_strOutFront, Wide(Output(kStem, "Front")));
+  Press(dlg, IDCANCEL);
+  EXPECT_TRUE(Reaped(pid));
+  EXPECT_FALSE(Exists(Output(kStem, "Front")));
+}
+
+TEST_F(SplitDlgFakeTest, AMissingConverterIsReportedAndEarlierOutputsStay) {
+  PathFirst nothing("/nonexistent");
+  setenv("PATH", "/nonexistent", 1);
+  AddRow(kName, source, true);
+  std::string earlier = Output(kStem, "Front");
+  mkdir(documents.File("RODEMIR").c_str(), 0755);
+  std::ofstream(earlier) << "earlier";
+  platform::test::ScriptedDialogs dialogs;
+  dialogs.MessageBoxAnswer(IDOK);
+  {
+    CSplitDlg dlg(list);
+    Open(dlg);
+    dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
+    Press(dlg, IDOK);
+    ASSERT_EQ(dialogs.messageBoxes().size(), 1u);
+    EXPECT_EQ(dialogs.messageBoxes()[0].owner, dlg.m_hWnd);
+    EXPECT_TRUE(Idle(dlg));
+    EXPECT_EQ(dlg.m_strOutFront, L"");
+    Press(dlg, IDCANCEL);
+  }
+  EXPECT_EQ(ReadAll(earlier), "earlier");
+}
+
+TEST_F(SplitDlgFakeTest, ADialogEndingWithAConverterRunningStopsItAndRemovesItsOutput) {
+  AddRow(kName, source, true);
+  Behave("hang", "hang");
+  DWORD pid = 0;
+  {
+    CSplitDlg dlg(list);
+    Open(dlg);
+    dlg.CheckDlgButton(IDC_SPLIT_REAR, BST_CHECKED);
+    Press(dlg, IDOK);
+    pid = GetProcessId(dlg.m_hRear);
+    ASSERT_TRUE(PollUntil([&] { return Exists(Output(kStem, "Rear")); }));
+  }
+  EXPECT_TRUE(Reaped(pid));
+  EXPECT_FALSE(Exists(Output(kStem, "Rear")));
+}
+
+}  // namespace
