@@ -208,6 +208,7 @@ public:
   void OnBnClickedInformation();
   void OpenInformationDlg();
   void OnBnClickedSplit();
+  void RelistAfterSplit();
   void DestroyInformationDlg();
 
   // Members, in construction order.

@@ -2,8 +2,11 @@
 
 #include "app/LangStringTable.h"
 #include "dialogs/InformationDlg.h"
+#include "dialogs/SplitDlg.h"
+#include "dialogs/SplitJob.h"
 #include "platform/shell/Drives.h"
 #include "platform/win/MessageBox.h"
+#include "player/RecordingRow.h"
 #include "res/dialogs/CardTemplates.h"
 
 namespace {
@@ -12,6 +15,13 @@ bool AnyRemovableDrive() {
   for (const CString& root : GetLogicalDriveRoots())
     if (GetDriveTypeW(root) == DRIVE_REMOVABLE) return true;
   return false;
+}
+
+// The list stops above the small map while it shows.
+void PlaceList(CConfigListCtrl& list, int x, int y, int nMapMode) {
+  if (!IsWindow(list.GetSafeHwnd())) return;
+  list.MoveWindow(x, y, 308 + g_cxVScroll, nMapMode == MAP_MODE_SMALL ? 310 : 508, TRUE);
+  list.RepositionSkinScrollBar();
 }
 
 }  // namespace
@@ -40,7 +50,40 @@ void CTavrenPlayerDlg::OpenInformationDlg() {
   m_pInfoDlg->ShowWindow(SW_SHOWNORMAL);
 }
 
-void CTavrenPlayerDlg::OnBnClickedSplit() {}
+// Only the first checked recording counts, and only when it has both cameras.
+void CTavrenPlayerDlg::OnBnClickedSplit() {
+  CDShowGraph* graph = m_player.m_pGraph;
+  const int state = graph ? graph->PlayState : -1;
+  const int row = FirstCheckedRow(m_listFiles);
+  if (row < 0 || !IsTwoCameraName(m_listFiles.GetItemText(row, COL_NAME))) return;
+  if (state == 0) {
+    graph->Pause();
+    SetPlayLooks(false);
+  }
+  CSplitDlg dlgSplit(m_listFiles);
+  dlgSplit.DoModal();
+  RelistAfterSplit();
+  if (state == 0) OnBnClickedPlay();
+}
+
+// The active type filter lists again; with none checked the lists stay as they are.
+void CTavrenPlayerDlg::RelistAfterSplit() {
+  struct Filter {
+    COktSkinButton CTavrenPlayerDlg::*button;
+    void (CTavrenPlayerDlg::*handler)();
+  } const filters[] = {{&CTavrenPlayerDlg::m_btnFileAll, &CTavrenPlayerDlg::OnBnClickedFileAll},
+                       {&CTavrenPlayerDlg::m_btnFileNormal, &CTavrenPlayerDlg::OnBnClickedFileNormal},
+                       {&CTavrenPlayerDlg::m_btnFileEvent, &CTavrenPlayerDlg::OnBnClickedFileEvent},
+                       {&CTavrenPlayerDlg::m_btnFileMotion, &CTavrenPlayerDlg::OnBnClickedFileMotion}};
+  for (const Filter& filter : filters) {
+    if ((this->*filter.button).GetCheck() == BST_CHECKED) {
+      (this->*filter.handler)();
+      break;
+    }
+  }
+  PlaceList(m_listFiles, 695, 126, m_nMapMode);
+  PlaceList(m_dlgFileList.m_listFiles, 2, 79, m_nMapMode);
+}
 
 // Deletes the information window, if one was made, with its window.
 void CTavrenPlayerDlg::DestroyInformationDlg() {

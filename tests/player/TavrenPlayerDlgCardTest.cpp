@@ -2,6 +2,9 @@
 
 #include "dialogs/InformationDlg.h"
 #include "platform/base/UiDispatch.h"
+#include "platform/win/ListView.h"
+#include "player/RecordingRow.h"
+#include "res/dialogs/CardTemplates.h"
 #include "tests/dialogs/CardTestSupport.h"
 #include "tests/player/PlayerDlgFixture.h"
 
@@ -65,6 +68,93 @@ TEST_F(InformationCommandTest, AFolderOnAFixedDiskAsksForTheCardFirst) {
   EXPECT_EQ(dlg->m_pInfoDlg, nullptr);
   EXPECT_EQ(dlg->m_strCardPath, folder);
   EXPECT_EQ(dlg->m_btnFolder.GetCheck(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+constexpr LONGLONG kMs = 10000;  // 100-ns units per ms
+
+class SplitCommandTest : public PlayerDlgFixture {
+protected:
+  void SetUp() override {
+    PlayerDlgFixture::SetUp();
+    ASSERT_TRUE(created);
+    dlg->m_strCardPath = L"/card/";
+    fakegraph::TheWorld().duration = 60000 * kMs;
+  }
+  void AddRow(const CString& name, bool checked) {
+    int row = dlg->m_listFiles.GetItemCount();
+    dlg->m_listFiles.InsertItem(row, name);
+    dlg->m_listFiles.SetItemText(row, COL_CHECK, checked ? L"1" : L"0");
+    dlg->m_listFiles.SetItemText(row, COL_PATH, L"/card/" + name);
+  }
+  void Play(int row) {
+    NMITEMACTIVATE nm{};
+    nm.hdr.hwndFrom = Item(IDC_LIST_FILES);
+    nm.hdr.idFrom = IDC_LIST_FILES;
+    nm.hdr.code = NM_DBLCLK;
+    nm.iItem = row;
+    dlg->SendMessage(WM_NOTIFY, IDC_LIST_FILES, reinterpret_cast<LPARAM>(&nm));
+    Pump();
+  }
+  int State() const { return dlg->m_player.m_pGraph ? dlg->m_player.m_pGraph->PlayState : -1; }
+  // Runs the split command; while its dialog is up, notes the playback state and the
+  // recording it shows, then closes it.
+  void Split() {
+    shown.Empty();
+    stateWhileOpen = -2;
+    platform::PostToUiThread([this] {
+      CWnd* active = CWnd::GetActiveWindow();
+      CString title;
+      if (active) active->GetWindowText(title);
+      if (title != L"Split") return;
+      active->GetDlgItemText(IDC_SPLIT_FILENAME, shown);
+      stateWhileOpen = State();
+      active->SendMessage(WM_COMMAND, IDCANCEL, 0);
+    });
+    Command(IDC_BTN_SPLIT);
+  }
+
+  CString shown;
+  int stateWhileOpen = -2;
+};
+
+TEST_F(SplitCommandTest, OnlyAFirstCheckedTwoCameraRecordingOpensTheDialog) {
+  AddRow(L"20240101_110000_NOR2.AVI", false);
+  AddRow(L"20240101_120000_NOR1.AVI", true);
+  AddRow(L"20240101_130000_NOR2.AVI", true);
+  Split();
+  EXPECT_EQ(shown, L"");
+  dlg->m_listFiles.SetItemText(1, COL_CHECK, L"0");
+  Split();
+  EXPECT_EQ(shown, L"20240101_130000_NOR2.AVI");
+}
+
+TEST_F(SplitCommandTest, PlaybackPausesForTheDialogAndGoesOnAfterwards) {
+  AddRow(L"20240101_120000_NOR2.AVI", true);
+  Play(0);
+  ASSERT_EQ(State(), 0);
+  Split();
+  EXPECT_EQ(stateWhileOpen, 1);
+  EXPECT_EQ(State(), 0);
+
+  Command(IDC_BTN_PLAY);  // paused by the user: it stays paused
+  ASSERT_EQ(State(), 1);
+  Split();
+  EXPECT_EQ(stateWhileOpen, 1);
+  EXPECT_EQ(State(), 1);
+}
+
+TEST_F(SplitCommandTest, TheListStopsAboveTheSmallMapAfterwards) {
+  AddRow(L"20240101_120000_NOR2.AVI", true);
+  dlg->m_nMapMode = MAP_MODE_SMALL;
+  Split();
+  EXPECT_EQ(Rect(IDC_LIST_FILES), CRect(CPoint(695, 126), CSize(308 + g_cxVScroll, 310)));
+  dlg->m_nMapMode = MAP_MODE_NONE;
+  Split();
+  EXPECT_EQ(Rect(IDC_LIST_FILES), CRect(CPoint(695, 126), CSize(308 + g_cxVScroll, 508)));
 }
 
 }  // namespace
