@@ -1,6 +1,6 @@
 #include <algorithm>
-#include <cassert>
 
+#include "platform/base/Check.h"
 #include "platform/gdi/DC.h"
 #include "platform/present/Presenter.h"
 #include "platform/win/Input.h"
@@ -156,7 +156,7 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hWnd, UINT message, WPARAM wParam, LPA
 }
 
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  assert(platform::detail::IsUiThread() && "windows belong to the UI thread");
+  RODEMIR_CHECK(platform::detail::IsUiThread(), "windows belong to the UI thread");
   WindowNode* node = FindWindowNode(hWnd);
   if (!node) return 0;
   if (CWnd* wnd = node->object) return platform::detail::WndAttach::Call(wnd, message, wParam, lParam);

@@ -249,3 +249,27 @@ TEST_F(DialogTest, ParentlessModalDialogIsOwnedByTheMainWindowAndShown) {
   app.m_pMainWnd = nullptr;
   mainDlg.DestroyWindow();
 }
+
+namespace {
+
+class WrongIdDlg : public CDialog {
+public:
+  WrongIdDlg() : CDialog(kTemplate) {}
+  CWnd m_missing;
+
+protected:
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, 4242, m_missing); }
+};
+
+}  // namespace
+
+// A binding to a control the template lacks is the dialog's programmer's error: loud in tests.
+TEST_F(DialogTest, BindingAMissingControlStopsTheTest) {
+  RegisterTestTemplate();
+  EXPECT_DEATH(
+      {
+        WrongIdDlg dlg;
+        dlg.Create(kTemplate);
+      },
+      "DDX_Control names a control");
+}
