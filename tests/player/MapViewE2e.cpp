@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
@@ -38,6 +39,9 @@ class MapViewE2e : public ::testing::Test {
 protected:
   void SetUp() override {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display";
+    // Without its library the page loads but never marks anything.
+    ASSERT_TRUE(std::ifstream(RODEMIR_BUILD_DIR "/leaflet/leaflet.js").good())
+        << "the map library is not beside the program: run scripts/deps, then build again";
     thread.m_pMainWnd = &dlg;
     AfxSetUiThread(&thread);
     ASSERT_TRUE(dlg.Create(IDD_TAVRENPLAYER_DIALOG, nullptr));
