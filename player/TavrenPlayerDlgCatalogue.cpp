@@ -57,10 +57,15 @@ void EmptyList(CConfigListCtrl& list) {
   }
 }
 
+// Each folder comes in name order already, so a list of one folder needs no sort.
 void SortByName(CConfigListCtrl& list) {
   if (!Exists(list)) return;
   CONFIGLIST_SORTINFO info{list.GetSafeHwnd(), COL_NAME, 1};
-  list.SortItemsEx(CompareItemText, reinterpret_cast<DWORD_PTR>(&info));
+  const LPARAM sortInfo = reinterpret_cast<LPARAM>(&info);
+  const int count = list.GetItemCount();
+  int row = 1;
+  while (row < count && CompareItemText(row - 1, row, sortInfo) <= 0) ++row;
+  if (row < count) list.SortItemsEx(CompareItemText, static_cast<DWORD_PTR>(sortInfo));
 }
 
 void PlaceList(CConfigListCtrl& list, int x, int y, int height) {

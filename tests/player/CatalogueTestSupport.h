@@ -53,6 +53,16 @@ protected:
       ::SendMessage(active, WM_COMMAND, id, 0);
     });
   }
+  // A click on the control that opens a modal dialog, answered with `id`. The answer is
+  // posted between press and release, so that it waits inside the dialog's loop.
+  void ClickAnswering(int control, int id, std::function<void(HWND)> before = nullptr) {
+    const CPoint at = Rect(control).CenterPoint() - Rect(control).TopLeft();
+    harness.MoveTo(Item(control), at);
+    harness.Press(Item(control), at);
+    AnswerDialog(id, before);
+    harness.Release(Item(control), at);
+    Pump();
+  }
   // Confirms the drive chooser on the entry at `index`.
   void ChooseDrive(int index = 0) {
     AnswerDialog(IDOK, [index](HWND chooser) { ::SendMessage(::GetDlgItem(chooser, 1024), CB_SETCURSEL, index, 0); });
