@@ -91,7 +91,8 @@ int FindRowOfPath(CConfigListCtrl& list, const CString& path) {
 
 BOOL CTavrenPlayerDlg::RebuildFileList(int nFilter, bool bDayFilter) {
   EmptyFileLists();
-  ShowTypeFilter(nFilter);
+  const bool known = nFilter == FILTER_NORMAL || nFilter == FILTER_EVENT || nFilter == FILTER_MOTION;
+  ShowTypeFilter(known ? nFilter : FILTER_ALL);
   for (const RecordingFolder& folder : RecordingFoldersToScan(CheckedTypeFilter(), m_bFolderMode == 1, m_strCardPath))
     AddFolderFiles(folder.path, folder.typeCode, bDayFilter);
   SortByName(m_listFiles);
@@ -252,8 +253,8 @@ LRESULT CTavrenPlayerDlg::OnShellChangeNotify(WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
+// Filter 0 turns all four off.
 void CTavrenPlayerDlg::ShowTypeFilter(int nFilter) {
-  if (nFilter != FILTER_NORMAL && nFilter != FILTER_EVENT && nFilter != FILTER_MOTION) nFilter = FILTER_ALL;
   SetCheckTwins(m_btnFileAll, m_dlgFileList.m_btnFileAll, nFilter == FILTER_ALL);
   SetCheckTwins(m_btnFileNormal, m_dlgFileList.m_btnFileNormal, nFilter == FILTER_NORMAL);
   SetCheckTwins(m_btnFileEvent, m_dlgFileList.m_btnFileEvent, nFilter == FILTER_EVENT);
@@ -309,8 +310,7 @@ void CTavrenPlayerDlg::ResetForRemovedCard() {
   m_strCardPath.Empty();
   m_player.Close();
   EmptyFileLists();
-  ShowTypeFilter(FILTER_ALL);
-  SetCheckTwins(m_btnFileAll, m_dlgFileList.m_btnFileAll, false);
+  ShowTypeFilter(0);
   if (m_nWindowMode == WINDOW_MODE_FULL) {
     m_wndVideo1.ShowWindow(SW_HIDE);
     m_nWindowMode = WINDOW_MODE_NORMAL;
