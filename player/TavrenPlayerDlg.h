@@ -136,7 +136,6 @@ public:
   int ListedEnableState() const;
   CString BrowseForRecordingFolder();
   void ResetForRemovedCard();
-  void ShowNothingPlayed();
 
   // TavrenPlayerDlgPlayback.cpp: opening, the transport, the tick and the time labels
   void OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult);

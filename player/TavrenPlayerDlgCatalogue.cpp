@@ -1,8 +1,6 @@
 // The recording catalogue: finding the card, listing its recordings in both recording
 // lists, the type and day filters, folder mode, the check boxes, and the reset when the
 // card's drive goes.
-#include <array>
-
 #include "app/LangStringTable.h"
 #include "dialogs/SelectDriveDlg.h"
 #include "platform/base/FileFind.h"
@@ -319,7 +317,12 @@ void CTavrenPlayerDlg::ResetForRemovedCard() {
     if (Exists(m_dlgControlTop) && m_dlgControlTop.IsWindowVisible()) m_dlgControlTop.ShowWindow(SW_HIDE);
   }
   m_wndVideo1.ShowWindow(SW_HIDE);
-  ShowNothingPlayed();
+  ShowNothingOpen();
+  m_lblFileName.Invalidate(TRUE);
+  for (const auto& [slider, position] : {std::pair{&m_sliderSpeed, 5}, std::pair{&m_sliderBrightness, 0}}) {
+    slider->SetPos(position);
+    slider->Invalidate(TRUE);
+  }
   m_nWindowMode = WINDOW_MODE_NORMAL;
   m_nMapMode = MAP_MODE_NONE;
   m_bFlipV = m_bFlipH = 0;
@@ -336,26 +339,4 @@ void CTavrenPlayerDlg::ResetForRemovedCard() {
   CClientDC dc(this);
   DrawSensorPanel(&dc);
   Invalidate(TRUE);
-}
-
-// Labels, sliders and their twins on the bars as with nothing open.
-void CTavrenPlayerDlg::ShowNothingPlayed() {
-  for (COktStaticTrans* label : {&m_lblFileName, &m_dlgControlTop.m_lblFileName}) {
-    if (!Exists(*label)) continue;
-    label->SetWindowText(L"");
-    label->Invalidate(TRUE);
-  }
-  for (COktStaticTrans* label :
-       {&m_lblElapsed, &m_lblDuration, &m_dlgControlPanel.m_lblElapsed, &m_dlgControlPanel.m_lblDuration}) {
-    if (!Exists(*label)) continue;
-    label->SetWindowText(L"00:00:00");
-    label->Invalidate(TRUE);
-  }
-  const std::array<std::pair<COktImageSlider*, int>, 4> sliders{{
-      {&m_sliderSeek, 0}, {&m_dlgControlPanel.m_sliderSeek, 0}, {&m_sliderSpeed, 5}, {&m_sliderBrightness, 0}}};
-  for (const auto& [slider, position] : sliders) {
-    if (!Exists(*slider)) continue;
-    slider->SetPos(position);
-    slider->Invalidate(TRUE);
-  }
 }
