@@ -124,6 +124,18 @@ public:
   void OnNMClickFileList(NMHDR* pNMHDR, LRESULT* pResult);
   LRESULT OnScanDrives(WPARAM wParam, LPARAM lParam);
   LRESULT OnShellChangeNotify(WPARAM wParam, LPARAM lParam);
+  void OnTypeFilterClicked(int nFilter);
+  void ShowTypeFilter(int nFilter);
+  // The filter of the first type button that is on (All, Normal, Event, Motion), 0 for none.
+  int CheckedTypeFilter() const;
+  void SetCheckTwins(COktSkinButton& main, COktSkinButton& panel, bool bOn);
+  void EmptyFileLists();
+  void PlaceFileLists();
+  // After a re-list the open recording's row is found again by its path, or is none.
+  void FindPlayingRow();
+  int ListedEnableState() const;
+  CString BrowseForRecordingFolder();
+  void ResetForRemovedCard();
 
   // TavrenPlayerDlgPlayback.cpp: opening, the transport, the tick and the time labels
   void OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult);

@@ -1,0 +1,146 @@
+// Recording catalogue benchmark on the headless presenter: a generated card of 10,000
+// short recordings spread over its three folders, shown as a removable drive. Measures
+// the main window from the confirmed drive choice to both recording lists filled (the
+// first choice, then warm ones), one type-filter click (Normal, a third of the card, and
+// All), and how much the process grew with both lists full.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/support/RecordingNames.h"
+#include "platform/base/Thread.h"
+#include "platform/base/UiDispatch.h"
+#include "platform/present/HeadlessPresenter.h"
+#include "platform/win/detail/MessageLoop.h"
+#include "player/TavrenPlayerDlg.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::time_point from, Clock::time_point to = Clock::now()) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+long ResidentKb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  return 0;
+}
+
+void PumpAll() {
+  while (platform::detail::PumpOnce()) {
+  }
+}
+
+std::string MakeFolder(const std::string& path) {
+  mkdir(path.c_str(), 0755);
+  return path;
+}
+
+// Each recording goes to the folder of its type, 2 KB long (a hole, nothing written).
+void WriteCard(const std::string& root, int count) {
+  const char* folders[] = {"Driving", "Event", "Parking"};
+  const wchar_t* codes[] = {L"NOR", L"EVT", L"MOT"};
+  for (const char* folder : folders) MakeFolder(root + "/" + folder);
+  std::vector<std::wstring> names = bench::RecordingNames(count);
+  for (size_t i = 0; i < names.size(); ++i) {
+    CString name(names[i].c_str());
+    name.Replace(L"_NOR_", (CString(L"_") + codes[i % 3] + L"_").GetString());
+    std::string path = root + "/" + folders[i % 3] + "/" + name.ToUtf8();
+    int fd = open(path.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+    if (fd < 0 || ftruncate(fd, 2048) != 0) std::perror(path.c_str());
+    if (fd >= 0) close(fd);
+  }
+}
+
+// Answers the drive chooser as soon as it is up; `confirmed` is when it was answered.
+void ConfirmChooserWhenOpen(HWND mainWindow, Clock::time_point* confirmed) {
+  platform::PostToUiThread([mainWindow, confirmed] {
+    HWND active = ::GetActiveWindow();
+    if (!active || active == mainWindow) {
+      ConfirmChooserWhenOpen(mainWindow, confirmed);
+      return;
+    }
+    *confirmed = Clock::now();
+    ::SendMessage(active, WM_COMMAND, IDOK, 0);
+  });
+}
+
+double ChooseDrive(CTavrenPlayerDlg& dlg) {
+  dlg.m_strCardPath.Empty();
+  Clock::time_point confirmed;
+  ConfirmChooserWhenOpen(dlg.GetSafeHwnd(), &confirmed);
+  dlg.SelectDrive();
+  return Ms(confirmed);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main() {
+  char base[] = "/tmp/rodemir-bench-XXXXXX";
+  if (!mkdtemp(base)) return 1;
+  const std::string root(base);
+  setenv("RODEMIR_REGISTRY_DIR", MakeFolder(root + "/registry").c_str(), 1);
+  setenv("RODEMIR_DOCUMENTS", MakeFolder(root + "/documents").c_str(), 1);
+  setenv("RODEMIR_DRIVES", MakeFolder(root + "/drives").c_str(), 1);
+  platform::SetPresenter(std::make_unique<platform::HeadlessPresenter>());
+  CWinThread thread;
+  auto dlg = std::make_unique<CTavrenPlayerDlg>();
+  thread.m_pMainWnd = dlg.get();
+  AfxSetUiThread(&thread);
+  // No card at the start, so the drive search finds nothing to ask about.
+  dlg->Create(IDD_TAVRENPLAYER_DIALOG, nullptr);
+  PumpAll();
+  const int recordings = 10000;
+  WriteCard(MakeFolder(root + "/drives/CARD"), recordings);
+
+  const long before = ResidentKb();
+  const double first = ChooseDrive(*dlg);
+  const long filled = ResidentKb();
+  std::vector<double> warm;
+  for (int i = 0; i < 5; ++i) warm.push_back(ChooseDrive(*dlg));
+  PumpAll();
+  std::vector<double> normal, all;
+  for (int i = 0; i < 5; ++i) {
+    auto start = Clock::now();
+    dlg->OnBnClickedFileNormal();
+    normal.push_back(Ms(start));
+    start = Clock::now();
+    dlg->OnBnClickedFileAll();
+    all.push_back(Ms(start));
+  }
+  PumpAll();
+  const long after = ResidentKb();
+
+  std::printf("card: %d recordings over Driving, Event and Parking; rows: %d main, %d panel\n", recordings,
+              dlg->m_listFiles.GetItemCount(), dlg->m_dlgFileList.m_listFiles.GetItemCount());
+  std::printf("drive choice to both lists filled: first %.1f ms, "
+              "warm median %.1f ms (target under 300 ms)\n", first, Median(warm));
+  std::printf("type-filter click: Normal median %.1f ms, All median %.1f ms (target under 150 ms)\n",
+              Median(normal), Median(all));
+  std::printf("memory: %.1f MB resident, grown by %.1f MB with both lists filled, %.1f MB after the "
+              "re-lists (target under 30 MB)\n", after / 1024.0, (filled - before) / 1024.0,
+              (after - before) / 1024.0);
+  dlg.reset();
+  PumpAll();
+  AfxSetUiThread(nullptr);
+  std::string command = "rm -rf '" + root + "'";
+  return std::system(command.c_str()) == 0 ? 0 : 1;
+}
