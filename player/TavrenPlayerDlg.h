@@ -18,9 +18,11 @@
 #include "platform/base/Time.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/win/Dialog.h"
+#include "platform/win/FolderBrowser.h"
 #include "player/ControlFileListDlg.h"
 #include "player/ControlPanelDlg.h"
 #include "player/ControlTopDlg.h"
+#include "player/FileCommandNames.h"
 #include "player/MapView.h"
 #include "player/StaticView.h"
 #include "res/dialogs/PlayerTemplate.h"
@@ -215,6 +217,14 @@ public:
   void OnBnClickedCapture();
   void OnBnClickedSave();
   void OnBnClickedDelete();
+  void SaveCaptures(CBitmap& front, const CString& chosenPath, bool withRear);
+  // Whether the graph that played openPath is still the open one (the card may have gone
+  // while a dialog was open).
+  bool IsOpenGraph(const CDShowGraph* graph, const CString& openPath) const;
+  bool BrowseForFolder(LPCWSTR promptKey, BFFCALLBACK callback, const CString& preselect, CString* folder);
+  bool ConfirmDelete(DeleteQuestion question);
+  void DeleteCheckedRows();
+  void SelectRowAfterDelete(int firstChecked);
 
   // TavrenPlayerDlgCard.cpp: card information and splitting
   void OnBnClickedInformation();
