@@ -97,6 +97,8 @@ protected:
   // (a recording of both cameras).
   void Start() {
     fakegraph::Install();
+    // No card at start, or the drive search would open the chooser.
+    rmdir((temp.File("drives") + "/card").c_str());
     Create();
     ASSERT_TRUE(created);
     dlg->m_strCardPath = AddCard("card");
