@@ -2,6 +2,8 @@
 // the command given on a panel leaves the main dialog, both sets of twin buttons, the list,
 // the graph and the dialogs asked for exactly as the main dialog's own command does.
 // Check-type buttons are toggled first, as a click toggles them.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <sstream>
