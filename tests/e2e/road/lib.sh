@@ -140,3 +140,16 @@ step_full_window() {
 # A bar or panel covers the point (the full window is black there without one).
 bar_shown() { shot bar; [ "$(pixel "$work/bar.png" "$1" "$2")" != 000000 ]; }
 bar_gone() { shot bar; [ "$(pixel "$work/bar.png" "$1" "$2")" = 000000 ]; }
+
+# The drive chooser comes up at start and is confirmed with Enter.
+step_chooser() {
+  wait_until 20 "the drive chooser did not come up at start" chooser_shown
+  xdotool windowfocus --sync "$CHOOSER" 2>/dev/null || xdotool windowfocus "$CHOOSER"
+  xdotool key Return
+  wait_until 10 "Enter did not confirm the drive chooser" bash -c "! xdotool search --onlyvisible --name '^Select Drive\$' | grep -qx $CHOOSER"
+  echo "ok: the drive chooser comes up at start and Enter confirms it"
+}
+chooser_shown() {
+  CHOOSER=$(xdotool search --onlyvisible --name '^Select Drive$' 2>/dev/null | head -n1 || true)
+  [ -n "$CHOOSER" ]
+}

@@ -46,5 +46,6 @@ app=$!
 pids+=($app)
 
 step_start
+step_chooser
 step_full_window
 step_close
