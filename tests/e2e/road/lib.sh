@@ -54,11 +54,11 @@ colour_is() { shot now; [ "$(at now "$1" "$2")" = "$3" ]; }
 # crop <name> <x> <y> <w> <h>: a part of the main window, as <name>-crop.png.
 crop() { convert "$work/$1.png" -crop "$4x$5+$((X0 + $2))+$((Y0 + $3))" +repage "$work/$1-crop.png"; }
 
-# A fingerprint of a region of the main window in a new screenshot.
+# A fingerprint of the pixels (not of the file, which carries a time) of a region of the main window in a new screenshot.
 region_sum() {
   shot region
   crop region "$@"
-  md5sum <"$work/region-crop.png" | cut -c1-32
+  identify -format '%#' "$work/region-crop.png"
 }
 
 # wait_change <seconds> <what> <x> <y> <w> <h>: a region of the window differs from how it
