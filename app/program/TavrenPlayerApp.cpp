@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/present/Presenter.h"
+#include "platform/present/HeadlessPresenter.h"
 #include "player/TavrenPlayerDlg.h"
 
 CTavrenPlayerApp::CTavrenPlayerApp() : CWinAppEx(TRUE) {}

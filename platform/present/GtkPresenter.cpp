@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "platform/base/String.h"
-#include "platform/present/InputEvent.h"
-#include "platform/present/PresenterEvents.h"
+#include "platform/win/InputEvent.h"
+#include "platform/win/PresenterEvents.h"
 #include "platform/present/detail/GtkDialogs.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Window.h"

@@ -3,7 +3,7 @@
 // DialogAnswerer answers its dialogs.
 #include <map>
 
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 
 namespace platform {
 
@@ -33,5 +33,10 @@ public:
 private:
   std::map<HWND, WindowInfo> m_windows;
 };
+
+// The presenter in use is the headless one.
+bool IsHeadlessPresenter();
+// The environment asks for the headless presenter (RODEMIR_PRESENTER=headless).
+bool HeadlessPresenterRequested();
 
 }  // namespace platform

@@ -2,7 +2,7 @@
 
 #include "platform/base/Check.h"
 #include "platform/gdi/DC.h"
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/Input.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Paint.h"

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/detail/ModalOwner.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/Input.h"
 #include "platform/win/Window.h"
 #include "platform/win/detail/InputRouter.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/detail/ControlSupport.h"
 #include "platform/win/detail/ModalOwner.h"

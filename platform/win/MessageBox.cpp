@@ -1,6 +1,6 @@
 #include "platform/win/MessageBox.h"
 
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/Resources.h"
 #include "platform/win/WinApp.h"
 #include "platform/win/detail/ModalOwner.h"

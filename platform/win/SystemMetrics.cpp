@@ -1,6 +1,6 @@
 #include "platform/win/SystemMetrics.h"
 
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 
 int GetSystemMetrics(int nIndex) {
   switch (nIndex) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/Paint.h"
 #include "platform/win/VideoOverlay.h"
 #include "platform/win/Wnd.h"

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/Paint.h"
 #include "platform/win/Window.h"
 #include "platform/win/detail/NonClient.h"

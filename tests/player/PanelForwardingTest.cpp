@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/base/UiDispatch.h"
-#include "platform/present/DialogRequests.h"
+#include "platform/win/DialogRequests.h"
 #include "platform/shell/SoundVolume.h"
 #include "platform/win/Keys.h"
 #include "skin/CellCheckBox.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/present/DialogRequests.h"
+#include "platform/win/DialogRequests.h"
 
 namespace platform::test {
 

@@ -2,7 +2,7 @@
 // Drives the window layer without a display: the headless presenter, a manual clock,
 // injected mouse and key input, pumping until idle, and pixel read-back.
 #include "platform/base/Geometry.h"
-#include "platform/present/InputEvent.h"
+#include "platform/win/InputEvent.h"
 #include "platform/win/Window.h"
 
 namespace platform::test {

@@ -6,7 +6,7 @@
 
 // The layer's headers come first: they define TRUE and FALSE, which GLib defines only
 // when they are not defined yet.
-#include "platform/present/DialogRequests.h"
+#include "platform/win/DialogRequests.h"
 
 #include <gtk/gtk.h>
 

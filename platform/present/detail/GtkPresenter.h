@@ -2,7 +2,7 @@
 // The GTK presenter: one undecorated GtkWindow per top-level window on X11.
 #include <memory>
 
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 
 namespace platform::detail {
 

@@ -1,6 +1,6 @@
 #include "platform/shell/detail/GtkStart.h"
 
-#include "platform/present/Presenter.h"
+#include "platform/present/HeadlessPresenter.h"
 #include "platform/win/Window.h"
 #include "platform/win/WindowStyles.h"
 

@@ -3,7 +3,7 @@
 // and the widget added as an overlay child placed by its margins.
 #include "platform/web/detail/NativeWidgetHost.h"
 
-#include "platform/present/Presenter.h"
+#include "platform/present/HeadlessPresenter.h"
 #include "platform/shell/detail/GtkStart.h"
 
 namespace platform::detail {

@@ -2,7 +2,7 @@
 // Turns input events into mouse and key messages: hit-testing, capture, double-clicks,
 // mouse tracking, the caption drag, and the key state.
 #include "platform/base/Geometry.h"
-#include "platform/present/InputEvent.h"
+#include "platform/win/InputEvent.h"
 
 namespace platform::detail {
 

@@ -4,7 +4,7 @@
 // else an input event, else a painting pass, else one due timer.
 #include <functional>
 
-#include "platform/present/InputEvent.h"
+#include "platform/win/InputEvent.h"
 #include "platform/win/Messages.h"
 
 namespace platform::detail {

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "platform/gdi/DC.h"
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/detail/OverlayComposer.h"
 #include "platform/win/detail/WindowTree.h"
 

@@ -1,4 +1,4 @@
-#include "platform/present/DialogRequests.h"
+#include "platform/win/DialogRequests.h"
 
 #include "platform/win/MessageBox.h"
 

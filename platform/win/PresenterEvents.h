@@ -3,7 +3,7 @@
 // user made through the desktop rather than through the program.
 #include "platform/base/Geometry.h"
 #include "platform/base/WinTypes.h"
-#include "platform/present/Presenter.h"
+#include "platform/win/Presenter.h"
 
 namespace platform {
 

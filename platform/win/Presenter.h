@@ -2,14 +2,14 @@
 // Where top-level windows appear. The window layer tells the presenter about each
 // top-level window and the pixels that changed; the presenter hands input back through
 // QueueInput (InputEvent.h) and reports moves and state changes the user made outside
-// the program (platform/present/PresenterEvents.h).
+// the program (platform/win/PresenterEvents.h).
 #include <memory>
 #include <string>
 
 #include "platform/base/Geometry.h"
 #include "platform/base/WinTypes.h"
 #include "platform/gdi/Surface.h"
-#include "platform/present/DialogRequests.h"
+#include "platform/win/DialogRequests.h"
 
 namespace platform {
 
@@ -42,12 +42,13 @@ public:
   virtual void FolderSelectionChanged(HWND /*browser*/, const std::wstring& /*path*/) {}
 };
 
-// The presenter in use: chosen on first use by RODEMIR_PRESENTER ("gtk" or "headless";
-// gtk unless the variable says otherwise), or set by a test.
+// The presenter in use: made on first use by detail::CreateDefaultPresenter, or set by a test.
 Presenter& GetPresenter();
 void SetPresenter(std::unique_ptr<Presenter> presenter);
-bool IsHeadlessPresenter();
-// The environment asks for the headless presenter (RODEMIR_PRESENTER=headless).
-bool HeadlessPresenterRequested();
+
+namespace detail {
+// The presenter the environment asks for; defined beside the presenters.
+std::unique_ptr<Presenter> CreateDefaultPresenter();
+}  // namespace detail
 
 }  // namespace platform
