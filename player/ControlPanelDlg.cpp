@@ -8,10 +8,6 @@
 
 namespace {
 
-constexpr SkinFaces kMutedFaces{300, 302, 301, 302, 300};
-constexpr SkinFaces kUnmutedFaces{303, 305, 304, 305, 303};
-constexpr SkinFaces kMainMutedFaces{220, 222, 221, 222, 220};
-constexpr SkinFaces kMainUnmutedFaces{223, 225, 224, 225, 223};
 constexpr UINT kBackground = 269;  // 1 x 44, stretched along the bar
 constexpr int kBarHeight = 44;
 constexpr int kFileListWidth = 326;
@@ -23,8 +19,8 @@ void SetSliderBitmaps(COktImageSlider& slider, WORD nChannel, WORD nFilled, WORD
 
 // Both mute buttons show the state; the main one with its own faces.
 void ShowBothMuteStates(COktSkinButton& bar, CTavrenPlayerDlg* pMain, BOOL bMuted) {
-  ShowMuteState(bar, bMuted, kMutedFaces, kUnmutedFaces);
-  if (pMain) ShowMuteState(pMain->m_btnMute, bMuted, kMainMutedFaces, kMainUnmutedFaces);
+  ShowMuteState(bar, bMuted, kBarMuteFaces);
+  if (pMain) ShowMuteState(pMain->m_btnMute, bMuted, kMainMuteFaces);
 }
 
 }  // namespace
@@ -79,7 +75,7 @@ BOOL CControlPanelDlg::OnInitDialog() {
       {&m_btnPlay, {200, 202, 201, 200, 200}, L"PLAYERDLG_PLAY"},
       {&m_btnPrev, {203, 205, 204, 203, 203}, L"PLAYERDLG_PREV"},
       {&m_btnNext, {194, 196, 195, 194, 194}, L"PLAYERDLG_NEXT"},
-      {&m_btnMute, kUnmutedFaces, L"PLAYERDLG_VOLUME"},
+      {&m_btnMute, kBarMuteFaces.unmuted, L"PLAYERDLG_VOLUME"},
   });
   SetSliderBitmaps(m_sliderSeek, 209, 210, 213);
   SetSliderBitmaps(m_sliderVolume, 268, 216, 219);
@@ -128,7 +124,7 @@ BOOL CControlPanelDlg::RepositionControls() {
     m_sliderVolume.Invalidate();
     const BOOL bMuted = pMain->m_btnMute.GetCheck() == BST_CHECKED;
     waveOutSetVolume(nullptr, bMuted ? 0 : VolumeWord(nPos));
-    ShowMuteState(m_btnMute, bMuted, kMutedFaces, kUnmutedFaces);
+    ShowMuteState(m_btnMute, bMuted, kBarMuteFaces);
   }
   return TRUE;
 }

@@ -40,9 +40,9 @@ void SkinPanelButtons(std::initializer_list<PanelButtonSkin> buttons) {
   }
 }
 
-void ShowMuteState(COktSkinButton& button, BOOL bMuted, const SkinFaces& muted, const SkinFaces& unmuted) {
+void ShowMuteState(COktSkinButton& button, BOOL bMuted, const MuteFaces& faces) {
   button.SetCheck(bMuted ? BST_CHECKED : BST_UNCHECKED);
-  SetSkinFaces(button, bMuted ? muted : unmuted);
+  SetSkinFaces(button, bMuted ? faces.muted : faces.unmuted);
   button.Invalidate();
 }
 

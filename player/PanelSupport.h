@@ -32,8 +32,15 @@ void SetSkinFaces(COktSkinButton& button, const SkinFaces& faces);
 // Faces, an empty caption and the tooltip in the main window's language, in list order.
 void SkinPanelButtons(std::initializer_list<PanelButtonSkin> buttons);
 
+// The faces of a mute button: the main window's and the control bar's.
+struct MuteFaces {
+  SkinFaces muted, unmuted;
+};
+constexpr MuteFaces kMainMuteFaces{{220, 222, 221, 222, 220}, {223, 225, 224, 225, 223}};
+constexpr MuteFaces kBarMuteFaces{{300, 302, 301, 302, 300}, {303, 305, 304, 305, 303}};
+
 // A mute button's check and face, repainted.
-void ShowMuteState(COktSkinButton& button, BOOL bMuted, const SkinFaces& muted, const SkinFaces& unmuted);
+void ShowMuteState(COktSkinButton& button, BOOL bMuted, const MuteFaces& faces);
 
 // The panels' keys: Page Up and Page Down through the accelerator table; Enter and Esc
 // never reach the dialog's own handling, which would hide the panel. They go on to the

@@ -1,5 +1,6 @@
 #include "platform/shell/SoundVolume.h"
 #include "platform/win/SliderCtrl.h"
+#include "player/PanelSupport.h"
 #include "player/PlaybackRules.h"
 #include "player/TavrenPlayerDlg.h"
 #include "player/VideoPaneLayout.h"
@@ -16,17 +17,6 @@ void PutDecoderParam(IBaseFilter* pDecoder, int nId, int nValue) {
   if (FAILED(pDecoder->QueryInterface(IID_IDecoderParameters, reinterpret_cast<void**>(&params))) || !params) return;
   params->put(nId, nValue);
   params->Release();
-}
-
-void SetMuteLook(COktSkinButton& button, bool bMuted, bool bBar) {
-  if (bBar) {
-    if (bMuted) button.SetBitmaps(300, 302, 301, 302, 300);
-    else button.SetBitmaps(303, 305, 304, 305, 303);
-  } else {
-    if (bMuted) button.SetBitmaps(220, 222, 221, 222, 220);
-    else button.SetBitmaps(223, 225, 224, 225, 223);
-  }
-  button.Invalidate(TRUE);
 }
 
 // Codes that move a slider's thumb; the end-of-drag and end-of-key codes do not.
@@ -54,11 +44,8 @@ void CTavrenPlayerDlg::OnBnClickedMute() {
   // The box has already toggled.
   bool muted = m_btnMute.GetCheck() == BST_CHECKED;
   waveOutSetVolume(nullptr, muted ? 0 : VolumeWord(m_sliderVolume.GetPos()));
-  m_btnMute.SetCheck(muted ? BST_CHECKED : BST_UNCHECKED);
-  SetMuteLook(m_btnMute, muted, false);
-  if (!Exists(m_dlgControlPanel)) return;
-  m_dlgControlPanel.m_btnMute.SetCheck(muted ? BST_CHECKED : BST_UNCHECKED);
-  SetMuteLook(m_dlgControlPanel.m_btnMute, muted, true);
+  ShowMuteState(m_btnMute, muted, kMainMuteFaces);
+  if (Exists(m_dlgControlPanel)) ShowMuteState(m_dlgControlPanel.m_btnMute, muted, kBarMuteFaces);
 }
 
 // Positions are read from the slider itself: the message's is 16 bits wide.
@@ -85,8 +72,7 @@ void CTavrenPlayerDlg::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar
 void CTavrenPlayerDlg::ApplyVolumeSlider() {
   int pos = m_sliderVolume.GetPos();
   bool muted = pos <= 0;
-  m_btnMute.SetCheck(muted ? BST_CHECKED : BST_UNCHECKED);
-  SetMuteLook(m_btnMute, muted, false);
+  ShowMuteState(m_btnMute, muted, kMainMuteFaces);
   waveOutSetVolume(nullptr, muted ? 0 : VolumeWord(pos));
 }
 
