@@ -322,9 +322,11 @@ void CTavrenPlayerDlg::UpdatePlayPosition() {
   UpdateSpeedAndSensor(static_cast<UINT>(position));
 }
 
+// The thumb and the time labels are drawn in the next paint pass only. Drawn on the tick
+// as well, they were drawn twice, and an update there presented, with them, every video
+// frame the panes had gathered since the last pass.
 void CTavrenPlayerDlg::SetSeekPos(LONGLONG llPosition) {
   m_sliderSeek.SetPos(static_cast<int>(std::clamp<LONGLONG>(llPosition, INT_MIN, INT_MAX)));
-  m_sliderSeek.RedrawNow();
   m_sliderSeek.Invalidate(TRUE);
 }
 
@@ -345,7 +347,6 @@ void CTavrenPlayerDlg::UpdateTimeLabels(ULONGLONG nPosition, ULONGLONG nDuration
     for (COktStaticTrans* label : {&m_lblElapsed, &m_dlgControlPanel.m_lblElapsed}) {
       if (label != &m_lblElapsed && !bar) continue;
       label->SetWindowText(elapsed);
-      label->UpdateWindow();
       label->Invalidate(TRUE);
     }
   }
