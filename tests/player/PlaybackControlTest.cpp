@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <vector>
 
 #include "platform/shell/SoundVolume.h"
 #include "platform/win/ListView.h"
@@ -73,6 +74,16 @@ protected:
   }
 
   int State() { return dlg->m_player.m_pGraph ? dlg->m_player.m_pGraph->PlayState : -1; }
+
+  // What the window shows of the control, row by row.
+  std::vector<COLORREF> Pixels(CWnd& wnd) {
+    CRect rect;
+    wnd.GetClientRect(&rect);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < rect.Height(); ++y)
+      for (int x = 0; x < rect.Width(); ++x) pixels.push_back(harness.Pixel(wnd.GetSafeHwnd(), CPoint(x, y)));
+    return pixels;
+  }
 
   CRect PaneRect(CWnd& pane) { return RectOf(pane.GetSafeHwnd()); }
 
@@ -146,6 +157,24 @@ TEST_F(PlaybackControlTest, TickShowsThePositionAndRewritesLabelsOnlyOnChange) {
   Tick();
   EXPECT_GT(TheWorld().Count("Pause"), pauses);
   EXPECT_EQ(dlg->m_sliderSeek.GetPos(), 70000);
+}
+
+// The tick draws nothing itself; what it changed shows after the next paint pass.
+TEST_F(PlaybackControlTest, TickAndNextShowTheirChangesOnTheScreen) {
+  AddRows(2);
+  DoubleClick(0);
+  auto slider = Pixels(dlg->m_sliderSeek), elapsed = Pixels(dlg->m_lblElapsed), name = Pixels(dlg->m_lblFileName);
+  TheWorld().position = 62000 * kMs;
+  Tick();
+  EXPECT_TRUE(Pixels(dlg->m_sliderSeek) != slider) << "the thumb did not move";
+  EXPECT_TRUE(Pixels(dlg->m_lblElapsed) != elapsed) << "the elapsed time did not change";
+  EXPECT_TRUE(Pixels(dlg->m_lblFileName) == name) << "the name changed";
+
+  dlg->SendMessage(WM_COMMAND, ID_ACCEL_NEXTFILE, 0);
+  Pump();
+  EXPECT_EQ(Text(dlg->m_lblFileName), L"REC_1.avi");
+  EXPECT_TRUE(::IsWindowVisible(dlg->m_lblFileName.GetSafeHwnd()));
+  EXPECT_TRUE(Pixels(dlg->m_lblFileName) != name) << "the name did not change";
 }
 
 TEST_F(PlaybackControlTest, EndOfRecordingMovesOnThenStopsAfterTheLastRow) {
