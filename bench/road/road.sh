@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The road of a driver through the real program, without pauses, timed step by step as a
+# user sees it (screen pixels, windows, files): start to the recording list, double-click
+# to the first picture, a seek, a capture, a copy of a 100 MB recording (beside cp of the
+# same file), a split of a 30 s recording (beside the converter run alone), and the
+# program's peak resident memory over the road. Prints each run's figures and the medians.
+# Usage: road.sh <rodemir> <road_watch> <road_card> <card cache> [RUNS]
+set -euo pipefail
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../tests/e2e/common.sh"
+. "$here/../../tests/e2e/road/lib.sh"
+. "$here/steps.sh"
+. "$here/split.sh"
+
+rodemir=$1
+watch=$2
+card_writer=$3
+cache=$4
+runs=${5:-3}
+
+echo "writing the card (once per build tree)..."
+recording=$("$card_writer" "$cache/drives/ROADCARD")
+name=$(basename "$recording")
+size=$(stat -c %s "$recording")
+echo "recording: $name, $((size / 1000000)) MB"
+
+top=$(mktemp -d)
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$top"' EXIT
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+wait_until 10 "the window manager is running" \
+  bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+figures=$top/figures
+
+# One road: a fresh documents folder, registry and home; the card is only read.
+road() {
+  work=$top/run$1
+  mkdir -p "$work"/{documents,registry,home,copies,cp,alone}
+  export RODEMIR_PRESENTER=gtk RODEMIR_ONLINE=0 RODEMIR_AUDIO_SINK="fakesink sync=true"
+  export RODEMIR_DOCUMENTS="$work/documents" RODEMIR_REGISTRY_DIR="$work/registry"
+  export RODEMIR_DRIVES="$cache/drives" HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache"
+  export GSETTINGS_BACKEND=memory  # the file choosers would save their settings through a session bus
+  "$rodemir" >"$work/out.txt" 2>&1 &
+  app=$!
+  pids+=($app)
+  road_start
+  road_play
+  road_seek
+  road_capture
+  road_copy
+  road_split
+  echo "peak-resident-MB $(awk '/^VmHWM:/{printf "%.0f", $2 / 1024}' "/proc/$app/status")" | tee -a "$figures"
+  step_close
+}
+
+for run in $(seq 1 "$runs"); do
+  echo "run $run"
+  road "$run"
+done
+
+echo
+echo "medians of $runs runs (ms; peak resident memory in MB):"
+awk '{ v[$1] = v[$1] " " $2; if (!($1 in seen)) { seen[$1] = 1; order[++n] = $1 } }
+     END { for (i = 1; i <= n; ++i) print order[i], v[order[i]] }' "$figures" |
+  while read -r figure values; do
+    median=$(tr ' ' '\n' <<<"$values" | sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }')
+    printf "  %-26s %8s   (runs:%s)\n" "$figure" "$median" "$values"
+  done

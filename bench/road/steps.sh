@@ -1,0 +1,82 @@
+# Steps of the timed road. Each timed step runs one pointer or key event through road_watch
+# and records the milliseconds until its end shows. Expects $watch, $work, $figures, X0/Y0
+# (the main window's corner) and the helpers of tests/e2e/road/lib.sh.
+
+# timed <figure> <condition...> -- <command...>
+timed() {
+  local figure=$1 ms
+  shift
+  ms=$("$watch" --timeout 120 "$@") || fail "$figure: its end did not show"
+  echo "$figure $ms" >>"$figures"
+  echo "  $figure: $ms ms"
+}
+
+# A point or region of the main window on the screen.
+at_screen() { echo $((X0 + $1)) $((Y0 + $2)); }
+region() { echo $((X0 + $1)) $((Y0 + $2)) "$3" "$4"; }
+
+# focus_window <name>: the keyboard goes to the window of that name.
+focus_window() {
+  local id
+  id=$(window_id "$1")
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+}
+window_id() {
+  local id
+  id=$(xdotool search --onlyvisible --name "^$1\$" | head -n1)
+  [ -n "$id" ] || fail "no window named $1"
+  echo "$id"
+}
+
+# at_window <name> <x> <y>: a point of another window on the screen.
+at_window() {
+  local x y
+  read -r x y < <(xdotool getwindowgeometry --shell "$(window_id "$1")" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}')
+  echo $((x + $2)) $((y + $3))
+}
+
+# From the program's start to the recording list shown, through the drive chooser.
+road_start() {
+  timed start-to-chooser window "Select Drive" --
+  main_window >/dev/null
+  focus_window "Select Drive"
+  timed chooser-enter-to-list change $(region 700 129 300 16) -- xdotool key Return
+  awk '$1 == "start-to-chooser" { a = $2 } $1 == "chooser-enter-to-list" { b = $2 } END { print "start-to-list", a + b }' \
+    <(tail -n 2 "$figures") | tee -a "$figures" | sed 's/^/  /; s/$/ ms (the two above)/'
+}
+
+# A double-click on the first row, timed from its second click to the first picture.
+road_play() {
+  xdotool mousemove $(at_screen 760 136) click 1
+  timed double-click-to-frame change $(region 100 150 400 250) -- xdotool click 1
+}
+
+# Paused, a click on the seek slider shows the picture at the new place.
+road_seek() {
+  xdotool mousemove $(at_screen 553 489) click 1
+  "$watch" --timeout 20 still $(region 100 150 400 250) 600 -- >/dev/null || fail "pause did not hold the picture"
+  timed seek-to-frame change $(region 100 150 400 250) -- xdotool mousemove $(at_screen 330 484) click 1
+  xdotool mousemove $(at_screen 553 489) click 1
+}
+
+# Capture: the save dialog, then Enter to both stills written into the documents folder.
+road_capture() {
+  timed capture-to-dialog window Save -- xdotool mousemove $(at_screen 630 64) click 1
+  focus_window Save
+  timed capture-enter-to-stills jpegs "$work/documents/RODEMIR" 2 -- xdotool key Return
+  "$watch" --timeout 20 gone Save -- >/dev/null || fail "the save dialog stayed"
+}
+
+# Copy of the checked recording: the folder dialog, then its Enter to the whole copy; cp of
+# the same file right after, for comparison.
+road_copy() {
+  xdotool mousemove $(at_screen 983 136) click 1
+  timed copy-to-dialog window Save -- xdotool mousemove $(at_screen 957 64) click 1
+  focus_window Save
+  # The chooser opens on its recent files, where a typed folder cannot be chosen.
+  xdotool key alt+Home ctrl+l
+  xdotool type --delay 5 "$work/copies/"
+  timed copy-enter-to-copied file "$work/copies/$name" "$size" -- xdotool key Return
+  timed cp-alone file "$work/cp/$name" "$size" -- cp "$recording" "$work/cp/$name"
+  cmp -s "$recording" "$work/copies/$name" || fail "the copy differs from the recording"
+}
