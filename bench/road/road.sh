@@ -57,6 +57,16 @@ road() {
   step_close
 }
 
+# Each figure's median and its values, in the order of the road.
+medians() {
+  awk '{ v[$1] = v[$1] " " $2; if (!($1 in seen)) { seen[$1] = 1; order[++n] = $1 } }
+       END { for (i = 1; i <= n; ++i) print order[i], v[order[i]] }' "$figures" |
+    while read -r figure values; do
+      echo "$figure $(tr ' ' '\n' <<<"$values" | sort -n |
+        awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }') $values"
+    done
+}
+
 for run in $(seq 1 "$runs"); do
   echo "run $run"
   road "$run"
@@ -64,9 +74,10 @@ done
 
 echo
 echo "medians of $runs runs (ms; peak resident memory in MB):"
-awk '{ v[$1] = v[$1] " " $2; if (!($1 in seen)) { seen[$1] = 1; order[++n] = $1 } }
-     END { for (i = 1; i <= n; ++i) print order[i], v[order[i]] }' "$figures" |
-  while read -r figure values; do
-    median=$(tr ' ' '\n' <<<"$values" | sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }')
-    printf "  %-26s %8s   (runs:%s)\n" "$figure" "$median" "$values"
-  done
+medians | tee "$top/medians" | while read -r figure median values; do
+  printf "  %-26s %8s   (runs:%s)\n" "$figure" "$median" "$values"
+done
+awk '{ m[$1] = $2 } END {
+  printf "  copy / cp:                %8.1f\n", m["copy-enter-to-copied"] / m["cp-alone"]
+  printf "  copy / cp and flush:      %8.1f\n", m["copy-enter-to-copied"] / m["cp-and-flush"]
+  printf "  split / converter alone:  %8.1f\n", m["split-start-to-complete"] / m["converter-alone"] }' "$top/medians"

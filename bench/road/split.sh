@@ -10,11 +10,18 @@ road_split() {
   xdotool mousemove $(at_split 75 51) click 1 mousemove $(at_split 153 51) click 1
   local cancel
   cancel=$(at_split 142 100)
+  sync
   timed split-start-to-complete change $cancel 70 16 -- xdotool mousemove $(at_split 90 108) click 1
   local base=${name%.*}
   [ -s "$work/documents/RODEMIR/${base}_Front.avi" ] && [ -s "$work/documents/RODEMIR/${base}_Rear.avi" ] ||
     fail "the split wrote no front and rear files"
+  sync
   timed converter-alone file "$work/alone/done" 0 -- bash -c "$(converter_alone "$base")"
+  local camera
+  for camera in Front Rear; do
+    cmp -s "$work/documents/RODEMIR/${base}_$camera.avi" "$work/alone/${base}_$camera.avi" ||
+      fail "the split's $camera file differs from the converter's own"
+  done
   xdotool mousemove $(at_split 90 108) click 1
   "$watch" --timeout 20 gone Split -- >/dev/null || fail "the split dialog stayed after Complete"
 }

@@ -67,8 +67,11 @@ road_capture() {
   "$watch" --timeout 20 gone Save -- >/dev/null || fail "the save dialog stayed"
 }
 
+# Earlier writes are flushed before each timed write, so that none pays for another.
+
 # Copy of the checked recording: the folder dialog, then its Enter to the whole copy; cp of
-# the same file right after, for comparison.
+# the same file right after, for comparison, alone and flushed to the disk as the
+# program's copy is before it takes its name.
 road_copy() {
   xdotool mousemove $(at_screen 983 136) click 1
   timed copy-to-dialog window Save -- xdotool mousemove $(at_screen 957 64) click 1
@@ -76,7 +79,12 @@ road_copy() {
   # The chooser opens on its recent files, where a typed folder cannot be chosen.
   xdotool key alt+Home ctrl+l
   xdotool type --delay 5 "$work/copies/"
+  sync
   timed copy-enter-to-copied file "$work/copies/$name" "$size" -- xdotool key Return
+  sync
   timed cp-alone file "$work/cp/$name" "$size" -- cp "$recording" "$work/cp/$name"
+  sync
+  timed cp-and-flush file "$work/cp/flushed" "$size" -- \
+    bash -c "cp '$recording' '$work/cp/flushing' && sync --data '$work/cp/flushing' && mv '$work/cp/flushing' '$work/cp/flushed'"
   cmp -s "$recording" "$work/copies/$name" || fail "the copy differs from the recording"
 }
