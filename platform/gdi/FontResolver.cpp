@@ -47,7 +47,7 @@ double CellRatio(const std::string& family, int weight, bool italic) {
   pango_font_description_set_weight(desc.get(), static_cast<PangoWeight>(weight));
   pango_font_description_set_style(desc.get(), italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
   pango_font_description_set_absolute_size(desc.get(), kProbeEm * PANGO_SCALE);
-  FontMetricsPtr metrics(pango_context_get_metrics(TextContext(), desc.get(), nullptr));
+  FontMetricsRef metrics = FontMetricsRef::Adopt(pango_context_get_metrics(TextContext(), desc.get(), nullptr));
   double cell = metrics ? pango_font_metrics_get_ascent(metrics.get()) + pango_font_metrics_get_descent(metrics.get()) : 0;
   double ratio = cell > 0 ? cell / (kProbeEm * PANGO_SCALE) : 1.0;
   cache[key] = ratio;
@@ -63,13 +63,12 @@ std::mutex& TextLock() {
 
 PangoContext* TextContext() {
   static PangoContext* context = [] {
-    static GObjectPtr<PangoFontMap> map(CreateFontMap());
+    static GObjectRef<PangoFontMap> map = GObjectRef<PangoFontMap>::Adopt(CreateFontMap());
     PangoContext* c = pango_font_map_create_context(map.get());
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-    pango_cairo_context_set_font_options(c, options);
-    cairo_font_options_destroy(options);
+    FontOptionsPtr options(cairo_font_options_create());
+    cairo_font_options_set_antialias(options.get(), CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_ON);
+    pango_cairo_context_set_font_options(c, options.get());
     return c;
   }();
   return context;

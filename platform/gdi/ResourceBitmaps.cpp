@@ -1,8 +1,7 @@
 #include "platform/gdi/detail/ResourceBitmaps.h"
 
 #include "platform/gdi/Bitmap.h"
-
-#include <cairo.h>
+#include "platform/gdi/detail/CairoRef.h"
 
 #include <map>
 #include <mutex>
@@ -13,13 +12,8 @@ std::mutex g_mutex;
 CString g_folder;
 std::map<UINT, std::shared_ptr<const platform::Surface>> g_cache;
 
-struct CairoSurfaceDeleter {
-  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-using CairoSurfacePtr = std::unique_ptr<cairo_surface_t, CairoSurfaceDeleter>;
-
 std::shared_ptr<const platform::Surface> ReadPng(const std::string& path) {
-  CairoSurfacePtr png(cairo_image_surface_create_from_png(path.c_str()));
+  auto png = platform::detail::CairoSurfaceRef::Adopt(cairo_image_surface_create_from_png(path.c_str()));
   if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
   cairo_surface_flush(png.get());
   int w = cairo_image_surface_get_width(png.get());

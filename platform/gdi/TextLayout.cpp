@@ -40,11 +40,11 @@ PreparedText Prepare(const std::wstring& text, UINT format) {
   return out;
 }
 
-GObjectPtr<PangoLayout> MakeLayout(const LOGFONTW& font, const PreparedText& text) {
-  GObjectPtr<PangoLayout> layout(pango_layout_new(TextContext()));
+GObjectRef<PangoLayout> MakeLayout(const LOGFONTW& font, const PreparedText& text) {
+  auto layout = GObjectRef<PangoLayout>::Adopt(pango_layout_new(TextContext()));
   FontDescriptionPtr desc = DescribeFont(font);
   pango_layout_set_font_description(layout.get(), desc.get());
-  AttrListPtr attrs(pango_attr_list_new());
+  AttrListRef attrs = AttrListRef::Adopt(pango_attr_list_new());
   if (font.lfUnderline) pango_attr_list_insert(attrs.get(), pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
   if (font.lfStrikeOut) pango_attr_list_insert(attrs.get(), pango_attr_strikethrough_new(TRUE));
   if (text.mnemonicStart >= 0) {
@@ -73,17 +73,17 @@ void Render(DcState& dc, PangoLayout* layout, int sx, int sy, const CRect& clip)
   SIZE size = LayoutSize(layout);
   CRect cells(sx, sy, sx + size.cx, sy + size.cy);
   if (dc.s.bkMode == 2 && cells.IntersectRect(cells, box)) dc.FillSurfaceRect(cells, PixelFromColor(dc.s.bkColor));
-  CairoSurfacePtr target(cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(surface.pixels()),
-                                                             CAIRO_FORMAT_RGB24, surface.width(), surface.height(),
-                                                             surface.stride()));
-  CairoPtr cr(cairo_create(target.get()));
+  auto* pixels = reinterpret_cast<unsigned char*>(surface.pixels());
+  CairoSurfaceRef target = CairoSurfaceRef::Adopt(cairo_image_surface_create_for_data(
+      pixels, CAIRO_FORMAT_RGB24, surface.width(), surface.height(), surface.stride()));
+  CairoRef cr = CairoRef::Adopt(cairo_create(target.get()));
   cairo_rectangle(cr.get(), box.left, box.top, box.Width(), box.Height());
   cairo_clip(cr.get());
   COLORREF c = dc.s.textColor;
   cairo_set_source_rgb(cr.get(), GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
   cairo_move_to(cr.get(), sx, sy);
   pango_cairo_show_layout(cr.get(), layout);
-  cr.reset();
+  cr.Reset();
   cairo_surface_flush(target.get());
   // cairo may leave the unused byte set where it drew; surfaces keep it zero.
   PangoRectangle ink, logical;
@@ -109,7 +109,7 @@ int DrawTextInRect(DcState& dc, const LOGFONTW& font, const std::wstring& text, 
   if (!rect) return 0;
   std::lock_guard<std::mutex> lock(TextLock());
   PreparedText prepared = Prepare(text, format);
-  GObjectPtr<PangoLayout> layout = MakeLayout(font, prepared);
+  GObjectRef<PangoLayout> layout = MakeLayout(font, prepared);
   CRect r(rect);
   bool single = format & DT_SINGLELINE;
   bool wrap = (format & DT_WORDBREAK) && !single;
@@ -144,7 +144,7 @@ bool DrawTextAt(DcState& dc, const LOGFONTW& font, const std::wstring& text, int
   if (!dc.s.surface) return false;
   std::lock_guard<std::mutex> lock(TextLock());
   PreparedText prepared{CString(text).ToUtf8()};
-  GObjectPtr<PangoLayout> layout = MakeLayout(font, prepared);
+  GObjectRef<PangoLayout> layout = MakeLayout(font, prepared);
   Render(dc, layout.get(), dc.ToSurfaceX(x), dc.ToSurfaceY(y), CRect(dc.s.clip));
   return true;
 }

@@ -1,11 +1,10 @@
 #include "platform/win/Resources.h"
 
-#include <cairo.h>
-
 #include <map>
 #include <memory>
 
 #include "platform/gdi/DC.h"
+#include "platform/gdi/detail/CairoRef.h"
 
 namespace {
 
@@ -20,13 +19,9 @@ std::map<UINT, std::unique_ptr<platform::IconImage>>& Icons() {
   return icons;
 }
 
-struct CairoSurfaceDeleter {
-  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-
 std::unique_ptr<platform::IconImage> ReadIconFile(UINT id) {
   std::string path = std::string(RODEMIR_RES_DIR) + "/icon/" + std::to_string(id) + ".png";
-  std::unique_ptr<cairo_surface_t, CairoSurfaceDeleter> png(cairo_image_surface_create_from_png(path.c_str()));
+  auto png = platform::detail::CairoSurfaceRef::Adopt(cairo_image_surface_create_from_png(path.c_str()));
   if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
   auto image = std::make_unique<platform::IconImage>();
   image->width = cairo_image_surface_get_width(png.get());

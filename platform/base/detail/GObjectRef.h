@@ -29,6 +29,8 @@ public:
   static GRef SinkFloating(T* p) { if (p) Ops::RefSink(p); return Adopt(p); }
 
   void Reset() { if (T* p = std::exchange(m_p, nullptr)) Ops::Unref(p); }
+  // Gives the reference to the caller, for a call that takes it over.
+  [[nodiscard]] T* Release() { return std::exchange(m_p, nullptr); }
   T* get() const { return m_p; }
   explicit operator bool() const { return m_p != nullptr; }
 
@@ -45,6 +47,25 @@ using GlibOwned = std::unique_ptr<T, GlibFree>;
 
 struct GErrorFree { void operator()(GError* e) const { g_error_free(e); } };
 using GErrorOwned = std::unique_ptr<GError, GErrorFree>;
+
+// A list whose elements someone else owns.
+struct GListFree { void operator()(GList* l) const { g_list_free(l); } };
+using GListOwned = std::unique_ptr<GList, GListFree>;
+
+struct GSourceRefOps {
+  static GSource* Ref(GSource* s) { return g_source_ref(s); }
+  static void Unref(GSource* s) { g_source_unref(s); }
+};
+using GSourceRef = GRef<GSource, GSourceRefOps>;
+
+// A source attached to a context: taken off it and released when its owner goes.
+struct GSourceDetach {
+  void operator()(GSource* s) const {
+    g_source_destroy(s);
+    g_source_unref(s);
+  }
+};
+using AttachedSource = std::unique_ptr<GSource, GSourceDetach>;
 
 // A signal handler that is disconnected when its owner goes.
 class GSignalHandler {

@@ -5,7 +5,7 @@
 
 // Platform headers first: GLib defines TRUE and FALSE only when they are not yet names.
 #include "platform/gdi/GdiTypes.h"
-#include "platform/gdi/detail/CairoPtr.h"
+#include "platform/gdi/detail/CairoRef.h"
 
 #include <pango/pango.h>
 
