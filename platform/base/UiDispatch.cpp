@@ -2,6 +2,8 @@
 
 #include <glib.h>
 
+#include "platform/base/detail/GObjectRef.h"
+
 #include <chrono>
 
 namespace platform {
@@ -20,11 +22,10 @@ void DeletePosted(gpointer data) { delete static_cast<std::function<void()>*>(da
 
 void PostToUiThread(std::function<void()> fn) {
   auto* boxed = new std::function<void()>(std::move(fn));
-  GSource* source = g_idle_source_new();
-  g_source_set_priority(source, G_PRIORITY_DEFAULT);
-  g_source_set_callback(source, RunPosted, boxed, DeletePosted);
-  g_source_attach(source, g_main_context_default());
-  g_source_unref(source);
+  auto source = detail::GSourceRef::Adopt(g_idle_source_new());  // the context holds its own
+  g_source_set_priority(source.get(), G_PRIORITY_DEFAULT);
+  g_source_set_callback(source.get(), RunPosted, boxed, DeletePosted);
+  g_source_attach(source.get(), g_main_context_default());
 }
 
 bool PumpUiThread(int milliseconds) {

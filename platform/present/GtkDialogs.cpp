@@ -11,22 +11,11 @@
 #include "platform/win/MessageBox.h"
 #include "platform/win/detail/MessageLoop.h"
 #include "platform/base/detail/GObjectRef.h"
+#include "platform/base/detail/OwnedWidget.h"
 
 namespace platform::detail {
 
 namespace {
-
-// A dialog held by a reference of our own, so that it stays valid even when GTK
-// destroys it first; destroyed (again harmlessly) and released at the end.
-struct DialogRelease {
-  void operator()(GtkWidget* w) const {
-    gtk_widget_destroy(w);
-    g_object_unref(w);
-  }
-};
-using OwnedDialog = std::unique_ptr<GtkWidget, DialogRelease>;
-
-OwnedDialog Own(GtkWidget* dialog) { return OwnedDialog(GTK_WIDGET(g_object_ref_sink(dialog))); }
 
 std::string Utf8(const std::wstring& text) { return WideToUtf8(text); }
 
@@ -34,14 +23,9 @@ std::string Utf8(const std::wstring& text) { return WideToUtf8(text); }
 // it (the owner does that). Both handlers are disconnected when the watch goes.
 class ResponseWatch {
 public:
-  explicit ResponseWatch(GtkWidget* dialog) : m_dialog(dialog) {
-    m_response = g_signal_connect(dialog, "response", G_CALLBACK(OnResponse), this);
-    m_delete = g_signal_connect(dialog, "delete-event", G_CALLBACK(OnDelete), this);
-  }
-  ~ResponseWatch() {
-    g_signal_handler_disconnect(m_dialog, m_response);
-    g_signal_handler_disconnect(m_dialog, m_delete);
-  }
+  explicit ResponseWatch(GtkWidget* dialog)
+      : m_response(dialog, g_signal_connect(dialog, "response", G_CALLBACK(OnResponse), this)),
+        m_delete(dialog, g_signal_connect(dialog, "delete-event", G_CALLBACK(OnDelete), this)) {}
   ResponseWatch(const ResponseWatch&) = delete;
   ResponseWatch& operator=(const ResponseWatch&) = delete;
   bool answered = false;
@@ -58,9 +42,8 @@ private:
     if (!watch->answered) OnResponse(nullptr, GTK_RESPONSE_DELETE_EVENT, self);
     return TRUE;
   }
-  GtkWidget* m_dialog;
-  gulong m_response = 0;
-  gulong m_delete = 0;
+  GSignalHandler m_response;
+  GSignalHandler m_delete;
 };
 
 int RunModal(GtkWidget* dialog) {
@@ -129,7 +112,7 @@ std::wstring ChosenPath(GtkFileChooser* chooser) {
 }  // namespace
 
 int RunGtkMessageBox(GtkWindow* parent, const MessageBoxRequest& request) {
-  OwnedDialog dialog = Own(gtk_message_dialog_new(parent, GtkDialogFlags(0), MessageType(request.type), GTK_BUTTONS_NONE,
+  OwnedWidget dialog = OwnWidget(gtk_message_dialog_new(parent, GtkDialogFlags(0), MessageType(request.type), GTK_BUTTONS_NONE,
                                                  "%s", Utf8(request.text).c_str()));
   gtk_window_set_title(GTK_WINDOW(dialog.get()), Utf8(request.caption).c_str());
   auto buttons = Buttons(request.type);
@@ -144,7 +127,7 @@ bool RunGtkFileChooser(GtkWindow* parent, const FileRequest& request, std::wstri
   GtkFileChooserAction action = request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN;
   std::string title = request.title.empty() ? (request.save ? g_dgettext("gtk30", "Save") : g_dgettext("gtk30", "Open"))
                                             : Utf8(request.title);
-  OwnedDialog dialog = Own(gtk_file_chooser_dialog_new(title.c_str(), parent, action, g_dgettext("gtk30", "_Cancel"),
+  OwnedWidget dialog = OwnWidget(gtk_file_chooser_dialog_new(title.c_str(), parent, action, g_dgettext("gtk30", "_Cancel"),
                                                  GTK_RESPONSE_CANCEL,
                                                  request.save ? g_dgettext("gtk30", "_Save") : g_dgettext("gtk30", "_Open"),
                                                  GTK_RESPONSE_ACCEPT, nullptr));
@@ -168,7 +151,7 @@ bool RunGtkFileChooser(GtkWindow* parent, const FileRequest& request, std::wstri
 
 bool RunGtkFolderChooser(GtkWindow* parent, const FolderRequest& request, std::wstring* path,
                          const std::function<void(GtkWidget*)>& open) {
-  OwnedDialog dialog = Own(gtk_file_chooser_dialog_new(Utf8(request.title).c_str(), parent,
+  OwnedWidget dialog = OwnWidget(gtk_file_chooser_dialog_new(Utf8(request.title).c_str(), parent,
                                                  GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER, g_dgettext("gtk30", "_Cancel"),
                                                  GTK_RESPONSE_CANCEL, g_dgettext("gtk30", "_Select"),
                                                  GTK_RESPONSE_ACCEPT, nullptr));

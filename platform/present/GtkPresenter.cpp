@@ -13,6 +13,9 @@
 #include <memory>
 
 #include "platform/base/String.h"
+#include "platform/base/detail/GObjectRef.h"
+#include "platform/base/detail/OwnedWidget.h"
+#include "platform/gdi/detail/CairoRef.h"
 #include "platform/win/InputEvent.h"
 #include "platform/win/PresenterEvents.h"
 #include "platform/present/detail/GtkDialogs.h"
@@ -57,21 +60,11 @@ UINT VirtualKey(guint keyval) {
   return 0;
 }
 
-struct WidgetDestroyer {
-  void operator()(GtkWidget* w) const { gtk_widget_destroy(w); }
-};
-struct ObjectUnref {
-  void operator()(gpointer o) const { g_object_unref(o); }
-};
-struct CairoSurfaceDestroyer {
-  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-
 struct Window {
   HWND hwnd = nullptr;
-  std::unique_ptr<GtkWidget, WidgetDestroyer> window;  // a top-level: GTK holds it until destroyed
-  GtkWidget* area = nullptr;                           // borrowed: a child of `window`
-  const Surface* surface = nullptr;                    // borrowed: the layer's surface of the window
+  OwnedWidget window;                 // a top-level
+  GtkWidget* area = nullptr;          // borrowed: a child of `window`
+  const Surface* surface = nullptr;   // borrowed: the layer's surface of the window
   CRect rect;
 };
 
@@ -85,9 +78,8 @@ void MakeBystander(GtkWidget* window, bool passPointer) {
   gtk_window_set_skip_taskbar_hint(GTK_WINDOW(window), TRUE);
   if (!passPointer) return;
   gtk_widget_realize(window);
-  cairo_region_t* nothing = cairo_region_create();
-  gdk_window_input_shape_combine_region(gtk_widget_get_window(window), nothing, 0, 0);
-  cairo_region_destroy(nothing);
+  CairoRegionRef nothing = CairoRegionRef::Adopt(cairo_region_create());
+  gdk_window_input_shape_combine_region(gtk_widget_get_window(window), nothing.get(), 0, 0);
 }
 
 class GtkPresenter : public Presenter {
@@ -96,7 +88,7 @@ public:
     Window& w = m_windows[hwnd];
     w.hwnd = hwnd;
     w.rect = screenRect;
-    w.window.reset(gtk_window_new(GTK_WINDOW_TOPLEVEL));
+    w.window = OwnWidget(gtk_window_new(GTK_WINDOW_TOPLEVEL));
     GtkWidget* window = w.window.get();
     gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
@@ -202,7 +194,7 @@ public:
     for (auto& [hwnd, w] : m_windows) {
       GdkWindow* gdkWindow = gtk_widget_get_window(w.area);
       if (!gdkWindow) continue;
-      std::unique_ptr<GdkCursor, ObjectUnref> cursor(gdk_cursor_new_from_name(gdk_window_get_display(gdkWindow), name));
+      auto cursor = GObjectRef<GdkCursor>::Adopt(gdk_cursor_new_from_name(gdk_window_get_display(gdkWindow), name));
       gdk_window_set_cursor(gdkWindow, cursor.get());
     }
   }
@@ -239,7 +231,7 @@ private:
     if (it == presenter->m_windows.end() || !it->second.surface) return TRUE;
     const Surface& s = *it->second.surface;
     // Cairo only reads the pixels here; the surface's layout is cairo's RGB24.
-    std::unique_ptr<cairo_surface_t, CairoSurfaceDestroyer> image(cairo_image_surface_create_for_data(
+    CairoSurfaceRef image = CairoSurfaceRef::Adopt(cairo_image_surface_create_for_data(
         reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(s.pixels())), CAIRO_FORMAT_RGB24, s.width(), s.height(),
         s.stride()));
     cairo_set_source_surface(cr, image.get(), 0, 0);

@@ -2,6 +2,7 @@
 
 #include <gtk/gtk.h>
 
+#include "platform/base/detail/OwnedWidget.h"
 #include "platform/shell/detail/ErrnoCodes.h"
 #include "platform/shell/detail/GtkStart.h"
 
@@ -34,12 +35,11 @@ std::string Reason(int error) {
 
 int RunDialog(GtkWindow* parent, GtkMessageType type, const std::string& text,
               std::initializer_list<std::pair<const char*, int>> buttons) {
-  GtkWidget* dialog = gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, type, GTK_BUTTONS_NONE, "%s", text.c_str());
-  for (const auto& [label, id] : buttons) gtk_dialog_add_button(GTK_DIALOG(dialog), label, id);
-  gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
-  int response = gtk_dialog_run(GTK_DIALOG(dialog));
-  gtk_widget_destroy(dialog);
-  return response;
+  OwnedWidget dialog =
+      OwnWidget(gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, type, GTK_BUTTONS_NONE, "%s", text.c_str()));
+  for (const auto& [label, id] : buttons) gtk_dialog_add_button(GTK_DIALOG(dialog.get()), label, id);
+  gtk_window_set_keep_above(GTK_WINDOW(dialog.get()), TRUE);
+  return gtk_dialog_run(GTK_DIALOG(dialog.get()));
 }
 
 Answer AnswerOf(int response) {
@@ -56,9 +56,6 @@ class GtkFileOperationUi : public FileOperationUi {
 public:
   GtkFileOperationUi(GtkWindow* owner, const CString& title, bool silent)
       : m_owner(owner), m_title(title.IsEmpty() ? "Copying" : title.ToUtf8()), m_silent(silent) {}
-  ~GtkFileOperationUi() override {
-    if (m_window) gtk_widget_destroy(m_window);
-  }
 
   void Progress(const CString& file, ULONGLONG, ULONGLONG done, ULONGLONG total) override {
     if (m_silent) return;
@@ -90,15 +87,15 @@ public:
 
 private:
   // Questions sit over the progress window once it shows, else over the owner.
-  GtkWindow* Parent() const { return m_window ? GTK_WINDOW(m_window) : m_owner; }
+  GtkWindow* Parent() const { return m_window ? GTK_WINDOW(m_window.get()) : m_owner; }
 
   void Build() {
-    m_window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    if (m_owner) gtk_window_set_transient_for(GTK_WINDOW(m_window), m_owner);
-    gtk_window_set_title(GTK_WINDOW(m_window), m_title.c_str());
-    gtk_window_set_default_size(GTK_WINDOW(m_window), 360, -1);
-    gtk_window_set_position(GTK_WINDOW(m_window), m_owner ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
-    gtk_window_set_keep_above(GTK_WINDOW(m_window), TRUE);
+    m_window = OwnWidget(gtk_window_new(GTK_WINDOW_TOPLEVEL));
+    if (m_owner) gtk_window_set_transient_for(GTK_WINDOW(m_window.get()), m_owner);
+    gtk_window_set_title(GTK_WINDOW(m_window.get()), m_title.c_str());
+    gtk_window_set_default_size(GTK_WINDOW(m_window.get()), 360, -1);
+    gtk_window_set_position(GTK_WINDOW(m_window.get()), m_owner ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
+    gtk_window_set_keep_above(GTK_WINDOW(m_window.get()), TRUE);
     GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 8);
     gtk_container_set_border_width(GTK_CONTAINER(box), 12);
     m_label = gtk_label_new("");
@@ -107,12 +104,12 @@ private:
     GtkWidget* cancel = gtk_button_new_with_mnemonic("_Cancel");
     g_signal_connect(cancel, "clicked", G_CALLBACK(OnCancel), &m_cancelled);
     // Closing the window asks to stop as well; the window stays until the copy ends.
-    g_signal_connect(m_window, "delete-event", G_CALLBACK(OnDelete), &m_cancelled);
+    g_signal_connect(m_window.get(), "delete-event", G_CALLBACK(OnDelete), &m_cancelled);
     gtk_box_pack_start(GTK_BOX(box), m_label, FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(box), m_bar, FALSE, FALSE, 0);
     gtk_box_pack_end(GTK_BOX(box), cancel, FALSE, FALSE, 0);
-    gtk_container_add(GTK_CONTAINER(m_window), box);
-    gtk_widget_show_all(m_window);
+    gtk_container_add(GTK_CONTAINER(m_window.get()), box);
+    gtk_widget_show_all(m_window.get());
   }
 
   static void OnCancel(GtkButton*, gpointer cancelled) { *static_cast<bool*>(cancelled) = true; }
@@ -125,7 +122,7 @@ private:
   std::string m_title;
   bool m_silent;
   bool m_cancelled = false;
-  GtkWidget* m_window = nullptr;  // owned: destroyed with the UI
+  OwnedWidget m_window;  // destroyed with the UI
   GtkWidget* m_label = nullptr;
   GtkWidget* m_bar = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "platform/shell/detail/GtkStart.h"
 
+#include "platform/base/detail/GObjectRef.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/win/Window.h"
 #include "platform/win/WindowStyles.h"
@@ -15,11 +16,10 @@ GtkWindow* PresenterGtkWindow(HWND hwnd) {
   if (!topLevel || !StartGtk()) return nullptr;
   // The presenter tags each of its GtkWindows with the handle it shows.
   GtkWindow* found = nullptr;
-  GList* windows = gtk_window_list_toplevels();
-  for (GList* l = windows; l && !found; l = l->next) {
+  GListOwned windows(gtk_window_list_toplevels());
+  for (GList* l = windows.get(); l && !found; l = l->next) {
     if (g_object_get_data(G_OBJECT(l->data), "rodemir-hwnd") == topLevel) found = GTK_WINDOW(l->data);
   }
-  g_list_free(windows);
   return found;
 }
 

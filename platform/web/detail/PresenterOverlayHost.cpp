@@ -3,6 +3,7 @@
 // and the widget added as an overlay child placed by its margins.
 #include "platform/web/detail/NativeWidgetHost.h"
 
+#include "platform/base/detail/GObjectRef.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/shell/detail/GtkStart.h"
 
@@ -15,10 +16,9 @@ GtkOverlay* OverlayOf(GtkWindow* window) {
   if (!child) return nullptr;
   if (GTK_IS_OVERLAY(child)) return GTK_OVERLAY(child);
   GtkWidget* overlay = gtk_overlay_new();
-  g_object_ref(child);  // kept alive while it changes parent
+  auto keep = GObjectRef<GtkWidget>::Share(child);  // alive while it changes parent
   gtk_container_remove(GTK_CONTAINER(window), child);
   gtk_container_add(GTK_CONTAINER(overlay), child);
-  g_object_unref(child);
   gtk_container_add(GTK_CONTAINER(window), overlay);
   gtk_widget_show(overlay);
   return GTK_OVERLAY(overlay);

@@ -7,6 +7,7 @@
 #include "platform/base/Log.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/base/detail/GObjectRef.h"
+#include "platform/base/detail/OwnedWidget.h"
 #include "platform/shell/detail/GtkStart.h"
 #include "platform/web/detail/NativeWidgetHost.h"
 #include "platform/web/detail/ScriptText.h"
@@ -22,7 +23,7 @@ struct PendingScript {
 
 struct WebKitBrowser::View {
   GObjectRef<WebKitWebView> view;
-  GtkWidget* ownWindow = nullptr;  // owned; used only when no presenter hosts the view
+  OwnedWidget ownWindow;  // used only when no presenter hosts the view
   bool loaded = false;
   std::vector<std::string> requests;
   GSignalHandler loadChanged;
@@ -102,7 +103,7 @@ WebKitBrowser::~WebKitBrowser() {
   // Plain GTK only: at exit the presenter may already be gone, its windows with it.
   GtkWidget* widget = GTK_WIDGET(m_view->view.get());
   if (GtkWidget* parent = gtk_widget_get_parent(widget)) gtk_container_remove(GTK_CONTAINER(parent), widget);
-  if (m_view->ownWindow) gtk_widget_destroy(m_view->ownWindow);
+  m_view->ownWindow.reset();
 }
 
 void WebKitBrowser::Place() {
@@ -111,16 +112,16 @@ void WebKitBrowser::Place() {
   NativeWidgetHost* host = GetNativeWidgetHost();
   if (!m_view->ownWindow && host && host->Place(Host(), widget, m_rect, shown)) return;
   if (!m_view->ownWindow) {
-    m_view->ownWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    gtk_container_add(GTK_CONTAINER(m_view->ownWindow), widget);
+    m_view->ownWindow = OwnWidget(gtk_window_new(GTK_WINDOW_TOPLEVEL));
+    gtk_container_add(GTK_CONTAINER(m_view->ownWindow.get()), widget);
   }
   if (!shown) {
-    gtk_widget_hide(m_view->ownWindow);
+    gtk_widget_hide(m_view->ownWindow.get());
     return;
   }
-  gtk_window_move(GTK_WINDOW(m_view->ownWindow), m_rect.left, m_rect.top);
-  gtk_window_resize(GTK_WINDOW(m_view->ownWindow), m_rect.Width(), m_rect.Height());
-  gtk_widget_show_all(m_view->ownWindow);
+  gtk_window_move(GTK_WINDOW(m_view->ownWindow.get()), m_rect.left, m_rect.top);
+  gtk_window_resize(GTK_WINDOW(m_view->ownWindow.get()), m_rect.Width(), m_rect.Height());
+  gtk_widget_show_all(m_view->ownWindow.get());
 }
 
 void WebKitBrowser::SetRect(const CRect& rect) {

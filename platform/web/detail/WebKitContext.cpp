@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/base/Log.h"
+#include "platform/base/detail/GObjectRef.h"
 
 namespace platform::detail {
 
@@ -24,15 +25,14 @@ bool OfflineSeam() {
 
 WebKitWebContext* NewContext() {
   std::string cache = BrowserCacheFolder();
-  WebKitWebsiteDataManager* data =
-      webkit_website_data_manager_new("base-cache-directory", cache.c_str(), "base-data-directory", cache.c_str(), nullptr);
+  auto data = GObjectRef<WebKitWebsiteDataManager>::Adopt(webkit_website_data_manager_new(
+      "base-cache-directory", cache.c_str(), "base-data-directory", cache.c_str(), nullptr));
   if (OfflineSeam()) {
     WebKitNetworkProxySettings* proxy = webkit_network_proxy_settings_new(kRefusingProxy, nullptr);
-    webkit_website_data_manager_set_network_proxy_settings(data, WEBKIT_NETWORK_PROXY_MODE_CUSTOM, proxy);
+    webkit_website_data_manager_set_network_proxy_settings(data.get(), WEBKIT_NETWORK_PROXY_MODE_CUSTOM, proxy);
     webkit_network_proxy_settings_free(proxy);
   }
-  WebKitWebContext* context = webkit_web_context_new_with_website_data_manager(data);
-  g_object_unref(data);  // the context holds it
+  WebKitWebContext* context = webkit_web_context_new_with_website_data_manager(data.get());  // holds its own
   // Keeps fetched resources on disk and reuses them while their server allows.
   webkit_web_context_set_cache_model(context, WEBKIT_CACHE_MODEL_WEB_BROWSER);
   PlatformLog("web", "cache in %s%s", cache.c_str(), OfflineSeam() ? ", no network" : "");

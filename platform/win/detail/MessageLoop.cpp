@@ -10,6 +10,7 @@
 
 #include "platform/win/Window.h"
 #include "platform/win/Wnd.h"
+#include "platform/base/detail/GObjectRef.h"
 #include "platform/win/detail/Clock.h"
 #include "platform/win/detail/InputRouter.h"
 #include "platform/win/detail/Painter.h"
@@ -116,15 +117,9 @@ GSourceFuncs g_funcs = {Prepare, Check, Dispatch, nullptr, nullptr, nullptr};
 // The queue's source lives as long as the process; attached on first use, which also
 // names the calling thread the UI thread.
 void EnsureSource() {
-  struct SourceRemover {
-    void operator()(GSource* s) const {
-      g_source_destroy(s);
-      g_source_unref(s);
-    }
-  };
-  static std::unique_ptr<GSource, SourceRemover> source = [] {
+  static AttachedSource source = [] {
     UiThreadId();
-    std::unique_ptr<GSource, SourceRemover> s(g_source_new(&g_funcs, sizeof(GSource)));
+    AttachedSource s(g_source_new(&g_funcs, sizeof(GSource)));
     g_source_set_priority(s.get(), G_PRIORITY_DEFAULT);
     g_source_set_can_recurse(s.get(), TRUE);  // modal loops run inside a dispatch
     g_source_attach(s.get(), g_main_context_default());
