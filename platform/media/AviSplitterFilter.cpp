@@ -161,10 +161,8 @@ void AviSplitterFilter::Unroute(const std::string& padName) {
     m_routes.erase(it);
   }
   gst_element_set_state(queue.get(), GST_STATE_NULL);
-  if (GstObject* parent = gst_object_get_parent(GST_OBJECT(queue.get()))) {
-    gst_bin_remove(GST_BIN(parent), queue.get());
-    gst_object_unref(parent);
-  }
+  if (auto parent = GstRef<GstObject>::Adopt(gst_object_get_parent(GST_OBJECT(queue.get()))))
+    gst_bin_remove(GST_BIN(parent.get()), queue.get());
 }
 
 // Streaming thread: links the new pad to the queue its pin was connected to.

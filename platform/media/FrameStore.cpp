@@ -112,8 +112,8 @@ std::shared_ptr<const VideoFrame> FrameStore::Convert(GstSample* sample, int wid
   frame->height = height;
   frame->pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
   GstVideoInfo out = OutputInfo(in, GST_VIDEO_FORMAT_BGRx, width, height);
-  GstBuffer* target = gst_buffer_new_wrapped_full(GstMemoryFlags(0), frame->pixels.data(), frame->pixels.size() * 4, 0,
-                                                  frame->pixels.size() * 4, nullptr, nullptr);
+  BufferPtr target(gst_buffer_new_wrapped_full(GstMemoryFlags(0), frame->pixels.data(), frame->pixels.size() * 4, 0,
+                                               frame->pixels.size() * 4, nullptr, nullptr));
   bool ok = false;
   bool sameSize = GST_VIDEO_INFO_WIDTH(&in) == width && GST_VIDEO_INFO_HEIGHT(&in) == height;
   if (!sameSize && GST_VIDEO_INFO_FORMAT(&in) == GST_VIDEO_FORMAT_I420) {
@@ -123,8 +123,8 @@ std::shared_ptr<const VideoFrame> FrameStore::Convert(GstSample* sample, int wid
       gst_video_frame_unmap(&from);
     }
   }
-  if (!ok) ok = m_colour.Run(in, buffer, out, target);
-  gst_buffer_unref(target);
+  if (!ok) ok = m_colour.Run(in, buffer, out, target.get());
+  target.reset();
   if (!ok) return nullptr;
   for (uint32_t& p : frame->pixels) p &= 0x00FFFFFFu;  // BGRx: the x byte is not alpha
   return frame;

@@ -26,7 +26,7 @@ GstGraph::GstGraph() : m_pipeline(ElementRef::SinkFloating(gst_pipeline_new(null
   g_object_weak_ref(G_OBJECT(m_pipeline.get()), OnPipelineFinalised, nullptr);
   BusRef bus = BusRef::Adopt(gst_element_get_bus(m_pipeline.get()));
   gst_bus_set_sync_handler(bus.get(), BusSyncHandler, this, nullptr);
-  m_busWatch = gst_bus_add_watch(bus.get(), DiscardMessage, nullptr);
+  m_busWatch = BusWatch(bus.get(), DiscardMessage, nullptr);
 }
 
 GstGraph::~GstGraph() {
@@ -34,7 +34,7 @@ GstGraph::~GstGraph() {
   BusRef bus = BusRef::Adopt(gst_element_get_bus(m_pipeline.get()));
   while (!m_filters.empty()) RemoveFilter(m_filters.back().get());
   gst_bus_set_sync_handler(bus.get(), nullptr, nullptr, nullptr);
-  if (m_busWatch) gst_bus_remove_watch(bus.get());
+  m_busWatch.Remove();
 }
 
 HRESULT GstGraph::QueryInterface(REFIID riid, void** ppv) {

@@ -75,7 +75,7 @@ private:
   gint64 m_seekTarget = -1;  // ns, reported until the pipeline can tell its position
   std::atomic<bool> m_eos{false};
   std::atomic<bool> m_error{false};
-  guint m_busWatch = 0;  // removed in the destructor
+  BusWatch m_busWatch;
 };
 
 }  // namespace platform::detail

@@ -26,6 +26,8 @@ struct CapsUnref { void operator()(GstCaps* c) const { gst_caps_unref(c); } };
 using CapsPtr = std::unique_ptr<GstCaps, CapsUnref>;
 struct SampleUnref { void operator()(GstSample* s) const { gst_sample_unref(s); } };
 using SamplePtr = std::unique_ptr<GstSample, SampleUnref>;
+struct BufferUnref { void operator()(GstBuffer* b) const { gst_buffer_unref(b); } };
+using BufferPtr = std::unique_ptr<GstBuffer, BufferUnref>;
 struct MessageUnref { void operator()(GstMessage* m) const { gst_message_unref(m); } };
 using MessagePtr = std::unique_ptr<GstMessage, MessageUnref>;
 using GCharPtr = GlibOwned<gchar>;
@@ -34,6 +36,33 @@ struct PluginFeatureListDeleter { void operator()(GList* l) const { gst_plugin_f
 using FeatureListPtr = std::unique_ptr<GList, PluginFeatureListDeleter>;
 
 using SignalConnection = GSignalHandler;
+
+// A bus watch, removed exactly once when its holder goes. It keeps the bus, so the
+// pipeline may go first.
+class BusWatch {
+public:
+  BusWatch() = default;
+  BusWatch(GstBus* bus, GstBusFunc func, gpointer data) {
+    if (bus && gst_bus_add_watch(bus, func, data) != 0) m_bus = BusRef::Share(bus);
+  }
+  BusWatch(BusWatch&& o) noexcept = default;
+  BusWatch& operator=(BusWatch&& o) noexcept {
+    if (this != &o) {
+      Remove();
+      m_bus = std::move(o.m_bus);
+    }
+    return *this;
+  }
+  ~BusWatch() { Remove(); }
+  void Remove() {
+    if (m_bus) gst_bus_remove_watch(m_bus.get());
+    m_bus.Reset();
+  }
+  explicit operator bool() const { return static_cast<bool>(m_bus); }
+
+private:
+  BusRef m_bus;
+};
 
 // Makes an element of the given factory, owned; null when the factory is missing.
 ElementRef MakeElement(const char* factory, const char* name = nullptr);
