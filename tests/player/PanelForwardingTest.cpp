@@ -2,24 +2,25 @@
 // the command given on a panel leaves the main dialog, both sets of twin buttons, the list,
 // the graph and the dialogs asked for exactly as the main dialog's own command does.
 // Check-type buttons are toggled first, as a click toggles them.
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "platform/base/UiDispatch.h"
 #include "platform/win/DialogRequests.h"
 #include "platform/shell/SoundVolume.h"
 #include "platform/win/Keys.h"
-#include "skin/CellCheckBox.h"
-#include "tests/player/PlayerDlgFixture.h"
+#include "tests/player/CatalogueTestSupport.h"
 
 namespace {
 
 using fakegraph::TheWorld;
-using playertest::PlayerDlgFixture;
+using cataloguetest::CatalogueFixture;
 
 enum class PanelKind { Bar, Top, FileList };
 
@@ -46,6 +47,13 @@ const Forwarded kForwarded[] = {
     {PanelKind::Top, IDC_TOP_REVERSE, IDC_BTN_REVERSE},
     {PanelKind::Top, static_cast<int>(ID_ACCEL_NEXTFILE), IDC_BTN_NEXT},
     {PanelKind::Top, static_cast<int>(ID_ACCEL_PREVFILE), IDC_BTN_PREV},
+    {PanelKind::FileList, IDC_FILELIST_ALL, IDC_BTN_FILE_ALL},
+    {PanelKind::FileList, IDC_FILELIST_NORMAL, IDC_BTN_FILE_NORMAL},
+    {PanelKind::FileList, IDC_FILELIST_EVENT, IDC_BTN_FILE_EVENT},
+    {PanelKind::FileList, IDC_FILELIST_MOTION, IDC_BTN_FILE_MOTION},
+    {PanelKind::FileList, IDC_FILELIST_CALENDAR, IDC_BTN_CALENDAR},
+    {PanelKind::FileList, IDC_FILELIST_FOLDER, IDC_BTN_FOLDER},
+    {PanelKind::FileList, IDC_FILELIST_CHECKALL, IDC_BTN_CHECKALL},
     {PanelKind::FileList, IDC_FILELIST_SAVE, IDC_BTN_SAVE},
     {PanelKind::FileList, IDC_FILELIST_DELETE, IDC_BTN_DELETE},
     {PanelKind::FileList, static_cast<int>(ID_ACCEL_NEXTFILE), IDC_BTN_NEXT},
@@ -65,9 +73,11 @@ bool IsCheckBox(int id) {
   }
 }
 
-// Cancels every message box and chooser and remembers what each one said.
-class CancellingAnswerer : public platform::DialogAnswerer {
+// Cancels every message box and file chooser, gives `folder` to every folder browser, and
+// remembers what each one said.
+class Answerer : public platform::DialogAnswerer {
 public:
+  explicit Answerer(std::string folder) : m_folder(std::move(folder)) {}
   int AnswerMessageBox(const platform::MessageBoxRequest& request) override {
     asked << "box:" << std::string(request.text.begin(), request.text.end()) << ';';
     return IDCANCEL;
@@ -76,14 +86,18 @@ public:
     asked << "file;";
     return false;
   }
-  bool AnswerFolder(const platform::FolderRequest&, std::wstring*) override {
+  bool AnswerFolder(const platform::FolderRequest&, std::wstring* folder) override {
     asked << "folder;";
-    return false;
+    *folder = std::wstring(CString::FromUtf8(m_folder).GetString());
+    return true;
   }
   std::ostringstream asked;
+
+private:
+  std::string m_folder;
 };
 
-class PanelForwardingTest : public PlayerDlgFixture {
+class PanelForwardingTest : public CatalogueFixture {
 protected:
   void Prepare() override { createOnSetUp = false; }
 
@@ -95,26 +109,28 @@ protected:
     }
   }
 
-  // A fresh main dialog with a card path, rows in both lists and the second row playing
-  // (a recording of both cameras).
+  // A fresh main dialog with a card listed in both lists (two of its four recordings made
+  // today, for the day filter) and the second row playing (a recording of both cameras).
+  // A folder of other recordings waits for the folder browser.
   void Start() {
     fakegraph::Install();
-    // No card at start, or the drive search would open the chooser.
-    rmdir((temp.File("drives") + "/card").c_str());
+    // No card at the start (a second run in a case finds the first one's), or the drive
+    // search would open the chooser.
+    std::filesystem::remove_all(temp.File("drives/card"));
     Create();
     ASSERT_TRUE(created);
-    dlg->m_strCardPath = AddCard("card");
-    for (CConfigListCtrl* list : {&dlg->m_listFiles, &dlg->m_dlgFileList.m_listFiles}) {
-      for (int r = 0; r < 4; ++r) {
-        list->InsertItem(r, (L"rec" + std::to_wstring(r)).c_str());
-        list->SetItemText(r, 4, (L"/card/rec" + std::to_wstring(r) + L".avi").c_str());
-        list->SetItemText(r, 3, L"0");
-        auto* box = new CCellCheckBox;
-        box->m_strText = L"0";
-        list->SetCellCtrl(r, box);
-      }
-    }
-    ASSERT_TRUE(dlg->OpenVideoFile(L"/card/rec1.avi"));
+    const std::string today = CTime::GetCurrentTime().Format(L"%Y%m%d").ToUtf8();
+    const CString card = MakeCard("card");
+    Record(card, "Driving", "20240131_090000_NOR_F2.AVI");
+    Record(card, "Driving", today + "_080000_NOR_F2.AVI");
+    Record(card, "Event", today + "_090000_EVT_F2.AVI");
+    Record(card, "Parking", "20240129_235959_MOT_F2.AVI");
+    mkdir(temp.File("browsed").c_str(), 0755);
+    MakeFile(temp.File("browsed/20240201_100000_NOR_F2.AVI"));
+    dlg->m_strCardPath = card;
+    dlg->OnBnClickedFileAll();
+    ASSERT_EQ(Main().GetItemCount(), 4);
+    ASSERT_TRUE(dlg->OpenVideoFile(Main().GetItemText(1, 4)));
     dlg->m_nCurItem = 1;
     dlg->OnBnClickedPlay();
     Pump();
@@ -125,22 +141,22 @@ protected:
     fakegraph::Uninstall();
   }
 
-  // Gives the command the way a click does, closing a day chooser it may open.
+  // Gives the command the way a click does, choosing today in a day chooser it may open.
   void Give(CWnd& owner, int id) {
     HWND control = ::GetDlgItem(owner, id);
     if (control && IsCheckBox(id))
       ::SendMessage(control, BM_SETCHECK, ::SendMessage(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 0 : 1, 0);
     CTavrenPlayerDlg* main = dlg.get();
     platform::PostToUiThread([main] {
-      if (main->m_dlgSelectMonth.m_hWnd) main->m_dlgSelectMonth.EndDialog(IDCANCEL);
+      if (main->m_dlgSelectMonth.m_hWnd) main->m_dlgSelectMonth.EndDialog(IDOK);
     });
     owner.SendMessage(WM_COMMAND, MAKEWPARAM(id, control ? BN_CLICKED : 1), reinterpret_cast<LPARAM>(control));
     Pump();
   }
 
-  std::string Snapshot(const CancellingAnswerer& answers) {
+  std::string Snapshot(const Answerer& answers) {
     std::ostringstream s;
-    s << "mode " << dlg->m_nWindowMode << " view " << dlg->m_nViewChannel << " flips " << int(dlg->m_bFlipV)
+    s << "card " << dlg->m_strCardPath.ToUtf8() << " mode " << dlg->m_nWindowMode << " view " << dlg->m_nViewChannel << " flips " << int(dlg->m_bFlipV)
       << int(dlg->m_bFlipH) << " item " << dlg->m_nCurItem << " folder " << dlg->m_bFolderMode << " info "
       << (dlg->m_pInfoDlg != nullptr) << " asked " << answers.asked.str() << "\nchecks";
     for (HWND owner : {Hwnd(), dlg->m_dlgControlPanel.m_hWnd, dlg->m_dlgControlTop.m_hWnd, dlg->m_dlgFileList.m_hWnd})
@@ -150,6 +166,7 @@ protected:
     for (CConfigListCtrl* list : {&dlg->m_listFiles, &dlg->m_dlgFileList.m_listFiles}) {
       s << ' ' << list->GetItemCount() << " selected " << list->GetFirstSelectedItem() << " checks ";
       for (int r = 0; r < list->GetItemCount(); ++r) s << static_cast<char>(list->GetItemText(r, 3).GetString()[0]);
+      for (int r = 0; r < list->GetItemCount(); ++r) s << ' ' << list->GetItemText(r, 0).ToUtf8();
     }
     s << "\ngraph " << (dlg->m_player.m_pGraph ? dlg->m_player.m_pGraph->PlayState : -1);
     for (const std::string& call : TheWorld().log) s << '\n' << call;
@@ -183,13 +200,14 @@ protected:
 
   std::string Run(const Forwarded& command, bool fromPanel) {
     Start();
-    CancellingAnswerer answers;
+    Answerer answers(temp.File("browsed"));
     platform::DialogAnswerer* previous = platform::GetDialogAnswerer();
     platform::SetDialogAnswerer(&answers);
     TheWorld().log.clear();
     if (fromPanel) Give(PanelOf(command.panel), command.panelId);
     else Give(*dlg, command.mainId);
     std::string snapshot = Snapshot(answers);
+
     ExpectTwinsInStep();
     platform::SetDialogAnswerer(previous);
     Stop();
