@@ -70,6 +70,28 @@ TEST_F(InformationCommandTest, AFolderOnAFixedDiskAsksForTheCardFirst) {
   EXPECT_EQ(dlg->m_btnFolder.GetCheck(), 1);
 }
 
+TEST_F(InformationCommandTest, AFolderOnAFixedDiskWithTheCardChosenShowsTheCardAndEndsFolderMode) {
+  ASSERT_TRUE(created);
+  CString root = AddCard("CARD");
+  cardtest::SparseFile(temp.File("drives/CARD/Event/20240101_120000_EVT2.AVI"), 1536ull << 20);
+  cardtest::SparseFile(temp.File("documents/Event/20240101_120000_EVT2.AVI"), 512ull << 20);
+  dlg->m_strCardPath = CString(temp.File("documents").c_str()) + L"/";
+  dlg->m_bFolderMode = 1;
+  dlg->m_btnFolder.SetCheck(1);
+  dlg->m_dlgFileList.m_btnFolder.SetCheck(1);
+  platform::PostToUiThread([] {
+    if (CWnd* chooser = CWnd::GetActiveWindow()) chooser->SendMessage(WM_COMMAND, IDOK, 0);
+  });
+  Command(IDC_BTN_INFORMATION);
+  ASSERT_NE(dlg->m_pInfoDlg, nullptr);
+  EXPECT_TRUE(dlg->m_pInfoDlg->IsWindowVisible());
+  EXPECT_EQ(TextOf(dlg->m_pInfoDlg->m_staticEvent), L"1.5 GB");
+  EXPECT_EQ(dlg->m_strCardPath, root);
+  EXPECT_FALSE(dlg->m_bFolderMode);
+  EXPECT_EQ(dlg->m_btnFolder.GetCheck(), 0);
+  EXPECT_EQ(dlg->m_dlgFileList.m_btnFolder.GetCheck(), 0);
+}
+
 }  // namespace
 
 namespace {
