@@ -18,10 +18,9 @@ int ActivatedRow(const NMHDR* pNMHDR) { return reinterpret_cast<const NMITEMACTI
 
 }  // namespace
 
-IMPLEMENT_DYNAMIC(CControlFileListDlg, CDialog)
+IMPLEMENT_DYNAMIC(CControlFileListDlg, CPanelDlg)
 
-BEGIN_MESSAGE_MAP(CControlFileListDlg, CDialog)
-  ON_WM_ERASEBKGND()
+BEGIN_MESSAGE_MAP(CControlFileListDlg, CPanelDlg)
   ON_BN_CLICKED(IDC_FILELIST_ALL, OnBnClickedFileAll)
   ON_BN_CLICKED(IDC_FILELIST_NORMAL, OnBnClickedFileNormal)
   ON_BN_CLICKED(IDC_FILELIST_EVENT, OnBnClickedFileEvent)
@@ -37,7 +36,7 @@ BEGIN_MESSAGE_MAP(CControlFileListDlg, CDialog)
   ON_COMMAND(ID_ACCEL_PREVFILE, OnBnClickedPrev)
 END_MESSAGE_MAP()
 
-CControlFileListDlg::CControlFileListDlg() : CDialog((RegisterPanelTemplates(), IDD_CONTROL_FILELIST), nullptr) {}
+CControlFileListDlg::CControlFileListDlg() : CPanelDlg((RegisterPanelTemplates(), IDD_CONTROL_FILELIST)) {}
 
 CControlFileListDlg::~CControlFileListDlg() = default;
 
@@ -55,11 +54,8 @@ void CControlFileListDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_FILELIST_MOTION, m_btnFileMotion);
 }
 
-BOOL CControlFileListDlg::PreTranslateMessage(MSG* pMsg) { return PanelPreTranslateMessage(this, m_hAccel, pMsg); }
-
 BOOL CControlFileListDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  m_hAccel = LoadPanelAccelerators();
+  CPanelDlg::OnInitDialog();
   SkinPanelButtons({
       {&m_btnFolder, {313, 315, 314, 313, 313}, L"PLAYERDLG_FOLDER"},
       {&m_btnCalendar, {148, 150, 149, 148, 148}, L"PLAYERDLG_CALENDER"},

@@ -3,7 +3,7 @@
 // list with the type, day, folder, copy, delete and check-all buttons. Its commands go to
 // the main dialog that owns it, whose list holds the same rows in the same order; the
 // main dialog fills its rows and its type checks.
-#include "platform/win/Dialog.h"
+#include "player/PanelSupport.h"
 #include "res/dialogs/PanelTemplates.h"
 #include "platform/win/ImageList.h"
 #include "skin/ConfigListCtrl.h"
@@ -11,7 +11,7 @@
 
 class CTavrenPlayerDlg;
 
-class CControlFileListDlg : public CDialog {
+class CControlFileListDlg : public CPanelDlg {
   DECLARE_DYNAMIC(CControlFileListDlg)
 
 public:
@@ -28,17 +28,12 @@ public:
   COktSkinButton m_btnFileNormal;
   COktSkinButton m_btnFileEvent;
   COktSkinButton m_btnFileMotion;
-  HACCEL m_hAccel = nullptr;
 
 protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  BOOL PreTranslateMessage(MSG* pMsg) override;
   BOOL OnInitDialog() override;
-  // Enter and Esc never hide the panel behind the main dialog's back.
-  void OnOK() override {}
-  void OnCancel() override {}
 
-  BOOL OnEraseBkgnd(CDC* pDC);
+  BOOL OnEraseBkgnd(CDC* pDC) override;
   void OnBnClickedFileAll();
   void OnBnClickedFileNormal();
   void OnBnClickedFileEvent();

@@ -25,10 +25,9 @@ void ShowBothMuteStates(COktSkinButton& bar, CTavrenPlayerDlg* pMain, BOOL bMute
 
 }  // namespace
 
-IMPLEMENT_DYNAMIC(CControlPanelDlg, CDialog)
+IMPLEMENT_DYNAMIC(CControlPanelDlg, CPanelDlg)
 
-BEGIN_MESSAGE_MAP(CControlPanelDlg, CDialog)
-  ON_WM_ERASEBKGND()
+BEGIN_MESSAGE_MAP(CControlPanelDlg, CPanelDlg)
   ON_BN_CLICKED(IDC_PANEL_REWIND, OnBnClickedRewind)
   ON_BN_CLICKED(IDC_PANEL_FORWARD, OnBnClickedForward)
   ON_BN_CLICKED(IDC_PANEL_PLAY, OnBnClickedPlay)
@@ -42,7 +41,7 @@ BEGIN_MESSAGE_MAP(CControlPanelDlg, CDialog)
   ON_COMMAND(ID_ACCEL_PREVFILE, OnBnClickedPrev)
 END_MESSAGE_MAP()
 
-CControlPanelDlg::CControlPanelDlg() : CDialog((RegisterPanelTemplates(), IDD_CONTROL_PANEL), nullptr) {}
+CControlPanelDlg::CControlPanelDlg() : CPanelDlg((RegisterPanelTemplates(), IDD_CONTROL_PANEL)) {}
 
 CControlPanelDlg::~CControlPanelDlg() = default;
 
@@ -62,11 +61,8 @@ void CControlPanelDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_PANEL_FILELIST, m_btnFileList);
 }
 
-BOOL CControlPanelDlg::PreTranslateMessage(MSG* pMsg) { return PanelPreTranslateMessage(this, m_hAccel, pMsg); }
-
 BOOL CControlPanelDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  m_hAccel = LoadPanelAccelerators();
+  CPanelDlg::OnInitDialog();
   SkinPanelButtons({
       {&m_btnInformation, {308, 310, 309, 308, 308}, L"PLAYERDLG_INFORMATION"},
       {&m_btnFileList, {288, 290, 289, 288, 288}, L"PLAYERDLG_FILELIST"},

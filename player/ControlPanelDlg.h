@@ -3,7 +3,7 @@
 // buttons, seek and volume sliders, time labels, mute, card information and the button
 // that opens the file-list panel. Its commands go to the main dialog that owns it; the
 // main dialog writes its displays.
-#include "platform/win/Dialog.h"
+#include "player/PanelSupport.h"
 #include "res/dialogs/PanelTemplates.h"
 #include "skin/OktImageSlider.h"
 #include "skin/OktSkinButton.h"
@@ -11,7 +11,7 @@
 
 class CScrollBar;
 
-class CControlPanelDlg : public CDialog {
+class CControlPanelDlg : public CPanelDlg {
   DECLARE_DYNAMIC(CControlPanelDlg)
 
 public:
@@ -34,17 +34,12 @@ public:
   COktStaticTrans m_lblElapsed;
   COktStaticTrans m_lblDuration;
   COktSkinButton m_btnFileList;
-  HACCEL m_hAccel = nullptr;
 
 protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  BOOL PreTranslateMessage(MSG* pMsg) override;
   BOOL OnInitDialog() override;
-  // Enter and Esc never hide the bar behind the main dialog's back.
-  void OnOK() override {}
-  void OnCancel() override {}
 
-  BOOL OnEraseBkgnd(CDC* pDC);
+  BOOL OnEraseBkgnd(CDC* pDC) override;
   void OnBnClickedRewind();
   void OnBnClickedForward();
   void OnBnClickedPlay();

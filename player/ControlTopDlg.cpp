@@ -11,10 +11,9 @@ constexpr int kBackgroundHeight = 40;
 
 }  // namespace
 
-IMPLEMENT_DYNAMIC(CControlTopDlg, CDialog)
+IMPLEMENT_DYNAMIC(CControlTopDlg, CPanelDlg)
 
-BEGIN_MESSAGE_MAP(CControlTopDlg, CDialog)
-  ON_WM_ERASEBKGND()
+BEGIN_MESSAGE_MAP(CControlTopDlg, CPanelDlg)
   ON_BN_CLICKED(IDC_TOP_REDUCE, OnBnClickedReduce)
   ON_BN_CLICKED(IDC_TOP_FRONT, OnBnClickedFront)
   ON_BN_CLICKED(IDC_TOP_REAR, OnBnClickedRear)
@@ -25,7 +24,7 @@ BEGIN_MESSAGE_MAP(CControlTopDlg, CDialog)
   ON_COMMAND(ID_ACCEL_PREVFILE, OnBnClickedPrev)
 END_MESSAGE_MAP()
 
-CControlTopDlg::CControlTopDlg() : CDialog((RegisterPanelTemplates(), IDD_CONTROL_TOP), nullptr) {}
+CControlTopDlg::CControlTopDlg() : CPanelDlg((RegisterPanelTemplates(), IDD_CONTROL_TOP)) {}
 
 CControlTopDlg::~CControlTopDlg() = default;
 
@@ -40,11 +39,8 @@ void CControlTopDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_TOP_REVERSE, m_btnReverse);
 }
 
-BOOL CControlTopDlg::PreTranslateMessage(MSG* pMsg) { return PanelPreTranslateMessage(this, m_hAccel, pMsg); }
-
 BOOL CControlTopDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  m_hAccel = LoadPanelAccelerators();
+  CPanelDlg::OnInitDialog();
   SkinPanelButtons({
       {&m_btnFront, {473, 475, 474, 472, 473}, L"PLAYERDLG_FRONT"},
       {&m_btnRear, {477, 479, 478, 476, 477}, L"PLAYERDLG_REAR"},

@@ -2,12 +2,12 @@
 // CControlTopDlg: the full window's top bar: the recording's file name, the camera view
 // and flip buttons, and the button that leaves the full window. Its commands go to the
 // main dialog that owns it; the main dialog writes its displays.
-#include "platform/win/Dialog.h"
+#include "player/PanelSupport.h"
 #include "res/dialogs/PanelTemplates.h"
 #include "skin/OktSkinButton.h"
 #include "skin/OktStaticTrans.h"
 
-class CControlTopDlg : public CDialog {
+class CControlTopDlg : public CPanelDlg {
   DECLARE_DYNAMIC(CControlTopDlg)
 
 public:
@@ -24,17 +24,12 @@ public:
   COktSkinButton m_btnAll;
   COktSkinButton m_btnRotate;
   COktSkinButton m_btnReverse;
-  HACCEL m_hAccel = nullptr;
 
 protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  BOOL PreTranslateMessage(MSG* pMsg) override;
   BOOL OnInitDialog() override;
-  // Enter and Esc never hide the bar behind the main dialog's back.
-  void OnOK() override {}
-  void OnCancel() override {}
 
-  BOOL OnEraseBkgnd(CDC* pDC);
+  BOOL OnEraseBkgnd(CDC* pDC) override;
   void OnBnClickedReduce();
   void OnBnClickedFront();
   void OnBnClickedRear();

@@ -46,16 +46,26 @@ void ShowMuteState(COktSkinButton& button, BOOL bMuted, const MuteFaces& faces) 
   button.Invalidate();
 }
 
-BOOL PanelPreTranslateMessage(CDialog* pPanel, HACCEL hAccel, MSG* pMsg) {
-  if (hAccel && TranslateAccelerator(pPanel->m_hWnd, hAccel, pMsg)) return TRUE;
-  if (IsEnterOrEsc(pMsg)) return PanelMainDialog(pPanel) ? FALSE : TRUE;
-  return pPanel->CDialog::PreTranslateMessage(pMsg);
+IMPLEMENT_DYNAMIC(CPanelDlg, CDialog)
+
+BEGIN_MESSAGE_MAP(CPanelDlg, CDialog)
+  ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+CPanelDlg::CPanelDlg(UINT nIDTemplate) : CDialog(nIDTemplate, nullptr) {}
+
+BOOL CPanelDlg::PreTranslateMessage(MSG* pMsg) {
+  if (m_hAccel && TranslateAccelerator(m_hWnd, m_hAccel, pMsg)) return TRUE;
+  if (IsEnterOrEsc(pMsg)) return PanelMainDialog(this) ? FALSE : TRUE;
+  return CDialog::PreTranslateMessage(pMsg);
 }
 
 // The main window's table: Page Up and Page Down for the previous and the next recording.
-HACCEL LoadPanelAccelerators() {
+BOOL CPanelDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
   RegisterPlayerResources();
-  return LoadAccelerators(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_ACCELERATOR));
+  m_hAccel = LoadAccelerators(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_ACCELERATOR));
+  return TRUE;
 }
 
 void DrawPanelBackground(CDC* pDC, UINT nBitmapId, CRect source, const CRect& target) {

@@ -1,6 +1,7 @@
 #pragma once
-// What the three panels of the full window share: finding the main dialog they work for,
-// skinning their buttons, their keys, their backgrounds, and the mute face.
+// What the three panels of the full window share: their base class with their keys,
+// finding the main dialog they work for, skinning their buttons, their backgrounds, and the
+// mute face.
 #include <initializer_list>
 
 #include "platform/win/Dialog.h"
@@ -42,11 +43,26 @@ constexpr MuteFaces kBarMuteFaces{{300, 302, 301, 302, 300}, {303, 305, 304, 305
 // A mute button's check and face, repainted.
 void ShowMuteState(COktSkinButton& button, BOOL bMuted, const MuteFaces& faces);
 
-// The panels' keys: Page Up and Page Down through the accelerator table; Enter and Esc
-// never reach the dialog's own handling, which would hide the panel. They go on to the
-// main dialog's pre-translation when there is one, else nothing happens.
-BOOL PanelPreTranslateMessage(CDialog* pPanel, HACCEL hAccel, MSG* pMsg);
-HACCEL LoadPanelAccelerators();
+// A panel of the full window. Its keys: Page Up and Page Down through the main window's
+// accelerator table; Enter and Esc never reach the dialog's own handling, which would hide
+// the panel, and go on to the main dialog's pre-translation when there is one, else nothing
+// happens. Each panel paints its own background.
+class CPanelDlg : public CDialog {
+  DECLARE_DYNAMIC(CPanelDlg)
+
+public:
+  HACCEL m_hAccel = nullptr;
+
+protected:
+  explicit CPanelDlg(UINT nIDTemplate);
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+  BOOL OnInitDialog() override;
+  void OnOK() override {}
+  void OnCancel() override {}
+
+  virtual BOOL OnEraseBkgnd(CDC* pDC) = 0;
+  DECLARE_MESSAGE_MAP()
+};
 
 // Copies the part `source` of the skin bitmap (all of it when empty) to `target`,
 // stretched when the sizes differ.
