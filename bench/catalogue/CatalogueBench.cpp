@@ -8,41 +8,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/support/Measures.h"
 #include "bench/support/RecordingNames.h"
 #include "platform/base/Thread.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/present/HeadlessPresenter.h"
-#include "platform/win/detail/MessageLoop.h"
 #include "player/TavrenPlayerDlg.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point from, Clock::time_point to = Clock::now()) {
-  return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-long ResidentKb() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  return 0;
-}
-
-void PumpAll() {
-  while (platform::detail::PumpOnce()) {
-  }
-}
+using bench::Clock;
+using bench::Median;
+using bench::Ms;
+using bench::PumpAll;
+using bench::ResidentKb;
 
 std::string MakeFolder(const std::string& path) {
   mkdir(path.c_str(), 0755);
@@ -84,11 +68,6 @@ double ChooseDrive(CTavrenPlayerDlg& dlg) {
   ConfirmChooserWhenOpen(dlg.GetSafeHwnd(), &confirmed);
   dlg.SelectDrive();
   return Ms(confirmed);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 }  // namespace

@@ -4,22 +4,22 @@
 // each page as the recording list does (a memory image of the client area, one row at a
 // time, a fill and a text per visible column). Prints each time.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cwchar>
 #include <string>
 #include <vector>
 
+#include "bench/support/ListPages.h"
+#include "bench/support/Measures.h"
 #include "bench/support/RecordingNames.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/win/ListCtrl.h"
-#include "platform/win/detail/MessageLoop.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point from) { return std::chrono::duration<double, std::milli>(Clock::now() - from).count(); }
+using bench::Clock;
+using bench::Ms;
+using bench::PumpAll;
 
 class CBenchList : public CMFCListCtrl {
 public:
@@ -128,23 +128,6 @@ struct Pages {
   }
 };
 
-// Scrolls a page at a time to the end, painting each page at once.
-Pages ScrollThrough(CBenchList& list, int perPage) {
-  Pages pages;
-  do {
-    auto page = Clock::now();
-    list.Scroll(CSize(0, perPage * 21));
-    list.UpdateWindow();
-    pages.times.push_back(Ms(page));
-  } while (list.GetTopIndex() < list.GetScrollLimit(SB_VERT));
-  return pages;
-}
-
-void PumpAll() {
-  while (platform::detail::PumpOnce()) {
-  }
-}
-
 }  // namespace
 
 int main() {
@@ -172,10 +155,10 @@ int main() {
   PumpAll();
 
   const int perPage = list.GetCountPerPage();
-  Pages pages = ScrollThrough(list, perPage);
+  Pages pages{bench::PagePaintTimes(list, perPage)};
   list.m_drawText = false;
   list.Scroll(CSize(0, -1000000));
-  Pages fills = ScrollThrough(list, perPage);
+  Pages fills{bench::PagePaintTimes(list, perPage)};
 
   start = Clock::now();
   while (list.GetItemCount() > 0) list.DeleteItem(0);

@@ -2,15 +2,13 @@
 // Prints the time of one full repaint after a whole-window invalidation, and of one
 // 200 ms timer tick's worth of small invalidations (a position slider, two time labels,
 // a few buttons).
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
+#include "bench/support/Measures.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/win/Wnd.h"
-#include "platform/win/detail/MessageLoop.h"
 
 namespace {
 
@@ -35,17 +33,10 @@ BEGIN_MESSAGE_MAP(CPane, CWnd)
   ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-void PumpAll() {
-  while (platform::detail::PumpOnce()) {
-  }
-}
+using bench::Clock;
+using bench::Median;
+using bench::Ms;
+using bench::PumpAll;
 
 }  // namespace
 
@@ -68,13 +59,13 @@ int main() {
     auto start = Clock::now();
     dialog.Invalidate(TRUE);
     PumpAll();
-    full.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    full.push_back(Ms(start));
 
     start = Clock::now();
     for (int i : {3, 4, 17, 18, 25, 33}) children[static_cast<size_t>(i)]->Invalidate(FALSE);
     dialog.InvalidateRect(CRect(41, 531, 41 + 308, 531 + 20), FALSE);
     PumpAll();
-    tick.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    tick.push_back(Ms(start));
   }
   std::printf("full repaint (1022 x 682, 40 children): %.3f ms (median of %zu; target < 4 ms)\n", Median(full), full.size());
   std::printf("200 ms tick of small invalidations:     %.3f ms (median of %zu; target < 1 ms)\n", Median(tick), tick.size());

@@ -6,51 +6,32 @@
 //   player_bench --floors RECORDING  prints the two floor command lines
 // The recording is made at RECORDING when missing (ffmpeg). Run under Xvfb to draw
 // through the desktop presenter; without a display the headless one is used.
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <time.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/support/Measures.h"
+#include "bench/support/TwoCameraRecording.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/win/ListView.h"
 #include "platform/win/SliderCtrl.h"
 #include "platform/win/VideoOverlay.h"
 #include "player/TavrenPlayerDlg.h"
-#include "tests/support/recording/PlayableAvi.h"
-
-extern char** environ;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-constexpr int kPaneWidth = 344;  // both cameras in the normal window
-constexpr int kPaneHeight = 194;
-
-double MsSince(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
-
-double CpuSeconds(const rusage& r) {
-  return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
-         static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
-}
-
-double SelfCpu() {
-  rusage r{};
-  getrusage(RUSAGE_SELF, &r);
-  return CpuSeconds(r);
-}
+using bench::Clock;
+using bench::Median;
+using bench::Ms;
+using bench::PumpUntil;
 
 double ThreadCpuMs() {
   timespec ts{};
@@ -66,74 +47,17 @@ struct TickTime {
   std::string what;
 };
 
-double Median(std::vector<double> v) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
-  auto t0 = Clock::now();
-  while (!done()) {
-    if (MsSince(t0) > timeoutMs) return false;
-    platform::PumpUiThread(1);
-  }
-  return true;
-}
-
 testrec::PlayableSpec CarRecorderSpec() {
-  testrec::PlayableSpec spec;
-  spec.seconds = 30;
-  spec.width = 1920;
-  spec.height = 1080;
-  spec.flat = false;
+  testrec::PlayableSpec spec = bench::TwoCameraSpec();
   spec.grain = true;
   spec.videoKbps = 8200;
   return spec;
-}
-
-std::vector<std::string> VideoBranch(const std::string& pad, bool display) {
-  std::vector<std::string> b = {pad, "!", "queue", "!", "h264parse", "!", "avdec_h264", "!"};
-  if (display) {
-    std::string caps = "video/x-raw,format=BGRx,width=" + std::to_string(kPaneWidth) +
-                       ",height=" + std::to_string(kPaneHeight);
-    b.insert(b.end(), {"videoconvertscale", "!", caps, "!"});
-  }
-  b.insert(b.end(), {"fakesink", "sync=true"});
-  return b;
-}
-
-// Decode floor: both streams demuxed, parsed and decoded. Display floor: the same, each
-// converted and scaled to the pane in one step, plus the sound decoded.
-std::vector<std::string> FloorCommand(const std::string& path, bool display) {
-  std::vector<std::string> c = {"gst-launch-1.0", "-q", "filesrc", "location=" + path, "!", "avidemux", "name=d"};
-  for (const char* pad : {"d.video_0", "d.video_1"}) {
-    auto b = VideoBranch(pad, display);
-    c.insert(c.end(), b.begin(), b.end());
-  }
-  if (display)
-    c.insert(c.end(), {"d.audio_0", "!", "queue", "!", "aacparse", "!", "avdec_aac", "!", "audioconvert", "!",
-                       "audioresample", "!", "fakesink", "sync=true"});
-  return c;
 }
 
 std::string Joined(const std::vector<std::string>& words) {
   std::string s;
   for (const std::string& w : words) s += (s.empty() ? "" : " ") + w;
   return s;
-}
-
-// CPU seconds of one run of the command.
-double RunFloor(const std::vector<std::string>& command) {
-  std::vector<char*> argv;
-  for (const std::string& w : command) argv.push_back(const_cast<char*>(w.c_str()));
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
-  return CpuSeconds(usage);
 }
 
 class Bench {
@@ -169,7 +93,7 @@ public:
     auto t0 = Clock::now();
     m_dlg.SendMessage(WM_NOTIFY, IDC_LIST_FILES, reinterpret_cast<LPARAM>(&nm));
     bool ok = PumpUntil([&] { return BothShownSince(a, b); }, 5000);
-    return ok ? MsSince(t0) : -1;
+    return ok ? Ms(t0) : -1;
   }
 
   // A release of the seek slider at `ms` to the new picture in both panes, paused.
@@ -181,7 +105,7 @@ public:
     m_dlg.PostMessage(WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, ms & 0xFFFF), reinterpret_cast<LPARAM>(slider));
     m_dlg.PostMessage(WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, ms & 0xFFFF), reinterpret_cast<LPARAM>(slider));
     bool ok = PumpUntil([&] { return BothShownSince(a, b); }, 3000);
-    return ok ? MsSince(t0) : -1;
+    return ok ? Ms(t0) : -1;
   }
 
   // Plays from the first picture, already shown, to the end. The bench ticks in place of
@@ -194,11 +118,11 @@ public:
     std::uint64_t a = Shown(0), b = Shown(1);
     m_dlg.OnBnClickedPlay();
     if (timeTicks) m_dlg.KillTimer(IDT_PLAY_POSITION);
-    m_cpu0 = SelfCpu();
+    m_cpu0 = bench::SelfCpu();
     auto t0 = Clock::now();
     auto nextTick = t0;
     // The end of the recording moves the window on, which closes the graph.
-    while (m_dlg.m_player.m_pGraph == graph && MsSince(t0) < 45000) {
+    while (m_dlg.m_player.m_pGraph == graph && Ms(t0) < 45000) {
       platform::PumpUiThread(1);
       if (timeTicks && Clock::now() >= nextTick) {
         nextTick += std::chrono::milliseconds(200);
@@ -207,8 +131,8 @@ public:
       m_shown[0] = Shown(0) - a;
       m_shown[1] = Shown(1) - b;
     }
-    m_playSeconds = MsSince(t0) / 1000.0;
-    m_cpu = SelfCpu() - m_cpu0;
+    m_playSeconds = Ms(t0) / 1000.0;
+    m_cpu = bench::SelfCpu() - m_cpu0;
   }
 
   // One tick, timed on the clock and on the UI thread's CPU, with what it changed.
@@ -217,7 +141,7 @@ public:
     auto s0 = Clock::now();
     double c0 = ThreadCpuMs();
     m_dlg.UpdatePlayPosition();
-    TickTime tick{MsSince(s0), ThreadCpuMs() - c0, ""};
+    TickTime tick{Ms(s0), ThreadCpuMs() - c0, ""};
     if (m_dlg.m_player.m_pGraph != graph) {
       tick.what = m_dlg.m_player.m_pGraph ? "opened the next recording" : "stopped after the last row";
       m_end = tick;
@@ -326,8 +250,8 @@ void Measure(const std::string& path) {
     std::printf("%s pane: %llu frames shown of %.0f, %.0f dropped (target 0)\n", i == 0 ? "front" : "rear",
                 static_cast<unsigned long long>(shown[i]), expected,
                 std::max(0.0, expected - static_cast<double>(shown[i])));
-  double decode = RunFloor(FloorCommand(path, false));
-  double display = RunFloor(FloorCommand(path, true));
+  double decode = bench::RunFloor(bench::FloorCommand(path, false));
+  double display = bench::RunFloor(bench::FloorCommand(path, true));
   std::printf("CPU over the whole recording: program %.2f s in %.1f s, decode floor %.2f s, display floor %.2f s\n",
               cpu, playS, decode, display);
   if (decode > 0 && display > 0)
@@ -343,16 +267,10 @@ int main(int argc, char** argv) {
   std::string path = argc > (mode.empty() ? 1 : 2) ? argv[mode.empty() ? 1 : 2] : "";
   if (path.empty()) path = (std::filesystem::temp_directory_path() / "player-bench-30s-1080p.avi").string();
   if (mode == "--floors") {
-    std::printf("%s\n%s\n", Joined(FloorCommand(path, false)).c_str(), Joined(FloorCommand(path, true)).c_str());
+    std::printf("%s\n%s\n", Joined(bench::FloorCommand(path, false)).c_str(), Joined(bench::FloorCommand(path, true)).c_str());
     return 0;
   }
-  if (!std::filesystem::exists(path)) {
-    std::printf("encoding %s...\n", path.c_str());
-    if (!testrec::WritePlayableAvi(path, CarRecorderSpec())) {
-      std::printf("could not make the recording (is ffmpeg installed?)\n");
-      return 1;
-    }
-  }
+  if (!bench::EnsureRecording(path, CarRecorderSpec())) return 1;
   std::string scratch = (std::filesystem::temp_directory_path() / "player-bench-home").string();
   std::filesystem::create_directories(scratch + "/registry");
   std::filesystem::create_directories(scratch + "/drives");

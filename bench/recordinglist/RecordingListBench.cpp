@@ -5,37 +5,23 @@
 // page with its grid, cells and scroll bar. Prints the fill time, the time per page and
 // how much the process grew; then empties the list from the top.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/support/ListPages.h"
+#include "bench/support/Measures.h"
 #include "bench/support/RecordingNames.h"
 #include "platform/present/HeadlessPresenter.h"
-#include "platform/win/detail/MessageLoop.h"
 #include "skin/CellCheckBox.h"
 #include "skin/ConfigListCtrl.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point from) { return std::chrono::duration<double, std::milli>(Clock::now() - from).count(); }
-
-// Resident memory of the process in KB.
-long ResidentKb() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  return 0;
-}
-
-void PumpAll() {
-  while (platform::detail::PumpOnce()) {
-  }
-}
+using bench::Clock;
+using bench::Ms;
+using bench::PumpAll;
+using bench::ResidentKb;
 
 double Fill(CConfigListCtrl& list, const std::vector<std::wstring>& names) {
   auto start = Clock::now();
@@ -53,19 +39,6 @@ double Fill(CConfigListCtrl& list, const std::vector<std::wstring>& names) {
   }
   list.SetRedraw(TRUE);
   return Ms(start);
-}
-
-std::vector<double> ScrollThrough(CConfigListCtrl& list) {
-  std::vector<double> pages;
-  const int perPage = list.GetCountPerPage();
-  do {
-    auto page = Clock::now();
-    list.Scroll(CSize(0, perPage * 21));
-    list.UpdateWindow();
-    pages.push_back(Ms(page));
-  } while (list.GetTopIndex() < list.GetScrollLimit(SB_VERT));
-  std::sort(pages.begin(), pages.end());
-  return pages;
 }
 
 }  // namespace
@@ -100,7 +73,8 @@ int main() {
   const double sorted = Ms(start);
   PumpAll();
 
-  std::vector<double> pages = ScrollThrough(list);
+  std::vector<double> pages = bench::PagePaintTimes(list, list.GetCountPerPage());
+  std::sort(pages.begin(), pages.end());
   const long after = ResidentKb();
 
   start = Clock::now();
