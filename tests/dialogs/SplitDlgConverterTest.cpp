@@ -70,10 +70,7 @@ TEST_F(SplitDlgConverterTest, BothCamerasComeOutWithTheSoundAndTheSourcesLength)
   AddRow(kName, source, true);
   std::string before = ReadAll(source);
   CSplitDlg dlg(list);
-  Open(dlg);
-  dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
-  dlg.CheckDlgButton(IDC_SPLIT_REAR, BST_CHECKED);
-  Press(dlg, IDOK);
+  Start(dlg, {IDC_SPLIT_FRONT, IDC_SPLIT_REAR});
   ASSERT_TRUE(dlg.m_hFront && dlg.m_hRear);
   ASSERT_TRUE(PollUntil([&] { return dlg.m_nState == CSplitDlg::STATE_FINISHED; }));
 
@@ -125,9 +122,7 @@ TEST_F(SplitDlgConverterTest, CancelInTheMiddleLeavesNoOutputAndTheRecordingAsIt
   });
 
   CSplitDlg dlg(list);
-  Open(dlg);
-  dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
-  Press(dlg, IDOK);
+  Start(dlg, {IDC_SPLIT_FRONT});
   ASSERT_NE(dlg.m_hFront, nullptr);
   DWORD pid = GetProcessId(dlg.m_hFront);
   std::string output = Output("slow_NOR2", "Front");

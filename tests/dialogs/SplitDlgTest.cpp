@@ -103,10 +103,7 @@ TEST_F(SplitDlgFakeTest, CancelStopsWhatRunsDeletesBothOutputsAndAllowsAFreshSta
   AddRow(kName, source, true);
   Behave("ok", "hang");
   CSplitDlg dlg(list);
-  Open(dlg);
-  dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
-  dlg.CheckDlgButton(IDC_SPLIT_REAR, BST_CHECKED);
-  Press(dlg, IDOK);
+  Start(dlg, {IDC_SPLIT_FRONT, IDC_SPLIT_REAR});
   DWORD front = GetProcessId(dlg.m_hFront), rear = GetProcessId(dlg.m_hRear);
   ASSERT_TRUE(front && rear);
   ASSERT_TRUE(PollUntil([&] { return !dlg.m_hFront && Exists(Output(kStem, "Rear")); }));
@@ -133,9 +130,7 @@ TEST_F(SplitDlgFakeTest, AFailedConversionNeverCompletesAndCancelRemovesWhatItWr
   AddRow(kName, source, true);
   Behave("fail", "ok");
   CSplitDlg dlg(list);
-  Open(dlg);
-  dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
-  Press(dlg, IDOK);
+  Start(dlg, {IDC_SPLIT_FRONT});
   DWORD pid = GetProcessId(dlg.m_hFront);
   ASSERT_TRUE(PollUntil([&] { return Reaped(pid); }));
   PollUntil([] { return false; }, 1);
@@ -156,9 +151,7 @@ TEST_F(SplitDlgFakeTest, StartDoesNothingWithoutABoxARowAFolderOrASafePath) {
   {
     AddRow(kName, source, false);
     CSplitDlg dlg(list);
-    Open(dlg);
-    dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
-    Press(dlg, IDOK);  // no checked row
+    Start(dlg, {IDC_SPLIT_FRONT});  // no checked row
     EXPECT_TRUE(Idle(dlg));
     list.SetItemText(0, COL_CHECK, L"1");
     dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_UNCHECKED);
@@ -168,9 +161,7 @@ TEST_F(SplitDlgFakeTest, StartDoesNothingWithoutABoxARowAFolderOrASafePath) {
   {
     setenv("RODEMIR_DOCUMENTS", documents.File("missing/deeper").c_str(), 1);
     CSplitDlg dlg(list);
-    Open(dlg);
-    dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
-    Press(dlg, IDOK);  // RODEMIR cannot be made
+    Start(dlg, {IDC_SPLIT_FRONT});  // RODEMIR cannot be made
     EXPECT_TRUE(Idle(dlg));
     setenv("RODEMIR_DOCUMENTS", documents.path().c_str(), 1);
   }
@@ -180,9 +171,7 @@ TEST_F(SplitDlgFakeTest, StartDoesNothingWithoutABoxARowAFolderOrASafePath) {
     list.DeleteAllItems();
     AddRow("a\" -f null \"2.AVI", quoted, true);
     CSplitDlg dlg(list);
-    Open(dlg);
-    dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
-    Press(dlg, IDOK);
+    Start(dlg, {IDC_SPLIT_FRONT});
     EXPECT_TRUE(Idle(dlg));
   }
   EXPECT_FALSE(Exists(Output(kStem, "Front")));
@@ -197,9 +186,7 @@ TEST_F(SplitDlgFakeTest, PathsReachTheConverterWordForWordWithoutAShell) {
   AddRow(name, odd + "/" + name, true);
   Behave("ok", "ok");
   CSplitDlg dlg(list);
-  Open(dlg);
-  dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
-  Press(dlg, IDOK);
+  Start(dlg, {IDC_SPLIT_FRONT});
   ASSERT_TRUE(PollUntil([&] { return dlg.m_nState == CSplitDlg::STATE_FINISHED; }));
   std::string output = Output("20240101_120000_NOR2 $HOME", "Front");
   std::vector<std::string> args = Lines(output + ".args");
@@ -214,9 +201,7 @@ TEST_F(SplitDlgFakeTest, StartWhileRunningKeepsTrackOfTheRunningConverters) {
   AddRow(kName, source, true);
   Behave("hang", "hang");
   CSplitDlg dlg(list);
-  Open(dlg);
-  dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
-  Press(dlg, IDOK);
+  Start(dlg, {IDC_SPLIT_FRONT});
   HANDLE first = dlg.m_hFront;
   DWORD pid = GetProcessId(first);
   dlg.SendMessage(WM_COMMAND, IDOK, 0);  // as code would, past the disabled button
@@ -238,9 +223,7 @@ TEST_F(SplitDlgFakeTest, AMissingConverterIsReportedAndEarlierOutputsStay) {
   dialogs.MessageBoxAnswer(IDOK);
   {
     CSplitDlg dlg(list);
-    Open(dlg);
-    dlg.CheckDlgButton(IDC_SPLIT_FRONT, BST_CHECKED);
-    Press(dlg, IDOK);
+    Start(dlg, {IDC_SPLIT_FRONT});
     ASSERT_EQ(dialogs.messageBoxes().size(), 1u);
     EXPECT_EQ(dialogs.messageBoxes()[0].owner, dlg.m_hWnd);
     EXPECT_TRUE(Idle(dlg));
@@ -256,9 +239,7 @@ TEST_F(SplitDlgFakeTest, ADialogEndingWithAConverterRunningStopsItAndRemovesItsO
   DWORD pid = 0;
   {
     CSplitDlg dlg(list);
-    Open(dlg);
-    dlg.CheckDlgButton(IDC_SPLIT_REAR, BST_CHECKED);
-    Press(dlg, IDOK);
+    Start(dlg, {IDC_SPLIT_REAR});
     pid = GetProcessId(dlg.m_hRear);
     ASSERT_TRUE(PollUntil([&] { return Exists(Output(kStem, "Rear")); }));
   }

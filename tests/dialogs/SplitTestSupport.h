@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -86,6 +87,12 @@ protected:
   void Press(CSplitDlg& dlg, int id) {
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(dlg.GetDlgItem(id)->m_hWnd));
     harness.Pump();
+  }
+  // Opens the dialog, checks the camera boxes `boxes` and presses Start.
+  void Start(CSplitDlg& dlg, std::initializer_list<int> boxes) {
+    Open(dlg);
+    for (int box : boxes) dlg.CheckDlgButton(box, BST_CHECKED);
+    Press(dlg, IDOK);
   }
   // Lets the poll timer run until `done` holds or `seconds` of real time have passed.
   bool PollUntil(const std::function<bool()>& done, double seconds = 30) {
