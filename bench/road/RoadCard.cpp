@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/support/recording/PlayableAvi.h"
+#include "bench/support/TwoCameraRecording.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -19,11 +19,7 @@ int main(int argc, char** argv) {
   std::error_code ec;
   fs::create_directories(folder, ec);
   if (!fs::exists(file, ec)) {
-    testrec::PlayableSpec spec;
-    spec.seconds = 30;
-    spec.width = 1920;
-    spec.height = 1080;
-    spec.flat = false;
+    testrec::PlayableSpec spec = bench::TwoCameraSpec();
     spec.grain = true;
     spec.videoKbps = 13300;  // two streams: about 100 MB in 30 s
     std::string partial = file.string() + ".part";
