@@ -5,9 +5,11 @@
 #include "platform/win/Button.h"
 #include "platform/win/DialogTemplate.h"
 #include "platform/win/Keys.h"
+#include "platform/win/Resources.h"
 #include "platform/win/ListView.h"
 #include "platform/win/SliderCtrl.h"
 #include "platform/win/Static.h"
+#include "platform/win/WinApp.h"
 #include "platform/win/WindowStyles.h"
 
 namespace {
@@ -88,6 +90,8 @@ void RegisterPlayerResources() {
   registered = true;
   platform::RegisterWebBrowserClass();
   platform::RegisterDialogTemplate(MainTemplate());
+  // The caption of every message box.
+  platform::RegisterStringResource(AFX_IDS_APP_TITLE, L"RODEMIR");
   platform::RegisterAcceleratorResource(IDR_ACCELERATOR, {{FVIRTKEY | FNOINVERT, VK_PRIOR, ID_ACCEL_PREVFILE},
                                                           {FVIRTKEY | FNOINVERT, VK_NEXT, ID_ACCEL_NEXTFILE}});
 }

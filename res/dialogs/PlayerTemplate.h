@@ -50,6 +50,6 @@ constexpr int IDC_LBL_FILENAME = 1069;
 constexpr int IDC_BTN_FOLDER = 1092;
 constexpr int IDC_BTN_CHECKALL = 1093;
 
-// Registers the template and the accelerator table with the window layer; later calls do
-// nothing.
+// Registers the template, the accelerator table and the application title with the window
+// layer; later calls do nothing.
 void RegisterPlayerResources();

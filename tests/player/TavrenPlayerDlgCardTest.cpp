@@ -28,6 +28,7 @@ TEST_F(InformationCommandTest, WithoutARemovableDriveOnlyTheMessageShows) {
   Command(IDC_BTN_INFORMATION);
   ASSERT_EQ(scripted.messageBoxes().size(), 1u);
   EXPECT_EQ(scripted.messageBoxes()[0].text, L"Can't find the memory card.");
+  EXPECT_EQ(scripted.messageBoxes()[0].caption, L"RODEMIR");
   EXPECT_EQ(dlg->m_pInfoDlg, nullptr);
 }
 
