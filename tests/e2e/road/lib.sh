@@ -3,6 +3,7 @@
 
 fail() {
   echo "FAIL: $*" >&2
+  shot failed 2>/dev/null || true
   [ -s "$work/out.txt" ] && tail -n 20 "$work/out.txt" >&2
   exit 1
 }
@@ -17,6 +18,9 @@ wait_until() {
     sleep 0.2
   done
 }
+
+# not <command...>: the command fails (for wait_until).
+not() { ! "$@"; }
 
 # The main window's top-left corner on the screen, in X0 and Y0.
 main_window() {
@@ -60,6 +64,9 @@ region_sum() {
   crop region "$@"
   identify -format '%#' "$work/region-crop.png"
 }
+
+# same_sum <fingerprint> <x> <y> <w> <h>: the region has that fingerprint now.
+same_sum() { [ "$(region_sum "${@:2}")" = "$1" ]; }
 
 # wait_change <seconds> <what> <x> <y> <w> <h>: a region of the window differs from how it
 # looks now.
@@ -153,3 +160,35 @@ chooser_shown() {
   CHOOSER=$(xdotool search --onlyvisible --name '^Select Drive$' 2>/dev/null | head -n1 || true)
   [ -n "$CHOOSER" ]
 }
+
+# wait_window <seconds> <name pattern> <what>: a visible window other than the main one whose
+# name matches, in WIN.
+wait_window() {
+  wait_until "$1" "$3" window_named "$2"
+}
+window_named() {
+  WIN=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$MAIN" | head -n1 || true)
+  [ -n "$WIN" ]
+}
+# wait_gone <seconds> <window> <what>: the window is no longer shown.
+wait_gone() {
+  wait_until "$1" "$3" bash -c "! xdotool search --onlyvisible --name . 2>/dev/null | grep -qx $2"
+}
+# keys_to <window> <key...>: focuses the window and presses the keys.
+keys_to() {
+  local id=$1
+  shift
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  xdotool key --delay 50 "$@"
+}
+# The top-left corner and size of a window on the screen: WX WY WW WH.
+window_box() {
+  read -r WX WY WW WH < <(xdotool getwindowgeometry --shell "$1" |
+    awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}')
+}
+
+here_road=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here_road/list.sh"
+. "$here_road/playback.sh"
+. "$here_road/card.sh"
+. "$here_road/files.sh"

@@ -40,6 +40,7 @@ wait_until 10 "the window manager is running" \
 export RODEMIR_PRESENTER=gtk RODEMIR_ONLINE=0 RODEMIR_AUDIO_SINK="fakesink sync=true"
 export RODEMIR_DOCUMENTS="$work/documents" RODEMIR_REGISTRY_DIR="$work/registry"
 export RODEMIR_DRIVES="$work/drives" HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache"
+export GSETTINGS_BACKEND=memory
 started=$(date +%s.%N)
 "$rodemir" >"$work/out.txt" 2>&1 &
 app=$!
@@ -47,5 +48,20 @@ pids+=($app)
 
 step_start
 step_chooser
+step_list
+step_day_filter
 step_full_window
+NOTHING_OPEN=$(nothing_open_sum)
+step_play
+step_transport
+step_views
+step_maps
+step_capture
+step_copy_delete
+step_split
+step_information
+click 553 489
+wait_change 10 "a recording plays before the card goes" 100 150 400 250
+step_card_removed
 step_close
+echo "ok: the whole road in $(elapsed) s"

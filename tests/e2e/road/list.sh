@@ -1,0 +1,49 @@
+# The recording list: its rows, the type filters and the day filter.
+
+# Rows of the recording list that show a name: a written row has more colours than an
+# empty one.
+rows_shown() {
+  shot rows
+  local n=0 row colours
+  for row in 0 1 2 3 4 5 6 7; do
+    colours=$(convert "$work/rows.png" -crop "150x10+$((X0 + 700))+$((Y0 + 131 + 20 * row))" +repage -format %k info:)
+    [ "$colours" -gt 2 ] && n=$((n + 1))
+  done
+  echo $n
+}
+rows_are() { [ "$(rows_shown)" = "$1" ]; }
+wait_rows() {  # wait_rows <count> <what>
+  wait_until 15 "$2: expected $1 rows, $(rows_shown) shown" rows_are "$1"
+  echo "ok: $2 ($1 rows)"
+}
+
+# Places of the list: a row's middle, and its check box.
+ROW_X=760
+CHECK_X=983
+row_y() { echo $((136 + 20 * $1)); }
+
+# The list shows the card's five recordings; each type filter changes the rows.
+step_list() {
+  wait_rows 5 "the list shows the card's recordings"
+  local filter
+  for filter in "Normal 816 3" "Event 897 1" "Parking 978 1" "All 735 5"; do
+    set -- $filter
+    click "$2" 92
+    wait_rows "$3" "the $1 filter"
+  done
+}
+
+# The day filter: the calendar's day of the first recordings leaves four rows; off again, five.
+step_day_filter() {
+  click 925 64
+  wait_window 15 '^Date Selection$' "the calendar did not open"
+  local months=$((($(date +%Y) - 2024) * 12 + 10#$(date +%m) - 1))
+  xdotool windowfocus --sync "$WIN" 2>/dev/null || xdotool windowfocus "$WIN"
+  # Back to January 2024 a month at a time, then its last day, the 31st.
+  xdotool key --delay 30 --repeat "$months" Prior
+  xdotool key End Return
+  wait_gone 10 "$WIN" "Enter did not close the calendar"
+  wait_rows 4 "the day filter on 31 January 2024"
+  click 925 64
+  wait_rows 5 "the day filter turned off"
+}

@@ -1,0 +1,144 @@
+# Playing: the double-click, the transport buttons, the seek slider, the views and the flips.
+
+# The kind of colour at a point of the main window in a screenshot: dark, red, green, blue,
+# yellow, cyan, magenta, white or other (decoded video is never exact).
+hue_at() {
+  local rgb hi="" lo="" v
+  rgb=$(at "$1" "$2" "$3")
+  for v in $((16#${rgb:0:2})) $((16#${rgb:2:2})) $((16#${rgb:4:2})); do
+    hi+=$((v > 176)) lo+=$((v < 80))
+  done
+  case "$hi $lo" in
+    "000 111") echo dark ;; "111 000") echo white ;;
+    "100 011") echo red ;; "010 101") echo green ;; "001 110") echo blue ;;
+    "110 001") echo yellow ;; "011 100") echo cyan ;; "101 010") echo magenta ;;
+    *) echo other ;;
+  esac
+}
+# hue_is <x> <y> <hue>: in a new screenshot.
+hue_is() { shot hue; [ "$(hue_at hue "$1" "$2")" = "$3" ]; }
+# expect_hue <x> <y> <hue> <what>: polls until the point shows the hue.
+expect_hue() {
+  wait_until 10 "$4: expected $3 at ($1,$2), got $(shot hue; hue_at hue "$1" "$2")" hue_is "$1" "$2" "$3"
+  echo "ok: $4"
+}
+
+# The three speed digits as fingerprints, "a b c".
+SPEED_X=830
+SPEED_Y=643
+speed_digits() {
+  shot speed
+  local i out=""
+  for i in 0 1 2; do
+    crop speed $((SPEED_X + 10 * i)) "$SPEED_Y" 10 15
+    out="$out $(identify -format '%#' "$work/speed-crop.png" | cut -c1-12)"
+  done
+  echo $out
+}
+# digits_like <pattern>: the digits repeat as in the pattern, e.g. "aba" for 040, "abb" for 055.
+digits_like() {
+  local d
+  read -ra d < <(speed_digits)
+  local got
+  got=$( [ "${d[0]}" = "${d[1]}" ] && echo -n a || echo -n x
+         [ "${d[1]}" = "${d[2]}" ] && echo -n a || echo -n x
+         [ "${d[0]}" = "${d[2]}" ] && echo -n a || echo -n x )
+  case $1 in
+    aba) [ "$got" = xxa ] ;;
+    abb) [ "$got" = xax ] ;;
+  esac
+}
+
+# Pixels of the curves' colour in the sensor panel, and the rightmost column that has one.
+curve_extent() {
+  shot curves
+  crop curves 41 531 370 114
+  convert "$work/curves-crop.png" -fill black -fuzz 8% +opaque '#efb71a' -fill white -opaque '#efb71a' \
+    -format '%[fx:int(mean*w*h)] %@' info: | awk '{ split($2, g, /[x+]/); print $1, g[1] + g[3] }'
+}
+
+# A double-click on the first row plays it: the picture moves, the curves of its sensor data
+# show over the whole panel, the speed digits move on.
+step_play() {
+  dblclick "$ROW_X" "$(row_y 0)"
+  wait_change 20 "the double-click plays: the front pane shows changing pictures" 100 150 400 250
+  wait_change 10 "the pictures go on changing" 100 150 400 250
+  wait_change 10 "the elapsed time moves" 40 494 50 13
+  expect_hue 20 250 dark "the front camera shows (its dark left edge)"
+  wait_until 10 "no sensor curves while playing" curves_over 300
+  echo "ok: the sensor curves show across the panel ($(curve_extent))"
+  CURVES_FIRST=$(curve_extent)
+  wait_change 10 "the speed digits move on" "$SPEED_X" "$SPEED_Y" 30 15
+  NAME_FIRST=$(region_sum 121 57 290 15)
+}
+# curves_over <columns>: the curves reach that far right.
+curves_over() {
+  local n right
+  read -r n right < <(curve_extent)
+  [ "$n" -gt 200 ] && [ "$right" -gt "$1" ]
+}
+
+# Pause holds the picture; the slider seeks, and the speed digits show the sensor data of
+# the place sought (40 km/h at the start, 55 at 15 s); play goes on; next and previous
+# change the recording. The first row plays afresh, paused at once: a recording that ends
+# moves on to the next by itself.
+step_transport() {
+  dblclick "$ROW_X" "$(row_y 0)"
+  wait_change 20 "the first recording plays afresh" 40 494 50 13
+  click 553 489
+  wait_until 10 "pause did not hold the picture" region_same_for 1 100 150 400 250
+  echo "ok: pause holds the picture"
+  local first
+  first=$(region_sum 121 57 290 15)
+  click 32 484
+  wait_until 10 "the speed did not show 40 at the start" digits_like aba
+  echo "ok: seeking to the start shows the speed there (040)"
+  click 333 484
+  wait_until 10 "the speed did not show 55 at 15 s" digits_like abb
+  echo "ok: seeking to 15 s shows the speed there (055)"
+  click 553 489
+  wait_change 10 "play goes on after the pause" 100 150 400 250
+  click 638 489
+  wait_until 15 "next did not show another recording's name" not same_sum "$first" 121 57 290 15
+  click 553 489
+  echo "ok: next opens the next recording: its name shows"
+  wait_until 10 "the next recording's curves did not show" curves_differ_from "$CURVES_FIRST"
+  echo "ok: the next recording's curves show (its shorter time)"
+  click 602 489
+  wait_until 15 "previous did not bring the first recording's name back" same_sum "$first" 121 57 290 15
+  echo "ok: previous goes back to the first recording"
+  wait_change 10 "the first recording plays again" 100 150 400 250
+}
+curves_differ_from() { [ "$(curve_extent)" != "$1" ] && curves_over 100; }
+
+region_same_for() {  # region_same_for <seconds> <x> <y> <w> <h>: the region stays as it is
+  local a b
+  a=$(region_sum "${@:2}")
+  sleep "$1"
+  b=$(region_sum "${@:2}")
+  [ "$a" = "$b" ]
+}
+
+# The rear view shows the other camera (red at its left edge, its clock at the top left);
+# the flips turn and mirror it; both views show side by side; front again.
+step_views() {
+  click 485 64
+  expect_hue 20 250 red "the rear view shows the rear camera"
+  expect_hue 20 92 dark "the rear camera's clock is at the top left"
+  click 561 64
+  expect_hue 20 450 dark "the vertical flip turns the rear picture: its clock at the bottom"
+  click 596 64
+  expect_hue 20 250 cyan "the horizontal flip mirrors the rear picture: cyan at the left"
+  click 596 64
+  click 561 64
+  expect_hue 20 250 red "the flips turned off again"
+  expect_hue 20 92 dark "the rear camera's clock back at the top left"
+  click 519 64
+  expect_hue 10 272 dark "both views: the front camera at the left"
+  expect_hue 360 272 red "both views: the rear camera at the right"
+  wait_change 10 "both panes show changing pictures: front" 10 180 330 180
+  wait_change 10 "both panes show changing pictures: rear" 355 180 330 180
+  click 449 64
+  expect_hue 20 250 dark "the front view fills the pane again"
+  expect_hue 680 250 white "the front view covers the whole pane (white at its right)"
+}
