@@ -12,13 +12,11 @@ step_maps() {
   SPEED_Y=445
   [ "$(region_sum 700 440 300 30)" != "$list_bottom" ] || fail "the list did not stop above the small map"
   echo "ok: the list stops above the small map"
-  shot small-map
   local corner
   corner=$(region_sum 150 12 37 28)
   click 955 452
   wait_until 10 "the large map did not take the window" large_map_shown "$corner"
   echo "ok: the large map takes the window: no list, the information button beside the title"
-  shot large-map
   click 915 26
   wait_until 10 "the large map's button did not bring the small map back" same_sum "$corner" 150 12 37 28
   wait_rows 5 "the list is back beside the small map"

@@ -70,7 +70,6 @@ check_row() {
 # The chooser is gone; Enter once more when it went into the typed folder instead.
 chooser_answered() {
   xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$WIN" || return 0
-  shot chooser
   keys_to "$WIN" Return
   sleep 0.5
   return 1

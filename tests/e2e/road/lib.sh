@@ -55,14 +55,16 @@ expect_soon() {
 }
 colour_is() { shot now; [ "$(at now "$1" "$2")" = "$3" ]; }
 
+# grab <name> <x> <y> <w> <h>: a part of the main window in a new screenshot, <name>.png.
+grab() { import -silent -window root -crop "$4x$5+$((X0 + $2))+$((Y0 + $3))" +repage "$work/$1.png"; }
+
 # crop <name> <x> <y> <w> <h>: a part of the main window, as <name>-crop.png.
 crop() { convert "$work/$1.png" -crop "$4x$5+$((X0 + $2))+$((Y0 + $3))" +repage "$work/$1-crop.png"; }
 
 # A fingerprint of the pixels (not of the file, which carries a time) of a region of the main window in a new screenshot.
 region_sum() {
-  shot region
-  crop region "$@"
-  identify -format '%#' "$work/region-crop.png"
+  grab region "$@"
+  identify -format '%#' "$work/region.png"
 }
 
 # same_sum <fingerprint> <x> <y> <w> <h>: the region has that fingerprint now.

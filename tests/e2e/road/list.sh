@@ -3,13 +3,8 @@
 # Rows of the recording list that show a name: a written row has more colours than an
 # empty one.
 rows_shown() {
-  shot rows
-  local n=0 row colours
-  for row in 0 1 2 3 4 5 6 7; do
-    colours=$(convert "$work/rows.png" -crop "150x10+$((X0 + 700))+$((Y0 + 131 + 20 * row))" +repage -format %k info:)
-    [ "$colours" -gt 2 ] && n=$((n + 1))
-  done
-  echo $n
+  grab rows 700 126 150 160
+  convert "$work/rows.png" -crop 150x20 +repage -shave 0x5 -format '%k\n' info: | awk '$1 > 2 { n++ } END { print n + 0 }'
 }
 rows_are() { [ "$(rows_shown)" = "$1" ]; }
 wait_rows() {  # wait_rows <count> <what>

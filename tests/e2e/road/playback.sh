@@ -1,10 +1,11 @@
 # Playing: the double-click, the transport buttons, the seek slider, the views and the flips.
 
-# The kind of colour at a point of the main window in a screenshot: dark, red, green, blue,
+# The kind of colour at a point of the main window in a new screenshot: dark, red, green, blue,
 # yellow, cyan, magenta, white or other (decoded video is never exact).
 hue_at() {
   local rgb hi="" lo="" v
-  rgb=$(at "$1" "$2" "$3")
+  grab hue "$1" "$2" 1 1
+  rgb=$(pixel "$work/hue.png" 0 0)
   for v in $((16#${rgb:0:2})) $((16#${rgb:2:2})) $((16#${rgb:4:2})); do
     hi+=$((v > 176)) lo+=$((v < 80))
   done
@@ -15,11 +16,10 @@ hue_at() {
     *) echo other ;;
   esac
 }
-# hue_is <x> <y> <hue>: in a new screenshot.
-hue_is() { shot hue; [ "$(hue_at hue "$1" "$2")" = "$3" ]; }
+hue_is() { [ "$(hue_at "$1" "$2")" = "$3" ]; }
 # expect_hue <x> <y> <hue> <what>: polls until the point shows the hue.
 expect_hue() {
-  wait_until 10 "$4: expected $3 at ($1,$2), got $(shot hue; hue_at hue "$1" "$2")" hue_is "$1" "$2" "$3"
+  wait_until 10 "$4: expected $3 at ($1,$2), got $(hue_at "$1" "$2")" hue_is "$1" "$2" "$3"
   echo "ok: $4"
 }
 
@@ -27,13 +27,8 @@ expect_hue() {
 SPEED_X=830
 SPEED_Y=643
 speed_digits() {
-  shot speed
-  local i out=""
-  for i in 0 1 2; do
-    crop speed $((SPEED_X + 10 * i)) "$SPEED_Y" 10 15
-    out="$out $(identify -format '%#' "$work/speed-crop.png" | cut -c1-12)"
-  done
-  echo $out
+  grab speed "$SPEED_X" "$SPEED_Y" 30 15
+  convert "$work/speed.png" -crop 10x15 +repage -format '%#\n' info: | cut -c1-12 | tr '\n' ' '
 }
 # digits_like <pattern>: the digits repeat as in the pattern, e.g. "aba" for 040, "abb" for 055.
 digits_like() {
@@ -51,9 +46,8 @@ digits_like() {
 
 # Pixels of the curves' colour in the sensor panel, and the rightmost column that has one.
 curve_extent() {
-  shot curves
-  crop curves 41 531 370 114
-  convert "$work/curves-crop.png" -fill black -fuzz 8% +opaque '#efb71a' -fill white -opaque '#efb71a' \
+  grab curves 41 531 370 114
+  convert "$work/curves.png" -fill black -fuzz 8% +opaque '#efb71a' -fill white -opaque '#efb71a' \
     -format '%[fx:int(mean*w*h)] %@' info: | awk '{ split($2, g, /[x+]/); print $1, g[1] + g[3] }'
 }
 

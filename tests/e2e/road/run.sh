@@ -46,22 +46,18 @@ started=$(date +%s.%N)
 app=$!
 pids+=($app)
 
-step_start
-step_chooser
-step_list
-step_day_filter
-step_full_window
+# Each step and the seconds it took.
+timed() {
+  local t0
+  t0=$(date +%s.%N)
+  "$@"
+  awk -v t0="$t0" -v now="$(date +%s.%N)" -v s="$*" 'BEGIN { printf "   %s: %.1f s\n", s, now - t0 }'
+}
+for step in start chooser list day_filter full_window; do timed "step_$step"; done
 NOTHING_OPEN=$(nothing_open_sum)
-step_play
-step_transport
-step_views
-step_maps
-step_capture
-step_copy_delete
-step_split
-step_information
+for step in play transport views maps capture copy_delete split information; do timed "step_$step"; done
 click 553 489
 wait_change 10 "a recording plays before the card goes" 100 150 400 250
-step_card_removed
-step_close
+timed step_card_removed
+timed step_close
 echo "ok: the whole road in $(elapsed) s"
