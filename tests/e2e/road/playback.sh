@@ -61,9 +61,7 @@ step_play() {
   expect_hue 20 250 dark "the front camera shows (its dark left edge)"
   wait_until 10 "no sensor curves while playing" curves_over 300
   echo "ok: the sensor curves show across the panel ($(curve_extent))"
-  CURVES_FIRST=$(curve_extent)
   wait_change 10 "the speed digits move on" "$SPEED_X" "$SPEED_Y" 30 15
-  NAME_FIRST=$(region_sum 121 57 290 15)
 }
 # curves_over <columns>: the curves reach that far right.
 curves_over() {
@@ -82,8 +80,9 @@ step_transport() {
   click 553 489
   wait_until 10 "pause did not hold the picture" region_same_for 1 100 150 400 250
   echo "ok: pause holds the picture"
-  local first
+  local first curves
   first=$(region_sum 121 57 290 15)
+  curves=$(curve_extent)
   click 32 484
   wait_until 10 "the speed did not show 40 at the start" digits_like aba
   echo "ok: seeking to the start shows the speed there (040)"
@@ -96,7 +95,7 @@ step_transport() {
   wait_until 15 "next did not show another recording's name" not same_sum "$first" 121 57 290 15
   click 553 489
   echo "ok: next opens the next recording: its name shows"
-  wait_until 10 "the next recording's curves did not show" curves_differ_from "$CURVES_FIRST"
+  wait_until 10 "the next recording's curves did not show" curves_differ_from "$curves"
   echo "ok: the next recording's curves show (its shorter time)"
   click 602 489
   wait_until 15 "previous did not bring the first recording's name back" same_sum "$first" 121 57 290 15
