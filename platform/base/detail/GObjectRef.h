@@ -48,6 +48,12 @@ using GlibOwned = std::unique_ptr<T, GlibFree>;
 struct GErrorFree { void operator()(GError* e) const { g_error_free(e); } };
 using GErrorOwned = std::unique_ptr<GError, GErrorFree>;
 
+// A boxed value, freed through its type.
+template <typename T, GType (*Type)()>
+struct GBoxedFree { void operator()(T* p) const { g_boxed_free(Type(), p); } };
+template <typename T, GType (*Type)()>
+using GBoxedOwned = std::unique_ptr<T, GBoxedFree<T, Type>>;
+
 // A list whose elements someone else owns.
 struct GListFree { void operator()(GList* l) const { g_list_free(l); } };
 using GListOwned = std::unique_ptr<GList, GListFree>;

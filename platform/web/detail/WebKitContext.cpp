@@ -28,9 +28,9 @@ WebKitWebContext* NewContext() {
   auto data = GObjectRef<WebKitWebsiteDataManager>::Adopt(webkit_website_data_manager_new(
       "base-cache-directory", cache.c_str(), "base-data-directory", cache.c_str(), nullptr));
   if (OfflineSeam()) {
-    WebKitNetworkProxySettings* proxy = webkit_network_proxy_settings_new(kRefusingProxy, nullptr);
-    webkit_website_data_manager_set_network_proxy_settings(data.get(), WEBKIT_NETWORK_PROXY_MODE_CUSTOM, proxy);
-    webkit_network_proxy_settings_free(proxy);
+    GBoxedOwned<WebKitNetworkProxySettings, webkit_network_proxy_settings_get_type> proxy(
+        webkit_network_proxy_settings_new(kRefusingProxy, nullptr));
+    webkit_website_data_manager_set_network_proxy_settings(data.get(), WEBKIT_NETWORK_PROXY_MODE_CUSTOM, proxy.get());
   }
   WebKitWebContext* context = webkit_web_context_new_with_website_data_manager(data.get());  // holds its own
   // Keeps fetched resources on disk and reuses them while their server allows.
