@@ -5,18 +5,15 @@
 #include <vector>
 
 #include "media/UsageMarker.h"
+#include "platform/media/FilterElements.h"
 
 namespace {
 
 constexpr LONGLONG kUnitsPerMs = 10000;
 constexpr LONG kMaxCaptureSide = 16384;
 
-bool CanCreate(REFCLSID clsid) {
-  IBaseFilter* pFilter = nullptr;
-  HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter, reinterpret_cast<void**>(&pFilter));
-  if (pFilter) pFilter->Release();
-  return SUCCEEDED(hr) && pFilter;
-}
+// Asks the installed classes; making a decoder only to release it would load it.
+bool CanCreate(REFCLSID clsid) { return platform::IsMediaClassAvailable(clsid); }
 
 }  // namespace
 

@@ -75,6 +75,11 @@ void RestoreMediaClass(REFCLSID clsid) {
   Overrides().erase(clsid);
 }
 
+bool IsMediaClassReplaced(REFCLSID clsid) {
+  std::lock_guard<std::mutex> lock(TableMutex());
+  return Overrides().count(clsid) != 0;
+}
+
 void RestoreAllMediaClasses() {
   std::lock_guard<std::mutex> lock(TableMutex());
   Overrides().clear();

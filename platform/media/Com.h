@@ -58,6 +58,7 @@ using MediaClassFactory = std::function<IUnknown*()>;
 void RegisterMediaClass(REFCLSID clsid, MediaClassFactory factory);
 void RestoreMediaClass(REFCLSID clsid);
 void RestoreAllMediaClasses();
+bool IsMediaClassReplaced(REFCLSID clsid);
 
 // The reference count and the interface table of a simple object. Derive from the
 // interfaces and from this, and answer QueryInterface through Find.

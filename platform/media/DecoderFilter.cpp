@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/media/detail/FilterElementNames.h"
 #include "platform/media/detail/GstFilters.h"
 
 namespace platform::detail {
@@ -15,13 +16,13 @@ constexpr int kVertical = 5;
 }  // namespace
 
 DecoderFilter* DecoderFilter::Create() {
-  GstElement* balance = gst_element_factory_make("videobalance", nullptr);
-  GstElement* flip = gst_element_factory_make("videoflip", nullptr);
-  GstElement* decoder = gst_element_factory_make("avdec_h264", nullptr);
+  GstElement* balance = gst_element_factory_make(elements::kBalance, nullptr);
+  GstElement* flip = gst_element_factory_make(elements::kFlip, nullptr);
+  GstElement* decoder = gst_element_factory_make(elements::kH264Decoder, nullptr);
   // Frame threads hold pictures back by one frame each: the first picture and every seek
   // would wait for the whole set. Slices decode in order, and two streams use two cores.
   if (decoder) gst_util_set_object_arg(G_OBJECT(decoder), "thread-type", "slice");
-  ElementRef bin = MakeChainBin(nullptr, {gst_element_factory_make("h264parse", nullptr), decoder, balance, flip});
+  ElementRef bin = MakeChainBin(nullptr, {gst_element_factory_make(elements::kH264Parser, nullptr), decoder, balance, flip});
   if (!bin) return nullptr;
   auto* filter = new DecoderFilter(std::move(bin), balance, flip);
   filter->AddStaticPin(PINDIR_INPUT, MEDIATYPE_Video, "sink");
@@ -78,7 +79,7 @@ ConverterFilter* ConverterFilter::Create() {
 }
 
 CheckOnlyFilter* CheckOnlyFilter::CreateAacDecoder() {
-  for (const char* name : {"avdec_aac", "faad", "fdkaacdec"}) {
+  for (const char* name : elements::kAacDecoders) {
     ElementRef e = MakeElement(name);
     if (e) return new CheckOnlyFilter(std::move(e));
   }
@@ -86,7 +87,7 @@ CheckOnlyFilter* CheckOnlyFilter::CreateAacDecoder() {
 }
 
 CheckOnlyFilter* CheckOnlyFilter::CreateBrightness() {
-  ElementRef e = MakeElement("videobalance");
+  ElementRef e = MakeElement(elements::kBalance);
   return e ? new CheckOnlyFilter(std::move(e)) : nullptr;
 }
 

@@ -332,9 +332,24 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The windows are drawn with cairo alone. Left on, GDK opens the GL driver at start to
+// choose a visual, which costs more than the rest of GTK's start. Children started later
+// (the browser's processes) get the environment as it was.
+bool StartGtkWithoutGl() {
+  const bool chosen = std::getenv("GDK_GL") != nullptr;
+  if (!chosen) g_setenv("GDK_GL", "disable", TRUE);
+  const bool started = gtk_init_check(nullptr, nullptr);
+  if (!chosen) g_unsetenv("GDK_GL");
+  return started;
+}
+
+}  // namespace
+
 std::unique_ptr<Presenter> CreateGtkPresenter() {
   gdk_set_allowed_backends("x11");
-  if (!gtk_init_check(nullptr, nullptr)) return nullptr;
+  if (!StartGtkWithoutGl()) return nullptr;
   return std::make_unique<GtkPresenter>();
 }
 

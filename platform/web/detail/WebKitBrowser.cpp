@@ -22,8 +22,10 @@ struct PendingScript {
 };
 
 struct WebKitBrowser::View {
-  GObjectRef<WebKitWebView> view;
-  OwnedWidget ownWindow;  // used only when no presenter hosts the view
+  GObjectRef<WebKitWebView> view;  // null until the host's window has first been drawn
+  OwnedWidget ownWindow;           // used only when no presenter hosts the view
+  std::string pendingUri;          // asked for before the view was made
+  GSignalHandler hostDrawn;
   bool loaded = false;
   std::vector<std::string> requests;
   GSignalHandler loadChanged;
@@ -83,6 +85,31 @@ std::unique_ptr<WebKitBrowser> WebKitBrowser::Create(HWND host, const CRect& rec
 }
 
 WebKitBrowser::WebKitBrowser(HWND host, const CRect& rect) : WebBrowser(host), m_view(std::make_unique<View>()), m_rect(rect) {
+  MakeViewWhenDrawn();
+}
+
+// Making a view costs more than the whole first paint of its window, so a window not yet
+// on screen gets its view once it has been drawn.
+void WebKitBrowser::MakeViewWhenDrawn() {
+  GtkWindow* window = PresenterGtkWindow(Host());
+  if (!window || gtk_widget_get_mapped(GTK_WIDGET(window))) {
+    MakeView();
+    return;
+  }
+  m_view->hostDrawn = GSignalHandler(window, g_signal_connect_after(window, "draw", G_CALLBACK(OnHostDrawn), this));
+}
+
+int WebKitBrowser::OnHostDrawn(void*, void*, void* self) {
+  auto* browser = static_cast<WebKitBrowser*>(self);
+  browser->m_view->hostDrawn.Disconnect();
+  std::weak_ptr<bool> alive = browser->m_alive;
+  PostToUiThread([browser, alive] {
+    if (alive.lock()) browser->MakeView();
+  });
+  return FALSE;
+}
+
+void WebKitBrowser::MakeView() {
   WebKitWebView* view = WEBKIT_WEB_VIEW(webkit_web_view_new_with_context(ProgramWebContext()));
   m_view->view = GObjectRef<WebKitWebView>::SinkFloating(view);
   GObjectRef<WebKitSettings> settings = GObjectRef<WebKitSettings>::Adopt(NewProgramViewSettings());
@@ -94,12 +121,16 @@ WebKitBrowser::WebKitBrowser(HWND host, const CRect& rect) : WebBrowser(host), m
   m_view->resourceStarted = GSignalHandler(
       view, g_signal_connect(view, "resource-load-started", G_CALLBACK(OnResourceStarted), &m_view->requests));
   Place();
+  if (!m_view->pendingUri.empty()) webkit_web_view_load_uri(view, m_view->pendingUri.c_str());
+  m_view->pendingUri.clear();
 }
 
 WebKitBrowser::~WebKitBrowser() {
+  m_view->hostDrawn.Disconnect();
   m_view->loadChanged.Disconnect();
   m_view->processEnded.Disconnect();
   m_view->resourceStarted.Disconnect();
+  if (!m_view->view) return;
   // Plain GTK only: at exit the presenter may already be gone, its windows with it.
   GtkWidget* widget = GTK_WIDGET(m_view->view.get());
   if (GtkWidget* parent = gtk_widget_get_parent(widget)) gtk_container_remove(GTK_CONTAINER(parent), widget);
@@ -107,6 +138,7 @@ WebKitBrowser::~WebKitBrowser() {
 }
 
 void WebKitBrowser::Place() {
+  if (!m_view->view) return;
   GtkWidget* widget = GTK_WIDGET(m_view->view.get());
   bool shown = m_visible && !m_rect.IsRectEmpty();
   NativeWidgetHost* host = GetNativeWidgetHost();
@@ -138,7 +170,8 @@ void WebKitBrowser::Navigate(const CString& address) {
   CString uri = BrowserAddressToUri(address);
   if (uri.IsEmpty()) return;
   m_view->loaded = false;
-  webkit_web_view_load_uri(m_view->view.get(), uri.ToUtf8().c_str());
+  if (m_view->view) webkit_web_view_load_uri(m_view->view.get(), uri.ToUtf8().c_str());
+  else m_view->pendingUri = uri.ToUtf8();
 }
 
 bool WebKitBrowser::HostedByPresenter() const { return !m_view->ownWindow; }
@@ -147,7 +180,9 @@ bool WebKitBrowser::HasDocument() const { return m_view->loaded; }
 
 const std::vector<std::string>& WebKitBrowser::RequestedUris() const { return m_view->requests; }
 
-void WebKitBrowser::EndPageProcess() { webkit_web_view_terminate_web_process(m_view->view.get()); }
+void WebKitBrowser::EndPageProcess() {
+  if (m_view->view) webkit_web_view_terminate_web_process(m_view->view.get());
+}
 
 std::shared_ptr<PendingScript> WebKitBrowser::Evaluate(const CString& name, const std::vector<CString>& args) {
   std::string function = name.ToUtf8();

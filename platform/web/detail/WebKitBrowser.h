@@ -33,11 +33,15 @@ public:
 private:
   struct View;
   WebKitBrowser(HWND host, const CRect& rect);
+  void MakeViewWhenDrawn();
+  void MakeView();
+  static int OnHostDrawn(void* window, void* cr, void* self);
   void Place();
   // Starts the call; null when the name is not a script identifier.
   std::shared_ptr<PendingScript> Evaluate(const CString& name, const std::vector<CString>& args);
 
   std::unique_ptr<View> m_view;
+  std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);  // for work posted to the UI thread
   CRect m_rect;
   bool m_visible = true;
 };
