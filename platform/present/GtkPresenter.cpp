@@ -4,11 +4,13 @@
 #include "platform/present/detail/GtkPresenter.h"
 
 #include <gdk/gdkkeysyms.h>
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 
@@ -19,6 +21,7 @@
 #include "platform/win/InputEvent.h"
 #include "platform/win/PresenterEvents.h"
 #include "platform/present/detail/GtkDialogs.h"
+#include "platform/present/detail/GtkIcon.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Window.h"
 
@@ -80,6 +83,11 @@ void MakeBystander(GtkWidget* window, bool passPointer) {
   gtk_widget_realize(window);
   CairoRegionRef nothing = CairoRegionRef::Adopt(cairo_region_create());
   gdk_window_input_shape_combine_region(gtk_widget_get_window(window), nothing.get(), 0, 0);
+}
+
+bool WindowManagerRuns() {
+  GdkScreen* screen = gdk_screen_get_default();
+  return screen && std::strcmp(gdk_x11_screen_get_window_manager_name(screen), "unknown") != 0;
 }
 
 class GtkPresenter : public Presenter {
@@ -161,6 +169,10 @@ public:
     // A folder browser's window stands for its chooser dialog.
     auto chooser = m_choosers.find(hwnd);
     if (chooser != m_choosers.end()) gtk_window_set_title(GTK_WINDOW(chooser->second), CString(title.c_str()).ToUtf8().c_str());
+  }
+
+  void TopLevelIcon(HWND hwnd, const IconImage* icon) override {
+    if (GtkWindow* window = GtkWindowOf(hwnd)) SetGtkWindowIcon(window, icon);
   }
 
   int MessageBox(const MessageBoxRequest& request) override { return RunGtkMessageBox(GtkWindowOf(request.owner), request); }
@@ -318,8 +330,10 @@ private:
     return FALSE;
   }
 
+  // Without a window manager nothing iconifies a window, but GDK reports an unmap it did
+  // not ask for as one: a window hidden and shown again at once would count as minimised.
   static gboolean OnState(GtkWidget* widget, GdkEventWindowState* e, gpointer) {
-    if (!(e->changed_mask & GDK_WINDOW_STATE_ICONIFIED)) return FALSE;
+    if (!(e->changed_mask & GDK_WINDOW_STATE_ICONIFIED) || !WindowManagerRuns()) return FALSE;
     bool iconified = (e->new_window_state & GDK_WINDOW_STATE_ICONIFIED) != 0;
     OnPresenterStateChanged(HandleOf(widget), iconified ? PresentedState::Minimized : PresentedState::Normal);
     return FALSE;

@@ -3,12 +3,17 @@
 namespace platform {
 
 void HeadlessPresenter::TopLevelCreated(HWND hwnd, HWND owner, const CRect& screenRect) {
-  m_windows[hwnd] = WindowInfo{owner, screenRect, false, PresentedState::Normal, 0};
+  m_windows[hwnd] = WindowInfo{owner, screenRect, false, PresentedState::Normal, 0, nullptr};
 }
 
 void HeadlessPresenter::TopLevelDestroyed(HWND hwnd) { m_windows.erase(hwnd); }
 
 void HeadlessPresenter::TopLevelMoved(HWND hwnd, const CRect& screenRect) { m_windows[hwnd].screenRect = screenRect; }
+
+void HeadlessPresenter::TopLevelIcon(HWND hwnd, const IconImage* icon) {
+  auto it = m_windows.find(hwnd);
+  if (it != m_windows.end()) it->second.icon = icon;
+}
 
 void HeadlessPresenter::TopLevelShown(HWND hwnd, bool visible, PresentedState state) {
   m_windows[hwnd].visible = visible;

@@ -15,12 +15,14 @@ public:
     bool visible = false;
     PresentedState state = PresentedState::Normal;
     int updates = 0;
+    const IconImage* icon = nullptr;
   };
 
   void TopLevelCreated(HWND hwnd, HWND owner, const CRect& screenRect) override;
   void TopLevelDestroyed(HWND hwnd) override;
   void TopLevelMoved(HWND hwnd, const CRect& screenRect) override;
   void TopLevelShown(HWND hwnd, bool visible, PresentedState state) override;
+  void TopLevelIcon(HWND hwnd, const IconImage* icon) override;
   void SurfaceUpdated(HWND hwnd, const Surface& surface, const CRect& dirty) override;
   CRect ScreenRect() const override { return CRect(0, 0, 1920, 1080); }
   // Dialogs go to the installed DialogAnswerer (DialogRequests.h).

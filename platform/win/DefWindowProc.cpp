@@ -103,6 +103,8 @@ LRESULT SetIcon(WindowNode& node, WPARAM wParam, LPARAM lParam) {
   HICON& slot = wParam == ICON_BIG ? node.iconBig : node.iconSmall;
   HICON old = slot;
   slot = reinterpret_cast<HICON>(lParam);
+  if (!node.IsChild())
+    platform::GetPresenter().TopLevelIcon(node.handle, platform::GetIconImage(node.iconBig ? node.iconBig : node.iconSmall));
   return reinterpret_cast<LRESULT>(old);
 }
 

@@ -14,6 +14,7 @@
 namespace platform {
 
 enum class PresentedState { Normal, Minimized, Maximized };
+struct IconImage;
 
 class Presenter {
 public:
@@ -25,6 +26,8 @@ public:
   virtual void TopLevelShown(HWND hwnd, bool visible, PresentedState state) = 0;
   virtual void TopLevelRaised(HWND) {}
   virtual void TopLevelTitle(HWND, const std::wstring&) {}
+  // The window's icon (its big one when it has both); null for none.
+  virtual void TopLevelIcon(HWND, const IconImage*) {}
   // `dirty` (surface coordinates) of the window's surface changed.
   virtual void SurfaceUpdated(HWND hwnd, const Surface& surface, const CRect& dirty) = 0;
   virtual void PointerCaptured(HWND, bool) {}

@@ -2,7 +2,9 @@
 
 #include <atomic>
 
+#include "platform/present/HeadlessPresenter.h"
 #include "platform/shell/ChangeNotify.h"
+#include "platform/win/Resources.h"
 #include "platform/win/Keys.h"
 #include "tests/player/PlayerDlgFixture.h"
 
@@ -50,6 +52,13 @@ TEST_F(TavrenPlayerDlgTest, OpensAsACaptionlessWindowOfFixedSizeWithItsTitle) {
   EXPECT_EQ(dlg->m_nWindowMode, 1);
   EXPECT_NE(dlg->m_hAccel, nullptr);
   EXPECT_NE(dlg->m_nShellNotifyId, 0u);
+  // Icon 128 reaches the presenter, which shows it on the window and its taskbar entry.
+  auto* presenter = dynamic_cast<platform::HeadlessPresenter*>(&platform::GetPresenter());
+  ASSERT_NE(presenter, nullptr);
+  const platform::IconImage* icon = presenter->Info(Hwnd())->icon;
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(icon, platform::GetIconImage(::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(128))));
+  EXPECT_GT(icon->width, 0);
 }
 
 TEST_F(TavrenPlayerDlgTest, BackgroundAndFrameBarFollowTheMapModeAndTheFullWindowIsBlack) {

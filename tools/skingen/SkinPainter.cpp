@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -20,9 +21,9 @@ Colour Grey(int v) { return Colour{v / 255.0, v / 255.0, v / 255.0}; }
 
 class Canvas {
 public:
-  explicit Canvas(Size size)
+  explicit Canvas(Size size, cairo_format_t format = CAIRO_FORMAT_RGB24)
       : m_size(size),
-        m_surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height)),
+        m_surface(cairo_image_surface_create(format, size.width, size.height)),
         m_cr(cairo_create(m_surface)) {}
   ~Canvas() {
     cairo_destroy(m_cr);
@@ -252,8 +253,38 @@ void PaintScrollTrack(Canvas& c) {
 
 }  // namespace
 
+namespace {
+
+// The program's icon: a dark rounded tile with the amber ring of a camera lens, on a
+// transparent ground.
+int PaintIcon(const SkinEntry& e, const std::string& folder) {
+  Expect(e, 2);
+  Canvas c(ParseSize(e.args[1]), CAIRO_FORMAT_ARGB32);
+  const double w = c.width(), h = c.height(), side = std::min(w, h);
+  c.RoundRect(0.5, 0.5, w - 1, h - 1, side / 6);
+  c.Source(Grey(0x24));
+  cairo_fill_preserve(c.cr());
+  c.Source(kAmber);
+  cairo_set_line_width(c.cr(), std::max(1.0, side / 24));
+  cairo_stroke(c.cr());
+  cairo_arc(c.cr(), w / 2, h / 2, side * 0.3, 0, 2 * M_PI);
+  cairo_set_line_width(c.cr(), std::max(2.0, side / 8));
+  cairo_stroke(c.cr());
+  c.Source(Grey(0x0e));
+  cairo_arc(c.cr(), w / 2, h / 2, side * 0.18, 0, 2 * M_PI);
+  cairo_fill(c.cr());
+  c.Source(Grey(0xc8));
+  cairo_arc(c.cr(), w / 2 - side * 0.07, h / 2 - side * 0.07, side * 0.05, 0, 2 * M_PI);
+  cairo_fill(c.cr());
+  c.Save(folder, ParseId(e.args[0]));
+  return 1;
+}
+
+}  // namespace
+
 int PaintEntry(const SkinEntry& e, const std::string& folder) {
   if (e.kind == "button") return PaintButton(e, folder);
+  if (e.kind == "icon") return PaintIcon(e, folder);
   if (e.kind == "digits") {
     Expect(e, 3);
     int first = ParseId(e.args[0]);

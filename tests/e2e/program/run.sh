@@ -52,6 +52,7 @@ wid=$(window)
 sleep 1
 read -r wx wy ww wh <<<"$(geometry)"
 same "$ww x $wh" "1022 x 682" "the normal window's size"
+same "$(xprop -id "$wid" _NET_WM_ICON | grep -c 'Icon (48 x 48)')" "1" "the window and its taskbar entry carry icon 128"
 
 shot normal
 at_bitmap normal 800 20 129 800 20 "background"
@@ -77,9 +78,9 @@ shot full
 expect "$work/full.png" 640 500 000000 "the full window is black where no video plays"
 xdotool key Escape
 sleep 1
-read -r _ _ w h <<<"$(geometry)"
+read -r x y w h <<<"$(geometry)"
 same "$w x $h" "1022 x 682" "back to the normal window"
-read -r wx wy _ _ <<<"$(geometry)"
+same "$x,$y" "$wx,$wy" "back where it was before the full window"
 
 if [ "$manager" = openbox ]; then
   xdotool mousemove $((wx + 955)) $((wy + 26)) click 1
