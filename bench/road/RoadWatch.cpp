@@ -1,7 +1,9 @@
 // Times one step of the road as a user sees it: runs the step's command (a pointer or key
 // event), then polls until the screen or the file system shows the step's end, and prints
 // the milliseconds from the command's start to that moment.
-//   road_watch [--timeout SECONDS] CONDITION -- COMMAND [ARG...]
+//   road_watch [--timeout SECONDS] [--after-command] CONDITION -- COMMAND [ARG...]
+// --after-command starts the clock when the command ends (the second click of a
+// double-click) rather than when it starts.
 // Conditions:
 //   change X Y W H    the screen region differs from how it looked before the command
 //   still X Y W H MS  the screen region has not changed for MS milliseconds
@@ -40,7 +42,7 @@ bool RunCommand(std::vector<char*> argv) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: road_watch [--timeout SECONDS] CONDITION -- COMMAND [ARG...]\n");
+  std::fprintf(stderr, "usage: road_watch [--timeout SECONDS] [--after-command] CONDITION -- COMMAND [ARG...]\n");
   return 2;
 }
 
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
     timeout = std::atof(words[1].c_str());
     at = 2;
   }
+  const bool afterCommand = at < words.size() && words[at] == "--after-command";
+  if (afterCommand) ++at;
   size_t dashes = at;
   while (dashes < words.size() && words[dashes] != "--") ++dashes;
   ScreenProbe probe;
@@ -69,6 +73,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "road_watch: the command failed\n");
     return 1;
   }
+  if (afterCommand) start = Clock::now();
   auto end = start + std::chrono::duration<double>(timeout);
   while (!condition.Met()) {
     if (Clock::now() > end) return 1;

@@ -2,7 +2,7 @@
 # and records the milliseconds until its end shows. Expects $watch, $work, $figures, X0/Y0
 # (the main window's corner) and the helpers of tests/e2e/road/lib.sh.
 
-# timed <figure> <condition...> -- <command...>
+# timed <figure> [--after-command] <condition...> -- <command...>
 timed() {
   local figure=$1 ms
   shift
@@ -15,31 +15,22 @@ timed() {
 at_screen() { echo $((X0 + $1)) $((Y0 + $2)); }
 region() { echo $((X0 + $1)) $((Y0 + $2)) "$3" "$4"; }
 
-# focus_window <name>: the keyboard goes to the window of that name.
-focus_window() {
-  local id
-  id=$(window_id "$1")
-  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-}
-window_id() {
-  local id
-  id=$(xdotool search --onlyvisible --name "^$1\$" | head -n1)
-  [ -n "$id" ] || fail "no window named $1"
-  echo "$id"
-}
+# window <name>: the shown window of that name, in WIN.
+window() { window_named "^$1\$" || fail "no window named $1"; }
 
 # at_window <name> <x> <y>: a point of another window on the screen.
 at_window() {
-  local x y
-  read -r x y < <(xdotool getwindowgeometry --shell "$(window_id "$1")" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}')
-  echo $((x + $2)) $((y + $3))
+  window "$1"
+  window_box "$WIN"
+  echo $((WX + $2)) $((WY + $3))
 }
 
 # From the program's start to the recording list shown, through the drive chooser.
 road_start() {
   timed start-to-chooser window "Select Drive" --
   main_window >/dev/null
-  focus_window "Select Drive"
+  window "Select Drive"
+  xdotool windowfocus --sync "$WIN"
   timed chooser-enter-to-list change $(region 700 129 300 16) -- xdotool key Return
   awk '$1 == "start-to-chooser" { a = $2 } $1 == "chooser-enter-to-list" { b = $2 } END { print "start-to-list", a + b }' \
     <(tail -n 2 "$figures") | tee -a "$figures" | sed 's/^/  /; s/$/ ms (the two above)/'
@@ -47,8 +38,8 @@ road_start() {
 
 # A double-click on the first row, timed from its second click to the first picture.
 road_play() {
-  xdotool mousemove $(at_screen 760 136) click 1
-  timed double-click-to-frame change $(region 100 150 400 250) -- xdotool click 1
+  timed double-click-to-frame --after-command change $(region 100 150 400 250) -- \
+    xdotool mousemove $(at_screen 760 136) click --repeat 2 --delay 80 1
 }
 
 # Paused, a click on the seek slider shows the picture at the new place.
@@ -62,7 +53,8 @@ road_seek() {
 # Capture: the save dialog, then Enter to both stills written into the documents folder.
 road_capture() {
   timed capture-to-dialog window Save -- xdotool mousemove $(at_screen 630 64) click 1
-  focus_window Save
+  window Save
+  xdotool windowfocus --sync "$WIN"
   timed capture-enter-to-stills jpegs "$work/documents/RODEMIR" 2 -- xdotool key Return
   "$watch" --timeout 20 gone Save -- >/dev/null || fail "the save dialog stayed"
 }
@@ -75,9 +67,9 @@ road_capture() {
 road_copy() {
   xdotool mousemove $(at_screen 983 136) click 1
   timed copy-to-dialog window Save -- xdotool mousemove $(at_screen 957 64) click 1
-  focus_window Save
+  window Save
   # The chooser opens on its recent files, where a typed folder cannot be chosen.
-  xdotool key alt+Home ctrl+l
+  keys_to "$WIN" alt+Home ctrl+l
   xdotool type --delay 5 "$work/copies/"
   sync
   timed copy-enter-to-copied file "$work/copies/$name" "$size" -- xdotool key Return
