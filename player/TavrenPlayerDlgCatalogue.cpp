@@ -55,15 +55,10 @@ void EmptyList(CConfigListCtrl& list) {
   }
 }
 
-// Each folder comes in name order already, so a list of one folder needs no sort.
 void SortByName(CConfigListCtrl& list) {
   if (!Exists(list)) return;
   CONFIGLIST_SORTINFO info{list.GetSafeHwnd(), COL_NAME, 1};
-  const LPARAM sortInfo = reinterpret_cast<LPARAM>(&info);
-  const int count = list.GetItemCount();
-  int row = 1;
-  while (row < count && CompareItemText(row - 1, row, sortInfo) <= 0) ++row;
-  if (row < count) list.SortItemsEx(CompareItemText, static_cast<DWORD_PTR>(sortInfo));
+  list.SortItemsEx(CompareItemText, reinterpret_cast<DWORD_PTR>(&info));
 }
 
 void PlaceList(CConfigListCtrl& list, int x, int y, int height) {

@@ -320,7 +320,9 @@ void CConfigListCtrl::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) {
 // them back.
 int CompareItemText(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort) {
   const auto* info = reinterpret_cast<const CONFIGLIST_SORTINFO*>(lParamSort);
-  wchar_t first[256] = {}, second[256] = {};
+  // The list writes a terminated text; the empty starts cover a list that writes nothing.
+  wchar_t first[256], second[256];
+  first[0] = second[0] = 0;
   LVITEM item;
   item.iSubItem = info->nColumn;
   item.cchTextMax = 256;

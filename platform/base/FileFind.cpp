@@ -6,21 +6,21 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <utility>
 
 namespace {
 
-bool IsLink(const std::string& path) {
-  struct stat st {};
-  return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-bool StatEntry(const std::string& path, ULONGLONG& size, bool& dir, bool& link, __time64_t& created,
-               __time64_t& modified) {
+// `name` is looked up in the folder open as `dirFd` (AT_FDCWD: the working folder); a link
+// reports its target's attributes. `type` is the entry's type from its folder, or DT_UNKNOWN.
+bool StatEntry(int dirFd, const char* name, unsigned char type, ULONGLONG& size, bool& dir, bool& link,
+               __time64_t& created, __time64_t& modified) {
   struct statx sx {};
-  if (statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0) return false;
+  if (statx(dirFd, name, 0, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0) return false;
   size = sx.stx_size;
   dir = S_ISDIR(sx.stx_mode);
-  link = IsLink(path);
+  struct stat own {};
+  link = type == DT_UNKNOWN ? fstatat(dirFd, name, &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode)
+                            : type == DT_LNK;
   modified = sx.stx_mtime.tv_sec;
   created = (sx.stx_mask & STATX_BTIME) ? sx.stx_btime.tv_sec : modified;
   return true;
@@ -66,7 +66,9 @@ BOOL CFileFind::FindFile(const wchar_t* pstrName, DWORD) {
     e.name = pattern;
     std::string path = spec.ToUtf8();
     while (path.size() > 1 && path.back() == '/') path.pop_back();
-    if (pattern.IsEmpty() || !StatEntry(path, e.size, e.directory, e.link, e.created, e.modified)) return FALSE;
+    if (pattern.IsEmpty() ||
+        !StatEntry(AT_FDCWD, path.c_str(), DT_UNKNOWN, e.size, e.directory, e.link, e.created, e.modified))
+      return FALSE;
     m_entries.push_back(e);
     return TRUE;
   }
@@ -80,8 +82,8 @@ BOOL CFileFind::FindFile(const wchar_t* pstrName, DWORD) {
     if (!MatchWildcardNoCase(pattern, name)) continue;
     Entry e;
     e.name = name;
-    if (!StatEntry(dirPath + "/" + d->d_name, e.size, e.directory, e.link, e.created, e.modified)) continue;
-    m_entries.push_back(e);
+    if (!StatEntry(dirfd(dir), d->d_name, d->d_type, e.size, e.directory, e.link, e.created, e.modified)) continue;
+    m_entries.push_back(std::move(e));
   }
   closedir(dir);
   std::sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });

@@ -2,6 +2,7 @@
 // item, column and geometry messages, and the scroll-bar upkeep they share. Painting and
 // input are in ListViewPaint.cpp and ListViewInput.cpp.
 #include <algorithm>
+#include <utility>
 
 #include "platform/gdi/DC.h"
 #include "platform/win/Dialog.h"
@@ -102,7 +103,7 @@ LRESULT InsertItem(HWND hwnd, const LVITEM* item) {
   if (!s || !item || item->iSubItem != 0 || s->sorting) return -1;
   LPARAM data = (item->mask & LVIF_PARAM) ? item->lParam : 0;
   std::wstring text = (item->mask & LVIF_TEXT) ? TextOf(item->pszText) : std::wstring();
-  int index = s->model.InsertItem(item->iItem, text, data);
+  int index = s->model.InsertItem(item->iItem, std::move(text), data);
   bool selects = (item->mask & LVIF_STATE) && s->model.SetItemState(index, item->state, item->stateMask) &&
                  (item->stateMask & kSelectionStates);
   RowsChanged(hwnd, *s, selects ? 0 : index);

@@ -29,11 +29,12 @@ public:
 
   // Rows. Indexes out of range are refused (false, -1 or empty text).
   int ItemCount() const { return static_cast<int>(m_rows.size()); }
-  int InsertItem(int index, const std::wstring& text, LPARAM data = 0);
+  int InsertItem(int index, std::wstring text, LPARAM data = 0);
   bool DeleteItem(int index);
   void DeleteAllItems();
-  bool SetItemText(int item, int subItem, const std::wstring& text);
-  std::wstring ItemText(int item, int subItem) const;
+  bool SetItemText(int item, int subItem, std::wstring text);
+  // Valid until the row changes or goes; an empty text for a row or sub-item that has none.
+  const std::wstring& ItemText(int item, int subItem) const;
   LPARAM ItemData(int item) const;
   bool SetItemData(int item, LPARAM data);
   UINT ItemState(int item, UINT mask) const;
@@ -41,9 +42,9 @@ public:
   bool SetItemState(int item, UINT state, UINT mask);
   int NextItem(int start, UINT stateMask) const;  // first row after `start` with any of the states
 
-  // Orders the rows by cmp(a, b) < 0, where a and b are the rows' indexes before the sort;
-  // the rows stay where they are until the comparator has seen them all. Nothing moves
-  // when the comparator added or removed rows.
+  // Orders the rows by cmp(a, b) < 0, stably, where a and b are the rows' indexes before the
+  // sort; the rows stay where they are until the comparator has seen them all. Rows already
+  // in order cost one comparison each. Nothing moves when the comparator added or removed rows.
   void SortItems(const std::function<int(int, int)>& cmp);
 
   // Scrolling in whole rows of itemHeight pixels within a client area of clientHeight.

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
 using platform::detail::kStateFocused;
 using platform::detail::kStateSelected;
 using platform::detail::ListViewModel;
@@ -63,6 +68,56 @@ TEST(ListViewModelTest, SortSeesTheRowsWhereTheyWere) {
   for (int i = 0; i < 5; ++i) order += m.ItemText(i, 0) + m.ItemText(i, 1);
   EXPECT_EQ(order, L"a1a4b3c0d2");  // stable: equal names keep their order
   EXPECT_EQ(m.ItemState(4, kStateSelected), kStateSelected);
+}
+
+namespace {
+
+// Sorts rows named by `keys` (each row also carries its first index) and returns the row
+// order as "key:index" pairs, with the number of comparisons made.
+std::pair<std::vector<std::wstring>, int> SortedRows(const std::vector<int>& keys) {
+  ListViewModel m = Recordings(0);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    m.InsertItem(static_cast<int>(i), std::to_wstring(keys[i]));
+    m.SetItemText(static_cast<int>(i), 1, std::to_wstring(i));
+  }
+  int comparisons = 0;
+  m.SortItems([&](int a, int b) {
+    ++comparisons;
+    return std::stoi(m.ItemText(a, 0)) - std::stoi(m.ItemText(b, 0));
+  });
+  std::vector<std::wstring> rows;
+  for (int i = 0; i < m.ItemCount(); ++i) rows.push_back(m.ItemText(i, 0) + L":" + m.ItemText(i, 1));
+  return {rows, comparisons};
+}
+
+std::vector<std::wstring> StableSorted(const std::vector<int>& keys) {
+  std::vector<size_t> order(keys.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+  std::vector<std::wstring> rows;
+  for (size_t i : order) rows.push_back(std::to_wstring(keys[i]) + L":" + std::to_wstring(i));
+  return rows;
+}
+
+}  // namespace
+
+TEST(ListViewModelTest, SortIsStableWhateverTheRunsAndCheapForRowsInOrder) {
+  std::vector<int> shuffled;
+  unsigned seed = 7;
+  for (int i = 0; i < 500; ++i) shuffled.push_back(static_cast<int>((seed = seed * 1103515245u + 12345u) >> 16) % 60);
+  std::vector<int> reversed, inOrder, threeBlocks;
+  for (int i = 0; i < 300; ++i) {
+    reversed.push_back(300 - i);
+    inOrder.push_back(i / 2);
+  }
+  for (int block = 0; block < 3; ++block)
+    for (int i = 0; i < 100; ++i) threeBlocks.push_back(i * 3 + block);
+  for (const auto& keys : {shuffled, reversed, inOrder, threeBlocks, std::vector<int>{}, std::vector<int>{4}})
+    EXPECT_EQ(SortedRows(keys).first, StableSorted(keys)) << keys.size();
+
+  EXPECT_EQ(SortedRows(inOrder).second, 299);
+  // Three blocks in order, as a listing of three folders is: their runs are merged.
+  EXPECT_LE(SortedRows(threeBlocks).second, 299 + 200 + 300);
 }
 
 TEST(ListViewModelTest, SortLeavesTheRowsAloneWhenTheComparatorAddsOne) {
