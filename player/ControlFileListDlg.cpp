@@ -1,6 +1,8 @@
 #include "player/ControlFileListDlg.h"
 
+#include "player/FileListMirror.h"
 #include "player/PanelSupport.h"
+#include "player/RecordingColumns.h"
 #include "player/TavrenPlayerDlg.h"
 #include "res/dialogs/PlayerTemplate.h"
 
@@ -81,19 +83,7 @@ void CControlFileListDlg::InitList() {
   m_rowHeightImages.Create(1, 20, ILC_COLORDDB, 1, 1);
   m_listFiles.SetImageList(&m_rowHeightImages, LVSIL_SMALL);
   m_listFiles.ModifyStyle(LVS_TYPEMASK, LVS_REPORT);
-  const struct {
-    LPCWSTR name;
-    int format, width;
-  } columns[] = {
-      {L"Name", LVCFMT_LEFT, 163},   {L"Data", LVCFMT_CENTER, 51},  {L"Size", LVCFMT_CENTER, 54},
-      {L"Check", LVCFMT_CENTER, 40}, {L"Path", LVCFMT_CENTER, 0}, {L"Full Date", LVCFMT_CENTER, 0},
-  };
-  int nColumn = 0;
-  for (const auto& column : columns) m_listFiles.InsertColumn(nColumn++, column.name, column.format, column.width);
-  nColumn = 0;
-  for (const auto& column : columns) m_listFiles.SetColumnWidth(nColumn++, column.width);
-  m_listFiles.SetRedraw(TRUE);
-  m_listFiles.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+  InsertRecordingColumns(m_listFiles);
 }
 
 // The main dialog's places of the twin buttons, moved by (-693, -47).
@@ -164,22 +154,11 @@ void CControlFileListDlg::OnBnClickedFolder() {
 }
 
 // A check toggled here reaches the main list's twin cell, from which copy and delete read
-// the checked rows; the row becomes the main list's selection. A click below the rows
-// selects nothing.
+// the checked rows; the row becomes the main list's selection.
 void CControlFileListDlg::OnNMClickFileList(NMHDR* pNMHDR, LRESULT* pResult) {
   *pResult = 0;
-  const int nRow = ActivatedRow(pNMHDR);
-  CTavrenPlayerDlg* pMain = PanelMainDialog(this);
-  if (!pMain) return;
-  CConfigListCtrl& mainList = pMain->m_listFiles;
-  CCellCtrl* pCell = nullptr;
-  if (nRow >= 0 && mainList.m_cells.Lookup(CConfigListCtrl::CellKey(nRow, CHECK_COLUMN), pCell) && pCell) {
-    const CString strCheck = m_listFiles.GetItemText(nRow, CHECK_COLUMN);
-    pCell->m_strText = strCheck;
-    mainList.SetCellText(pCell, strCheck);
-  }
-  mainList.DeselectAll();
-  if (nRow >= 0) mainList.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
+  if (CTavrenPlayerDlg* pMain = PanelMainDialog(this))
+    MirrorRowClick(m_listFiles, pMain->m_listFiles, ActivatedRow(pNMHDR));
 }
 
 void CControlFileListDlg::OnBnClickedCheck() {

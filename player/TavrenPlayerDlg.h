@@ -136,7 +136,6 @@ public:
   // After a re-list the open recording's row is found again by its path, or is none.
   void FindPlayingRow();
   int ListedEnableState() const;
-  CString BrowseForRecordingFolder();
   void ResetForRemovedCard();
 
   // TavrenPlayerDlgPlayback.cpp: opening, the transport, the tick and the time labels
@@ -221,7 +220,9 @@ public:
   // Whether the graph that played openPath is still the open one (the card may have gone
   // while a dialog was open).
   bool IsOpenGraph(const CDShowGraph* graph, const CString& openPath) const;
-  bool BrowseForFolder(LPCWSTR promptKey, BFFCALLBACK callback, const CString& preselect, CString* folder);
+  // False when the browser was cancelled or its choice has no path.
+  bool BrowseForFolder(LPCWSTR promptKey, BFFCALLBACK callback, const CString& preselect, UINT flags,
+                       CString* folder);
   bool ConfirmDelete(DeleteQuestion question);
   void DeleteCheckedRows();
   void SelectRowAfterDelete(int firstChecked);
@@ -231,6 +232,7 @@ public:
   void OpenInformationDlg();
   void OnBnClickedSplit();
   void RelistAfterSplit();
+  void HideInformationDlg();
   void DestroyInformationDlg();
 
   // Members, in construction order.

@@ -17,13 +17,6 @@ bool AnyRemovableDrive() {
   return false;
 }
 
-// The list stops above the small map while it shows.
-void PlaceList(CConfigListCtrl& list, int x, int y, int nMapMode) {
-  if (!IsWindow(list.GetSafeHwnd())) return;
-  list.MoveWindow(x, y, 308 + g_cxVScroll, nMapMode == MAP_MODE_SMALL ? 310 : 508, TRUE);
-  list.RepositionSkinScrollBar();
-}
-
 }  // namespace
 
 void CTavrenPlayerDlg::OnBnClickedInformation() {
@@ -39,8 +32,7 @@ void CTavrenPlayerDlg::OnBnClickedInformation() {
   // A browsed folder on a fixed disk: the card is asked for, which ends folder mode.
   if (!SelectDrive()) return;
   OpenInformationDlg();
-  m_btnFolder.SetCheck(0);
-  if (m_dlgFileList.GetSafeHwnd()) m_dlgFileList.m_btnFolder.SetCheck(0);
+  SetCheckTwins(m_btnFolder, m_dlgFileList.m_btnFolder, false);
 }
 
 void CTavrenPlayerDlg::OpenInformationDlg() {
@@ -68,21 +60,20 @@ void CTavrenPlayerDlg::OnBnClickedSplit() {
 
 // The active type filter lists again; with none checked the lists stay as they are.
 void CTavrenPlayerDlg::RelistAfterSplit() {
-  struct Filter {
-    COktSkinButton CTavrenPlayerDlg::*button;
-    void (CTavrenPlayerDlg::*handler)();
-  } const filters[] = {{&CTavrenPlayerDlg::m_btnFileAll, &CTavrenPlayerDlg::OnBnClickedFileAll},
-                       {&CTavrenPlayerDlg::m_btnFileNormal, &CTavrenPlayerDlg::OnBnClickedFileNormal},
-                       {&CTavrenPlayerDlg::m_btnFileEvent, &CTavrenPlayerDlg::OnBnClickedFileEvent},
-                       {&CTavrenPlayerDlg::m_btnFileMotion, &CTavrenPlayerDlg::OnBnClickedFileMotion}};
-  for (const Filter& filter : filters) {
-    if ((this->*filter.button).GetCheck() == BST_CHECKED) {
-      (this->*filter.handler)();
-      break;
-    }
+  if (int filter = CheckedTypeFilter()) OnTypeFilterClicked(filter);
+  PlaceFileLists();
+}
+
+// After the card went: the window stays, hidden, with its figures at zero.
+void CTavrenPlayerDlg::HideInformationDlg() {
+  if (!m_pInfoDlg || !IsWindow(m_pInfoDlg->GetSafeHwnd())) return;
+  for (COktStaticTrans* value : {&m_pInfoDlg->m_staticTotal, &m_pInfoDlg->m_staticFree, &m_pInfoDlg->m_staticNormal,
+                                 &m_pInfoDlg->m_staticEvent, &m_pInfoDlg->m_staticMotion}) {
+    value->SetWindowText(L"0.0 GB");
+    value->Invalidate();
+    value->UpdateWindow();
   }
-  PlaceList(m_listFiles, 695, 126, m_nMapMode);
-  PlaceList(m_dlgFileList.m_listFiles, 2, 79, m_nMapMode);
+  m_pInfoDlg->ShowWindow(SW_HIDE);
 }
 
 // Deletes the information window, if one was made, with its window.

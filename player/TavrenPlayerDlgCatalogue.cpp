@@ -1,7 +1,6 @@
 // The recording catalogue: finding the card, listing its recordings in both recording
 // lists, the type and day filters, folder mode, the check boxes, and the reset when the
 // card's drive goes.
-#include "app/LangStringTable.h"
 #include "dialogs/SelectDriveDlg.h"
 #include "platform/base/FileFind.h"
 #include "platform/shell/ChangeNotify.h"
@@ -167,8 +166,10 @@ void CTavrenPlayerDlg::OnBnClickedCalendar() {
 
 // Turning folder mode off, or cancelling the browser, leaves the card path and the lists.
 void CTavrenPlayerDlg::OnBnClickedFolder() {
-  const CString folder = IsChecked(m_btnFolder) ? BrowseForRecordingFolder() : CString();
-  if (folder.IsEmpty()) {
+  CString folder;
+  const CString start(L"/");
+  if (!IsChecked(m_btnFolder) ||
+      !BrowseForFolder(L"FOLDERDLG_CONTENTS", FolderBrowseCallback, start, BIF_RETURNONLYFSDIRS, &folder)) {
     m_bFolderMode = 0;
     SetCheckTwins(m_btnFolder, m_dlgFileList.m_btnFolder, false);
     return;
@@ -184,28 +185,6 @@ void CTavrenPlayerDlg::OnBnClickedFolder() {
   SetChecked(m_dlgFileList.m_btnFolder, true);
   PlaceFileLists();
   EnableControls(ListedEnableState());
-}
-
-// The chosen folder's path; empty when the browser was cancelled or its choice has no path.
-CString CTavrenPlayerDlg::BrowseForRecordingFolder() {
-  WCHAR displayName[MAX_PATH] = {};
-  WCHAR prompt[MAX_PATH] = {};
-  CLangStringTable table;
-  const CString contents = table.GetString(L"FOLDERDLG_CONTENTS");
-  wcsncpy(prompt, contents, MAX_PATH - 1);
-  CString start(L"/");
-  BROWSEINFOW info;
-  info.hwndOwner = m_hWnd;
-  info.pszDisplayName = displayName;
-  info.lpszTitle = prompt;
-  info.ulFlags = BIF_RETURNONLYFSDIRS;
-  info.lpfn = FolderBrowseCallback;
-  info.lParam = reinterpret_cast<LPARAM>(&start);
-  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
-  if (!chosen) return CString();
-  const CString path = PidlToPath(chosen);
-  ILFree(chosen);
-  return path;
 }
 
 void CTavrenPlayerDlg::OnBnClickedCheckAll() {
@@ -333,5 +312,6 @@ void CTavrenPlayerDlg::ResetForRemovedCard() {
   }
   CClientDC dc(this);
   DrawSensorPanel(&dc);
+  HideInformationDlg();
   Invalidate(TRUE);
 }

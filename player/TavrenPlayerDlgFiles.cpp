@@ -68,15 +68,6 @@ int InitFolderBrowser(HWND hwnd, UINT uMsg, LPARAM lpData, LPCWSTR titleKey) {
   return 0;
 }
 
-// 1 to 4 for the first type button that is on (All, Normal, Event, Motion), 0 for none.
-int FirstCheckedTypeFilter(const CTavrenPlayerDlg& dlg) {
-  const COktSkinButton* buttons[] = {&dlg.m_btnFileAll, &dlg.m_btnFileNormal, &dlg.m_btnFileEvent, &dlg.m_btnFileMotion};
-  for (int i = 0; i < 4; ++i)
-    if (buttons[i]->GetCheck() == BST_CHECKED)
-      return i + 1;
-  return 0;
-}
-
 }  // namespace
 
 void CTavrenPlayerDlg::OnBnClickedCapture() {
@@ -130,7 +121,8 @@ void CTavrenPlayerDlg::OnBnClickedSave() {
   if (first == rows || m_listFiles.GetItemText(first, COL_PATH).IsEmpty())
     return;
   CString folder;
-  if (!BrowseForFolder(L"SAVEDLG_CONTENTS", SaveFolderBrowseCallback, m_strSaveFolder, &folder))
+  if (!BrowseForFolder(L"SAVEDLG_CONTENTS", SaveFolderBrowseCallback, m_strSaveFolder,
+                       BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE, &folder))
     return;
   m_strSaveFolder = folder;
   for (int row = 0; row < m_listFiles.GetItemCount(); ++row) {
@@ -144,14 +136,14 @@ void CTavrenPlayerDlg::OnBnClickedSave() {
 }
 
 bool CTavrenPlayerDlg::BrowseForFolder(LPCWSTR promptKey, BFFCALLBACK callback, const CString& preselect,
-                                       CString* folder) {
+                                       UINT flags, CString* folder) {
   CLangStringTable table;
   wchar_t prompt[MAX_PATH] = {};
   std::wcsncpy(prompt, table.GetString(promptKey), MAX_PATH - 1);
   BROWSEINFOW info;
   info.hwndOwner = GetSafeHwnd();
   info.lpszTitle = prompt;
-  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  info.ulFlags = flags;
   info.lpfn = callback;
   info.lParam = reinterpret_cast<LPARAM>(&preselect);
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
@@ -180,8 +172,7 @@ void CTavrenPlayerDlg::OnBnClickedDelete() {
     return;
   BeginWaitCursor();
   DeleteCheckedRows();
-  const int filter = FirstCheckedTypeFilter(*this);
-  if (filter != 0)
+  if (const int filter = CheckedTypeFilter())
     RebuildFileList(filter, m_btnCalendar.GetCheck() == BST_CHECKED);
   SelectRowAfterDelete(firstChecked);
   EndWaitCursor();

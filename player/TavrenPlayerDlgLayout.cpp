@@ -9,6 +9,7 @@
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowStyles.h"
 #include "player/PlayerLayout.h"
+#include "player/RecordingColumns.h"
 #include "player/TavrenPlayerDlg.h"
 #include "skin/OktFileListVerticleScrollbar.h"
 
@@ -156,18 +157,7 @@ void CTavrenPlayerDlg::InitFileList() {
   m_listFiles.RepositionSkinScrollBar();
   m_listFiles.SetImageList(&RowHeightImages(), LVSIL_SMALL);
   m_listFiles.ModifyStyle(LVS_TYPEMASK, LVS_REPORT);
-  static const struct {
-    const wchar_t* heading;
-    int format;
-    int width;
-  } kColumns[] = {{L"Name", LVCFMT_LEFT, 163}, {L"Data", LVCFMT_CENTER, 51}, {L"Size", LVCFMT_CENTER, 54},
-                  {L"Check", LVCFMT_CENTER, 40}, {L"Path", LVCFMT_CENTER, 0}, {L"Full Date", LVCFMT_CENTER, 0}};
-  int column = 0;
-  for (const auto& c : kColumns) m_listFiles.InsertColumn(column++, c.heading, c.format, c.width);
-  column = 0;
-  for (const auto& c : kColumns) m_listFiles.SetColumnWidth(column++, c.width);
-  m_listFiles.SetRedraw(TRUE);
-  m_listFiles.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+  InsertRecordingColumns(m_listFiles);
 }
 
 int CTavrenPlayerDlg::SetLayoutMode(int nMode) {

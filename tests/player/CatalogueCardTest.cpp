@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "dialogs/InformationDlg.h"
 #include "platform/base/System.h"
 #include "tests/player/CatalogueTestSupport.h"
 
@@ -104,6 +105,29 @@ TEST_F(CatalogueCardTest, RemovingTheCardWhilePlayingStopsEverythingAndKeepsDayF
   EXPECT_EQ(SliderPos(IDC_SLIDER_SEEK), 0);
   EXPECT_TRUE(Checked(IDC_BTN_CHECKALL));
   EXPECT_TRUE(scripted.messageBoxes().empty());
+}
+
+TEST_F(CatalogueCardTest, RemovingTheCardHidesTheInformationWindowWithItsFiguresAtZero) {
+  dlg->OpenInformationDlg();
+  CInformationDlg* info = dlg->m_pInfoDlg;
+  ASSERT_NE(info, nullptr);
+  COktStaticTrans* values[] = {&info->m_staticTotal, &info->m_staticFree, &info->m_staticNormal,
+                               &info->m_staticEvent, &info->m_staticMotion};
+  auto text = [](CWnd* wnd) {
+    CString value;
+    wnd->GetWindowText(value);
+    return value;
+  };
+  ASSERT_NE(text(values[0]), L"0.0 GB");
+  DriveRemoved(other);
+  EXPECT_TRUE(info->IsWindowVisible());
+  EXPECT_NE(text(values[0]), L"0.0 GB");
+
+  DriveRemoved(card);
+  ASSERT_EQ(dlg->m_pInfoDlg, info);
+  ASSERT_TRUE(::IsWindow(info->GetSafeHwnd()));
+  EXPECT_FALSE(info->IsWindowVisible());
+  for (COktStaticTrans* value : values) EXPECT_EQ(text(value), L"0.0 GB") << value->GetDlgCtrlID();
 }
 
 TEST_F(CatalogueCardTest, TheResetCompletesWhenTheLoaderIsSlowToEnd) {
