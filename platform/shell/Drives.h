@@ -2,7 +2,7 @@
 // Drives: mounted file systems, addressed by their root (the mount point with a trailing
 // "/"). Removable media are reported as DRIVE_REMOVABLE; "/" is the one fixed drive.
 // RODEMIR_DRIVES names a folder whose sub-folders stand in for removable drives, each
-// labelled by its name.
+// labelled by its name, or by the first line of a ".label" file inside it (empty: no label).
 #include <vector>
 
 #include "platform/base/String.h"

@@ -4,6 +4,9 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <fstream>
+#include <utility>
+
 #include "app/LangStringTable.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/win/Keys.h"
@@ -81,6 +84,24 @@ TEST_F(SelectDriveDlgTest, TextsFollowTheMainWindowsLanguage) {
   EXPECT_EQ(caption, L"Выбор диска");
   EXPECT_EQ(label, L"Диск:");
   EXPECT_EQ(prompt, L"Выберите диск с картой памяти.");
+}
+
+// A medium without a volume label is listed under the table's name for a removable disk.
+TEST_F(SelectDriveDlgTest, DriveWithoutALabelIsNamedInTheWindowsLanguage) {
+  AddDrive("BLANK");
+  { std::ofstream create(drives.File("BLANK/.label")); }
+  for (auto [langID, name] : {std::pair{LANG_ID_ENGLISH, L"Portable Disk"}, std::pair{LANG_ID_RUSSIAN, L"Съёмный диск"}}) {
+    chooserstest::LanguageMainWindow mainWindow(langID);
+    CSelectDriveDlg dlg;
+    CString entry;
+    platform::PostToUiThread([&] {
+      if (dlg.m_comboDrive.GetCount() == 1) dlg.m_comboDrive.GetLBText(0, entry);
+      dlg.SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(entry, Root("BLANK") + L"[" + name + L"]");
+    EXPECT_EQ(DriveRootOfEntry(dlg.m_strDrive), Root("BLANK"));
+  }
 }
 
 TEST_F(SelectDriveDlgTest, OkTakesTheEntryTheUserMovedTo) {

@@ -38,19 +38,28 @@ std::vector<std::string> SubFolders(const std::string& folder) {
   return names;
 }
 
-std::vector<DriveEntry> ReadSeamDrives(const std::string& folder) {
-  std::vector<DriveEntry> drives;
-  for (const std::string& name : SubFolders(folder)) {
-    drives.push_back({WithSlash(folder) + name + "/", name, "vfat", true});
-  }
-  return drives;
-}
-
 std::string ReadSmallFile(const std::string& path) {
   std::ifstream in(path);
   std::string text;
   std::getline(in, text);
   return text;
+}
+
+// A stand-in drive is labelled by its folder's name, or by its ".label" file when it has one
+// (an empty file stands for a medium with no label).
+std::string SeamLabel(const std::string& root, const std::string& name) {
+  struct stat st {};
+  if (stat((root + ".label").c_str(), &st) != 0) return name;
+  return ReadSmallFile(root + ".label");
+}
+
+std::vector<DriveEntry> ReadSeamDrives(const std::string& folder) {
+  std::vector<DriveEntry> drives;
+  for (const std::string& name : SubFolders(folder)) {
+    std::string root = WithSlash(folder) + name + "/";
+    drives.push_back({root, SeamLabel(root, name), "vfat", true});
+  }
+  return drives;
 }
 
 // The kernel's flag, looked up on the partition and then on the disk that holds it.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "platform/base/UiDispatch.h"
@@ -116,6 +117,18 @@ TEST_F(DrivesTest, VolumeLabelIsTheFolderNameCutToTheBuffer) {
   wchar_t kept[8] = L"kept";
   EXPECT_FALSE(GetVolumeInformationW(Root("GONE"), kept, 8, nullptr, nullptr, nullptr, nullptr, 0));
   EXPECT_STREQ(kept, L"kept");
+}
+
+TEST_F(DrivesTest, LabelFileOverridesTheFolderNameAndMayBeEmpty) {
+  AddDrive("NAMED");
+  AddDrive("BLANK");
+  { std::ofstream(m_drives.File("NAMED/.label")) << "MY CARD\nignored\n"; }
+  { std::ofstream create(m_drives.File("BLANK/.label")); }
+  wchar_t label[255] = L"untouched";
+  ASSERT_TRUE(GetVolumeInformationW(Root("NAMED"), label, 255, nullptr, nullptr, nullptr, nullptr, 0));
+  EXPECT_STREQ(label, L"MY CARD");
+  ASSERT_TRUE(GetVolumeInformationW(Root("BLANK"), label, 255, nullptr, nullptr, nullptr, nullptr, 0));
+  EXPECT_STREQ(label, L"");
 }
 
 TEST_F(DrivesTest, LabelThatIsNotUtf8IsShownWithReplacements) {
