@@ -48,15 +48,6 @@ protected:
     }
   }
 
-  void DoubleClick(int row) {
-    NMITEMACTIVATE nm;
-    nm.hdr.hwndFrom = Item(IDC_LIST_FILES);
-    nm.hdr.idFrom = IDC_LIST_FILES;
-    nm.hdr.code = NM_DBLCLK;
-    nm.iItem = row;
-    dlg->SendMessage(WM_NOTIFY, IDC_LIST_FILES, reinterpret_cast<LPARAM>(&nm));
-    Pump();
-  }
 
   // A slider moved to `pos`, then the message it posts with `code`.
   void Slide(COktImageSlider& slider, int pos, UINT code) {

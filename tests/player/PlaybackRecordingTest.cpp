@@ -54,15 +54,6 @@ protected:
     return spec;
   }
 
-  void DoubleClick(int row) {
-    NMITEMACTIVATE nm;
-    nm.hdr.hwndFrom = Item(IDC_LIST_FILES);
-    nm.hdr.idFrom = IDC_LIST_FILES;
-    nm.hdr.code = NM_DBLCLK;
-    nm.iItem = row;
-    dlg->SendMessage(WM_NOTIFY, IDC_LIST_FILES, reinterpret_cast<LPARAM>(&nm));
-    Pump();
-  }
 
   // Runs the loop in real time (the streaming threads post their pictures to it).
   bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {

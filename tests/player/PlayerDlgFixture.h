@@ -115,6 +115,17 @@ protected:
     harness.Pump();
   }
 
+  // A double-click on a row of the main list, as the list reports it.
+  void DoubleClick(int row) {
+    NMITEMACTIVATE nm{};
+    nm.hdr.hwndFrom = Item(IDC_LIST_FILES);
+    nm.hdr.idFrom = IDC_LIST_FILES;
+    nm.hdr.code = NM_DBLCLK;
+    nm.iItem = row;
+    dlg->SendMessage(WM_NOTIFY, IDC_LIST_FILES, reinterpret_cast<LPARAM>(&nm));
+    harness.Pump();
+  }
+
   // A window's rectangle in the main window's client coordinates.
   CRect RectOf(HWND hwnd) const {
     CRect rect;

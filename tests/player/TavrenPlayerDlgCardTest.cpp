@@ -113,15 +113,6 @@ protected:
     dlg->m_listFiles.SetItemText(row, COL_CHECK, checked ? L"1" : L"0");
     dlg->m_listFiles.SetItemText(row, COL_PATH, L"/card/" + name);
   }
-  void Play(int row) {
-    NMITEMACTIVATE nm{};
-    nm.hdr.hwndFrom = Item(IDC_LIST_FILES);
-    nm.hdr.idFrom = IDC_LIST_FILES;
-    nm.hdr.code = NM_DBLCLK;
-    nm.iItem = row;
-    dlg->SendMessage(WM_NOTIFY, IDC_LIST_FILES, reinterpret_cast<LPARAM>(&nm));
-    Pump();
-  }
   int State() const { return dlg->m_player.m_pGraph ? dlg->m_player.m_pGraph->PlayState : -1; }
   // Runs the split command; while its dialog is up, notes the playback state and the
   // recording it shows, then closes it.
@@ -157,7 +148,7 @@ TEST_F(SplitCommandTest, OnlyAFirstCheckedTwoCameraRecordingOpensTheDialog) {
 
 TEST_F(SplitCommandTest, PlaybackPausesForTheDialogAndGoesOnAfterwards) {
   AddRow(L"20240101_120000_NOR2.AVI", true);
-  Play(0);
+  DoubleClick(0);
   ASSERT_EQ(State(), 0);
   Split();
   EXPECT_EQ(stateWhileOpen, 1);
