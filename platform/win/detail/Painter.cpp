@@ -85,12 +85,10 @@ void ForgetWindow(HWND hwnd) {
   Damage().erase(hwnd);
 }
 
-void Invalidate(WindowNode& node, const CRect& clientRect, bool erase, bool withChildren) {
-  CRect r;
-  if (!r.IntersectRect(clientRect, node.ClientRect())) return;
-  node.update.Add(r, erase);
-  MarkDirty(node.handle);
-  if (!withChildren) return;
+namespace {
+
+// `r` is in the node's client area.
+void InvalidateChildren(WindowNode& node, const CRect& r, bool erase) {
   for (HWND child : node.children) {
     WindowNode* c = FindWindowNode(child);
     if (!c || !c->IsVisible()) continue;
@@ -102,6 +100,16 @@ void Invalidate(WindowNode& node, const CRect& clientRect, bool erase, bool with
     bool grandChildren = (c->style & WS_CLIPCHILDREN) == 0;
     Invalidate(*c, inChild, erase, grandChildren);
   }
+}
+
+}  // namespace
+
+void Invalidate(WindowNode& node, const CRect& clientRect, bool erase, bool withChildren) {
+  CRect r;
+  if (!r.IntersectRect(clientRect, node.ClientRect())) return;
+  node.update.Add(r, erase);
+  MarkDirty(node.handle);
+  if (withChildren) InvalidateChildren(node, r, erase);
 }
 
 bool HasPaintWork() {
@@ -157,6 +165,9 @@ void BeginPaintInto(HWND hwnd, PAINTSTRUCT* ps, CDC* dc) {
   CRect update = node->update.Bounds();
   bool erase = node->update.NeedsErase();
   node->update.Clear();
+  // The paint covers the bounds of the region, children included (their pixels are in the
+  // same surface): the children there are drawn again after it.
+  InvalidateChildren(*node, update, erase);
   ps->rcPaint = update;
   CRect clip = update;
   clip.OffsetRect(origin.left, origin.top);

@@ -56,6 +56,8 @@ curve_extent() {
 step_play() {
   dblclick "$ROW_X" "$(row_y 0)"
   wait_change 20 "the double-click plays: the front pane shows changing pictures" 100 150 400 250
+  wait_until 5 "the top row of buttons is blank after opening" top_row_painted
+  echo "ok: the top row of buttons shows after opening"
   wait_change 10 "the pictures go on changing" 100 150 400 250
   wait_change 10 "the elapsed time moves" 40 494 50 13
   expect_hue 20 250 dark "the front camera shows (its dark left edge)"
@@ -77,6 +79,8 @@ curves_over() {
 step_transport() {
   dblclick "$ROW_X" "$(row_y 0)"
   wait_change 20 "the first recording plays afresh" 40 494 50 13
+  wait_until 5 "the top row of buttons is blank after opening while playing" top_row_painted
+  echo "ok: the top row of buttons shows after opening while playing"
   click 553 489
   wait_until 10 "pause did not hold the picture" region_same_for 1 100 150 400 250
   echo "ok: pause holds the picture"
@@ -101,6 +105,15 @@ step_transport() {
   wait_until 15 "previous did not bring the first recording's name back" same_sum "$first" 121 57 290 15
   echo "ok: previous goes back to the first recording"
   wait_change 10 "the first recording plays again" 100 150 400 250
+}
+# The top row (views, flips, capture, full window) shows its faces, not the bare
+# background (1b1b1b) under them; the pointer is elsewhere, so no hover repaints them.
+top_row_painted() {
+  shot row
+  local x
+  for x in 440 475 510 550 585 620 655; do
+    [ "$(at row "$x" 70)" != 1B1B1B ] || return 1
+  done
 }
 curves_differ_from() { [ "$(curve_extent)" != "$1" ] && curves_over 100; }
 

@@ -33,6 +33,25 @@ TEST_F(PaintTest, ParentPaintsFirstAndChildrenOnTop) {
   EXPECT_EQ(harness.Pixel(parent, CPoint(20, 20)), RGB(255, 0, 0));
 }
 
+// A parent paints the bounds of its update region; every child under that paint is drawn
+// again after it, even one outside the invalid pieces or one painted since they came.
+TEST_F(PaintTest, ChildrenUnderAParentsPaintAreDrawnAgainAfterIt) {
+  parent.InvalidateRect(CRect(0, 0, 5, 5), FALSE);
+  parent.InvalidateRect(CRect(100, 80, 120, 90), FALSE);  // the bounds cover the child
+  harness.Pump();
+  EXPECT_EQ(harness.Pixel(parent, CPoint(20, 20)), RGB(255, 0, 0));
+  parent.Invalidate(FALSE);
+  child.UpdateWindow();
+  harness.Pump();
+  EXPECT_EQ(harness.Pixel(parent, CPoint(20, 20)), RGB(255, 0, 0));
+  // The parent alone painted now: the child follows at the next pass.
+  parent.Invalidate(FALSE);
+  child.UpdateWindow();
+  parent.UpdateWindow();
+  harness.Pump();
+  EXPECT_EQ(harness.Pixel(parent, CPoint(20, 20)), RGB(255, 0, 0));
+}
+
 TEST_F(PaintTest, EraseOnlyWhenAnInvalidationAskedForIt) {
   int erases = child.m_erases;
   child.Invalidate(FALSE);
