@@ -14,7 +14,6 @@ constexpr int kPanelHeight = 587;
 // The panel shows the part of the main background under the main dialog's list column.
 constexpr int kBackgroundLeft = 693;
 constexpr int kBackgroundTop = 47;
-constexpr int kPathColumn = 4;
 
 int ActivatedRow(const NMHDR* pNMHDR) { return reinterpret_cast<const NMITEMACTIVATE*>(pNMHDR)->iItem; }
 
@@ -130,23 +129,10 @@ void CControlFileListDlg::OnBnClickedSave() { ForwardToMainDialog(this, &CTavren
 
 void CControlFileListDlg::OnBnClickedDelete() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedDelete); }
 
-// Opens the recording of the same row of the main list. A running sensor loader is asked
-// to stop first, as the main list does; when it will not end, nothing is opened.
+// Opens the recording of the same row of the main list, which then selects that row.
 void CControlFileListDlg::OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult) {
   *pResult = 0;
-  CTavrenPlayerDlg* pMain = PanelMainDialog(this);
-  const int nRow = ActivatedRow(pNMHDR);
-  if (!pMain || nRow < 0) return;
-  const CString strPath = pMain->m_listFiles.GetItemText(nRow, kPathColumn);
-  if (strPath.IsEmpty() || !pMain->WaitForLoader()) return;
-  pMain->m_nCurItem = nRow;
-  if (!pMain->OpenVideoFile(strPath)) {
-    pMain->m_nCurItem = -1;
-    return;
-  }
-  pMain->m_listFiles.DeselectAll();
-  pMain->m_listFiles.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
-  pMain->OnBnClickedPlay();
+  if (CTavrenPlayerDlg* pMain = PanelMainDialog(this)) pMain->OpenRowAndPlay(ActivatedRow(pNMHDR), &pMain->m_listFiles);
 }
 
 void CControlFileListDlg::OnBnClickedFolder() {

@@ -140,6 +140,7 @@ public:
 
   // TavrenPlayerDlgPlayback.cpp: opening, the transport, the tick and the time labels
   void OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult);
+  void OpenRowAndPlay(int nRow, CConfigListCtrl* pTwin);
   bool WaitForLoader();
   bool OpenVideoFile(const CString& strPath);
   void ShowFileName(const CString& strName);

@@ -51,17 +51,23 @@ void SelectOnly(CConfigListCtrl& list, int nRow) {
 }  // namespace
 
 void CTavrenPlayerDlg::OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult) {
-  int row = reinterpret_cast<NMITEMACTIVATE*>(pNMHDR)->iItem;
-  CString path = row >= 0 ? m_listFiles.GetItemText(row, kPathColumn) : CString();
   *pResult = 0;
-  // Nothing to open: the loader of what plays keeps going.
+  OpenRowAndPlay(reinterpret_cast<NMITEMACTIVATE*>(pNMHDR)->iItem,
+                 Exists(m_dlgFileList) ? &m_dlgFileList.m_listFiles : nullptr);
+}
+
+// Opens and plays the recording of a row of the main list; the row becomes the one selected
+// row of pTwin, the list that was not clicked. With nothing to open the loader of what plays
+// keeps going; a failed open leaves no row current.
+void CTavrenPlayerDlg::OpenRowAndPlay(int nRow, CConfigListCtrl* pTwin) {
+  CString path = nRow >= 0 ? m_listFiles.GetItemText(nRow, kPathColumn) : CString();
   if (path.IsEmpty() || !WaitForLoader()) return;
-  m_nCurItem = row;
+  m_nCurItem = nRow;
   if (!OpenVideoFile(path)) {
     m_nCurItem = -1;
     return;
   }
-  if (Exists(m_dlgFileList)) SelectOnly(m_dlgFileList.m_listFiles, row);
+  if (pTwin) SelectOnly(*pTwin, nRow);
   OnBnClickedPlay();
 }
 

@@ -116,6 +116,28 @@ TEST_F(ControlFileListDlgTest, DoubleClickOpensTheMainRowsRecordingAndPlaysIt) {
   EXPECT_EQ(dlg->m_listFiles.GetFirstSelectedItem(), 3);
 }
 
+// Each list's double-click selects the opened row in the other list; a failed open selects
+// nothing and leaves no row current.
+TEST_F(ControlFileListDlgTest, DoubleClickInEitherListSelectsTheRowInTheOther) {
+  DoubleClick(2);
+  EXPECT_EQ(dlg->m_nCurItem, 2);
+  EXPECT_EQ(Panel().m_listFiles.GetFirstSelectedItem(), 2);
+  EXPECT_EQ(Panel().m_listFiles.GetSelectedCount(), 1u);
+
+  DoubleClickRow(4);
+  EXPECT_EQ(dlg->m_nCurItem, 4);
+  EXPECT_EQ(dlg->m_listFiles.GetFirstSelectedItem(), 4);
+  EXPECT_EQ(dlg->m_listFiles.GetSelectedCount(), 1u);
+
+  TheWorld().missingClasses = {"decoder"};
+  DoubleClickRow(1);
+  EXPECT_EQ(dlg->m_nCurItem, -1);
+  EXPECT_EQ(dlg->m_listFiles.GetFirstSelectedItem(), 4);
+  DoubleClick(5);
+  EXPECT_EQ(dlg->m_nCurItem, -1);
+  EXPECT_EQ(Panel().m_listFiles.GetFirstSelectedItem(), 2);
+}
+
 TEST_F(ControlFileListDlgTest, DoubleClickOpensNothingWhileTheLoaderWillNotEnd) {
   CWinThread* loader = AfxBeginThread(StubbornLoader, nullptr);
   loader->m_bAutoDelete = FALSE;
