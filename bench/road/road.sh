@@ -6,10 +6,9 @@
 # program's peak resident memory over the road. Prints each run's figures and the medians.
 # Usage: road.sh <rodemir> <road_watch> <road_card> <card cache> [RUNS]
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../tests/e2e/desktop.sh"
+own_display "$0" "$@"
 . "$here/../../tests/e2e/common.sh"
 . "$here/../../tests/e2e/road/lib.sh"
 . "$here/steps.sh"
@@ -29,21 +28,15 @@ echo "recording: $name, $((size / 1000000)) MB"
 
 top=$(mktemp -d)
 pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$top"' EXIT
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-wait_until 10 "the window manager is running" \
-  bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+trap 'stop_started; rm -rf "$top"' EXIT
+start_window_manager
 figures=$top/figures
 
 # One road: a fresh documents folder, registry and home; the card is only read.
 road() {
   work=$top/run$1
-  mkdir -p "$work"/{documents,registry,home,copies,cp,alone}
-  export RODEMIR_PRESENTER=gtk RODEMIR_ONLINE=0 RODEMIR_AUDIO_SINK="fakesink sync=true"
-  export RODEMIR_DOCUMENTS="$work/documents" RODEMIR_REGISTRY_DIR="$work/registry"
-  export RODEMIR_DRIVES="$cache/drives" HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache"
-  export GSETTINGS_BACKEND=memory  # the file choosers would save their settings through a session bus
+  mkdir -p "$work"/{copies,cp,alone}
+  offline_session "$work" "$cache/drives"
   "$rodemir" >"$work/out.txt" 2>&1 &
   app=$!
   pids+=($app)

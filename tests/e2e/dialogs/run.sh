@@ -3,9 +3,8 @@
 # (Escape) and accepts the second (Enter: the preselected folder), all through xdotool.
 # Usage: run.sh <dialogs_e2e_app>
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+. "$(dirname "$0")/../desktop.sh"
+own_display "$0" "$@"
 app=$1
 work=$(mktemp -d)
 mkdir "$work/chosen"

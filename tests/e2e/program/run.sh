@@ -2,24 +2,18 @@
 # Starts the program, drives it with xdotool and checks it on screenshots.
 # Usage: run.sh <rodemir> <bitmap folder> none|openbox
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+. "$(dirname "$0")/../desktop.sh"
+own_display "$0" "$@"
 app=$1 bitmaps=$2 manager=$3
 work=$(mktemp -d)
-mkdir -p "$work/registry" "$work/drives" "$work/documents"
+mkdir -p "$work/drives"
 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'stop_started; rm -rf "$work"' EXIT
 . "$(dirname "$0")/../common.sh"
 
-if [ "$manager" = openbox ]; then
-  openbox --sm-disable >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-fi
-
-RODEMIR_REGISTRY_DIR="$work/registry" RODEMIR_DRIVES="$work/drives" RODEMIR_DOCUMENTS="$work/documents" \
-  RODEMIR_ONLINE=0 "$app" &
+if [ "$manager" = openbox ]; then start_window_manager; fi
+offline_session "$work" "$work/drives"
+"$app" &
 pid=$!
 pids+=($pid)
 

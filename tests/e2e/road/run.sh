@@ -4,10 +4,9 @@
 # key events; each step is checked on screenshots and on the files it writes.
 # Usage: run.sh <rodemir> <samplecard> <card cache folder>
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../desktop.sh"
+own_display "$0" "$@"
 . "$here/../common.sh"
 . "$here/lib.sh"
 
@@ -18,7 +17,7 @@ cache=$3
 work=$(mktemp -d)
 pids=()
 cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  stop_started
   if [ -n "${RODEMIR_ROAD_SHOTS:-}" ]; then
     mkdir -p "$RODEMIR_ROAD_SHOTS" && cp "$work"/*.png "$RODEMIR_ROAD_SHOTS"/ 2>/dev/null || true
   fi
@@ -28,19 +27,12 @@ trap cleanup EXIT
 
 # The card is written once per build tree and copied for each run: the road deletes from it.
 "$samplecard" "$cache/SAMPLECARD" >/dev/null
-mkdir -p "$work/drives" "$work/documents" "$work/registry" "$work/home" "$work/copies"
+mkdir -p "$work/drives" "$work/copies"
 cp -r "$cache/SAMPLECARD" "$work/drives/"
 card="$work/drives/SAMPLECARD"
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-wait_until 10 "the window manager is running" \
-  bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
-
-export RODEMIR_PRESENTER=gtk RODEMIR_ONLINE=0 RODEMIR_AUDIO_SINK="fakesink sync=true"
-export RODEMIR_DOCUMENTS="$work/documents" RODEMIR_REGISTRY_DIR="$work/registry"
-export RODEMIR_DRIVES="$work/drives" HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache"
-export GSETTINGS_BACKEND=memory
+start_window_manager
+offline_session "$work" "$work/drives"
 started=$(date +%s.%N)
 "$rodemir" >"$work/out.txt" 2>&1 &
 app=$!

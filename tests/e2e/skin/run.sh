@@ -2,9 +2,8 @@
 # Shows the skinned controls through the GTK presenter, hovers and clicks them with
 # xdotool and checks colours on screenshots. Usage: run.sh <skin_e2e_app> [screenshot.png]
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+. "$(dirname "$0")/../desktop.sh"
+own_display "$0" "$@"
 app=$1
 keep=${2:-}
 work=$(mktemp -d)

@@ -2,9 +2,8 @@
 # Shows the test dialog through the GTK presenter, clicks it with xdotool and checks
 # colours on screenshots. Usage: run.sh <window_e2e_app>
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+. "$(dirname "$0")/../desktop.sh"
+own_display "$0" "$@"
 app=$1
 work=$(mktemp -d)
 RODEMIR_PRESENTER=gtk "$app" &

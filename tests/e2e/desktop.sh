@@ -1,0 +1,38 @@
+# The desktop the real program is driven on: its own X server, a window manager, and a
+# session that stays offline, plays sound into nothing and keeps its files in one folder.
+# The scripts that source it keep the processes they start in the array $pids.
+
+# own_display <script> <args...>: runs the script again on a new X server when there is none.
+own_display() {
+  if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+  fi
+}
+
+# Starts openbox and waits, 10 s at most, until it manages the display.
+start_window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 1 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    sleep 0.2
+  done
+  echo "FAIL: the window manager is not running (after 10 s)" >&2
+  exit 1
+}
+
+# offline_session <folder> [drives]: the program's documents, registry and home in the
+# folder; the removable drives are the sub-folders of [drives] when it is given.
+offline_session() {
+  mkdir -p "$1/documents" "$1/registry" "$1/home"
+  export RODEMIR_PRESENTER=gtk RODEMIR_ONLINE=0 RODEMIR_AUDIO_SINK="fakesink sync=true"
+  export RODEMIR_DOCUMENTS="$1/documents" RODEMIR_REGISTRY_DIR="$1/registry"
+  export HOME="$1/home" XDG_CACHE_HOME="$1/home/.cache"
+  export GSETTINGS_BACKEND=memory  # the file choosers would save their settings through a session bus
+  if [ -n "${2:-}" ]; then export RODEMIR_DRIVES="$2"; fi
+}
+
+# Ends what the script started.
+stop_started() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+}
