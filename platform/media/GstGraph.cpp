@@ -68,6 +68,7 @@ HRESULT GstGraph::RemoveFilter(IBaseFilter* filter) {
   if (m_prepared) {
     gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
     m_prepared = false;
+    m_durationNs = -1;
   }
   ComPtr<GstFilterBase> f = *it;
   m_filters.erase(it);
@@ -225,9 +226,14 @@ HRESULT GstGraph::SetPositions(LONGLONG* current, DWORD currentFlags, LONGLONG*,
   return SeekTo(ns, m_rate) ? S_OK : E_FAIL;
 }
 
+// A finished file's duration does not change while it plays: the pipeline is asked until it
+// knows it, and again after it reports a change or is taken down.
 gint64 GstGraph::DurationNs() const {
+  gint64 known = m_durationNs;
+  if (known > 0) return known;
   gint64 d = -1;
   if (!gst_element_query_duration(m_pipeline.get(), GST_FORMAT_TIME, &d)) return -1;
+  if (d > 0) m_durationNs = d;
   return d;
 }
 
@@ -291,9 +297,9 @@ HRESULT GstGraph::get_Volume(LONG* volume) {
   return S_OK;
 }
 
-// Streaming threads: only the end and errors are noted. Dropping messages here keeps
-// references to the pipeline alive, so they pass on to the watch, which discards them on the
-// UI thread (a pipeline going to NULL discards what is left).
+// Streaming threads: only the end, a changed duration and errors are noted. Dropping messages
+// here keeps references to the pipeline alive, so they pass on to the watch, which discards
+// them on the UI thread (a pipeline going to NULL discards what is left).
 GstBusSyncReply GstGraph::BusSyncHandler(GstBus*, GstMessage* message, gpointer self) {
   static_cast<GstGraph*>(self)->OnBusMessage(message);
   return GST_BUS_PASS;
@@ -305,6 +311,9 @@ void GstGraph::OnBusMessage(GstMessage* message) {
   switch (GST_MESSAGE_TYPE(message)) {
     case GST_MESSAGE_EOS:
       m_eos = true;
+      break;
+    case GST_MESSAGE_DURATION_CHANGED:
+      m_durationNs = -1;
       break;
     case GST_MESSAGE_ERROR: {
       GError* raw = nullptr;

@@ -1,6 +1,9 @@
 // The filter graph over GStreamer: class table, pins of a real recording, connection with an
-// inserted decoder, a graph with an unconnected renderer, and teardown without leftovers.
+// inserted decoder, a graph with an unconnected renderer, the duration, and teardown without leftovers.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "platform/base/UiDispatch.h"
 #include "platform/media/MediaDiagnostics.h"
@@ -66,14 +69,37 @@ protected:
     ASSERT_FALSE(m_path.empty());
     m_graph = Create<IGraphBuilder>(CLSID_FilterGraph, IID_IGraphBuilder);
     ASSERT_TRUE(m_graph);
+    Load(m_path);
+  }
+  void TearDown() override { CoUninitialize(); }
+
+  // A source over the file and the splitter after it.
+  void Load(const std::string& path) {
     m_source = Add(CLSID_AsyncReader, L"File Source");
     m_splitter = Add(CLSID_AviSplitter, L"Splitter");
     auto load = QueryAs<IFileSourceFilter>(m_source.get(), IID_IFileSourceFilter);
-    std::wstring wide(m_path.begin(), m_path.end());
+    std::wstring wide(path.begin(), path.end());
     ASSERT_EQ(load->Load(wide.c_str(), nullptr), S_OK);
     ASSERT_EQ(m_graph->Connect(Pins(m_source.get())[0].get(), Pins(m_splitter.get())[0].get()), S_OK);
   }
-  void TearDown() override { CoUninitialize(); }
+
+  void RemoveAllFilters() {
+    std::vector<ComPtr<IBaseFilter>> all;
+    ComPtr<IEnumFilters> e;
+    m_graph->EnumFilters(e.Receive());
+    IBaseFilter* f = nullptr;
+    while (e->Next(1, &f, nullptr) == S_OK) all.push_back(ComPtr<IBaseFilter>::Adopt(f));
+    for (auto& filter : all) m_graph->RemoveFilter(filter.get());
+  }
+
+  // Cues a graph with the front camera's branch; the duration it reports, or -1.
+  LONGLONG CuedDuration() {
+    ComPtr<IBaseFilter> renderer;
+    ConnectVideoBranch(0, &renderer);
+    EXPECT_EQ(QueryAs<IMediaControl>(m_graph.get(), IID_IMediaControl)->StopWhenReady(), S_OK);
+    LONGLONG duration = 0;
+    return QueryAs<IMediaSeeking>(m_graph.get(), IID_IMediaSeeking)->GetDuration(&duration) == S_OK ? duration : -1;
+  }
 
   ComPtr<IBaseFilter> Add(REFCLSID clsid, const wchar_t* name) {
     auto f = Create<IBaseFilter>(clsid, IID_IBaseFilter);
@@ -162,6 +188,22 @@ TEST_F(FilterGraphTest, UnconnectedRendererDoesNotHoldThePictureBack) {
   EXPECT_EQ(seeking->GetDuration(&duration), S_OK);
   EXPECT_NEAR(static_cast<double>(duration), 30000000.0, 500000.0);
   EXPECT_EQ(m_graph->Connect(Pins(m_splitter.get())[2].get(), Pins(idle.get())[0].get()), VFW_E_WRONG_STATE);
+}
+
+// Unknown before the graph is cued, the duration is asked for again until it is known; a graph
+// rebuilt over another recording reports that one's.
+TEST_F(FilterGraphTest, DurationIsReadOnceKnownAndFollowsARebuild) {
+  LONGLONG duration = 0;
+  EXPECT_TRUE(FAILED(QueryAs<IMediaSeeking>(m_graph.get(), IID_IMediaSeeking)->GetDuration(&duration)));
+  EXPECT_NEAR(static_cast<double>(CuedDuration()), 30000000.0, 500000.0);
+
+  testrec::PlayableSpec longer;
+  longer.seconds = 5;
+  std::string path = testrec::CachedPlayableAvi(longer);
+  ASSERT_FALSE(path.empty());
+  RemoveAllFilters();
+  Load(path);
+  EXPECT_NEAR(static_cast<double>(CuedDuration()), 50000000.0, 500000.0);
 }
 
 TEST_F(FilterGraphTest, ReleasedGraphLeavesNoPipeline) {
