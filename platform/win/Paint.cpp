@@ -78,16 +78,9 @@ BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase) {
   WindowNode* node = FindWindowNode(hWnd);
   if (!node) return FALSE;
   if (lpRect) *lpRect = node->update.Bounds();
-  if (bErase && node->update.NeedsErase() && !node->update.IsEmpty()) {
-    // Erase now as BeginPaint would, and keep the region.
-    CDC dc;
-    if (platform::detail::AttachClientDC(hWnd, &dc)) {
-      node->update.ClearErase();
-      SendMessage(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
-      platform::detail::ReleaseClientDC(hWnd, &dc);
-    }
-  }
-  return node->update.IsEmpty() ? FALSE : TRUE;
+  if (bErase) platform::detail::EraseNow(hWnd);
+  node = FindWindowNode(hWnd);
+  return node && !node->update.IsEmpty() ? TRUE : FALSE;
 }
 
 HDC BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {

@@ -60,8 +60,13 @@ void CSolidWnd::OnPaint() {
   ++m_paints;
 }
 
-BOOL CSolidWnd::OnEraseBkgnd(CDC*) {
+BOOL CSolidWnd::OnEraseBkgnd(CDC* pDC) {
   ++m_erases;
+  if (m_eraseFills) {
+    CRect client;
+    GetClientRect(&client);
+    pDC->FillSolidRect(&client, m_color);
+  }
   return TRUE;
 }
 

@@ -32,6 +32,7 @@ public:
   COLORREF m_color;
   int m_paints = 0;
   int m_erases = 0;
+  bool m_eraseFills = false;  // the erase fills the client area with the colour too
 
 protected:
   void OnPaint();

@@ -183,6 +183,19 @@ void BeginPaintInto(HWND hwnd, PAINTSTRUCT* ps, CDC* dc) {
 
 void EndPaintFrom(HWND, CDC* dc) { dc->DetachSurface(); }
 
+void EraseNow(HWND hwnd) {
+  WindowNode* node = FindWindowNode(hwnd);
+  if (!node || !node->update.NeedsErase() || node->update.IsEmpty()) return;
+  CDC dc;
+  if (!AttachClientDC(hwnd, &dc)) return;
+  CRect bounds = node->update.Bounds();
+  dc.IntersectClipRect(&bounds);
+  node->update.ClearErase();
+  InvalidateChildren(*node, bounds, true);
+  SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+  ReleaseClientDC(hwnd, &dc);
+}
+
 bool AttachClientDC(HWND hwnd, CDC* dc) {
   WindowNode* node = FindWindowNode(hwnd);
   if (!node) return false;

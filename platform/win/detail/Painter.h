@@ -23,6 +23,8 @@ void PaintNow(HWND hwnd, bool children);
 // Attaches `dc` to the window for painting its update region, as BeginPaint does.
 void BeginPaintInto(HWND hwnd, PAINTSTRUCT* ps, CDC* dc);
 void EndPaintFrom(HWND hwnd, CDC* dc);
+// Erases the update region now if it asks for erasing, as BeginPaint would, and keeps it.
+void EraseNow(HWND hwnd);
 // Attaches `dc` to the window's whole client area (GetDC).
 bool AttachClientDC(HWND hwnd, CDC* dc);
 void ReleaseClientDC(HWND hwnd, CDC* dc);

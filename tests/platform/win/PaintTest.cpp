@@ -52,6 +52,27 @@ TEST_F(PaintTest, ChildrenUnderAParentsPaintAreDrawnAgainAfterIt) {
   EXPECT_EQ(harness.Pixel(parent, CPoint(20, 20)), RGB(255, 0, 0));
 }
 
+// Erasing through GetUpdateRect covers what BeginPaint's erase would: the bounds of the
+// region, and the children there are drawn again after it.
+TEST_F(PaintTest, EraseOnRequestStaysInTheRegionsBounds) {
+  parent.m_eraseFills = true;
+  parent.m_color = RGB(0, 0, 9);
+  parent.InvalidateRect(CRect(100, 60, 120, 80), TRUE);
+  CRect update;
+  EXPECT_TRUE(parent.GetUpdateRect(&update, TRUE));
+  EXPECT_EQ(update, CRect(100, 60, 120, 80));
+  EXPECT_EQ(harness.Pixel(parent, CPoint(110, 70)), RGB(0, 0, 9));
+  EXPECT_EQ(harness.Pixel(parent, CPoint(20, 20)), RGB(255, 0, 0));
+  EXPECT_EQ(harness.Pixel(parent, CPoint(150, 90)), RGB(0, 0, 255));
+  harness.Pump();
+  parent.InvalidateRect(CRect(0, 0, 5, 5), TRUE);
+  parent.InvalidateRect(CRect(100, 80, 120, 90), TRUE);
+  parent.GetUpdateRect(&update, TRUE);
+  parent.ValidateRect(nullptr);  // only the erase covered the child
+  harness.Pump();
+  EXPECT_EQ(harness.Pixel(parent, CPoint(20, 20)), RGB(255, 0, 0));
+}
+
 TEST_F(PaintTest, EraseOnlyWhenAnInvalidationAskedForIt) {
   int erases = child.m_erases;
   child.Invalidate(FALSE);
