@@ -48,9 +48,12 @@ private:
 
 int RunModal(GtkWidget* dialog) {
   ResponseWatch watch(dialog);
-  gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
+  GtkWindow* window = GTK_WINDOW(dialog);
+  gtk_window_set_modal(window, TRUE);
+  // Over the owner's window, or in the middle of the screen without one.
+  gtk_window_set_position(window, gtk_window_get_transient_for(window) ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
   gtk_widget_show_all(dialog);
-  gtk_window_present(GTK_WINDOW(dialog));
+  gtk_window_present(window);
   RunLoop([&watch] { return watch.answered; });
   return watch.answered ? watch.response : GTK_RESPONSE_DELETE_EVENT;
 }

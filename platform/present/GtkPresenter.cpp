@@ -211,20 +211,24 @@ public:
     }
   }
 
-  CRect ScreenRect() const override {
-    GdkDisplay* display = gdk_display_get_default();
-    GdkMonitor* monitor = display ? gdk_display_get_primary_monitor(display) : nullptr;
-    if (!monitor && display) monitor = gdk_display_get_monitor(display, 0);
-    if (!monitor) return CRect(0, 0, 1920, 1080);
-    GdkRectangle geometry;
-    gdk_monitor_get_geometry(monitor, &geometry);
-    return CRect(geometry.x, geometry.y, geometry.x + geometry.width, geometry.y + geometry.height);
-  }
+  CRect ScreenRect() const override { return MonitorRect(gdk_monitor_get_geometry); }
+  CRect WorkArea() const override { return MonitorRect(gdk_monitor_get_workarea); }
 
 private:
   GtkWindow* GtkWindowOf(HWND hwnd) {
     auto it = m_windows.find(hwnd);
     return it == m_windows.end() ? nullptr : GTK_WINDOW(it->second.window.get());
+  }
+
+  // A rectangle of the primary monitor (else the first), read by `read`.
+  static CRect MonitorRect(void (*read)(GdkMonitor*, GdkRectangle*)) {
+    GdkDisplay* display = gdk_display_get_default();
+    GdkMonitor* monitor = display ? gdk_display_get_primary_monitor(display) : nullptr;
+    if (!monitor && display) monitor = gdk_display_get_monitor(display, 0);
+    if (!monitor) return CRect(0, 0, 1920, 1080);
+    GdkRectangle r;
+    read(monitor, &r);
+    return CRect(r.x, r.y, r.x + r.width, r.y + r.height);
   }
 
   static HWND HandleOf(GtkWidget* widget) {

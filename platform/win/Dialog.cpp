@@ -5,6 +5,7 @@
 #include "platform/gdi/Font.h"
 #include "platform/win/WinApp.h"
 #include "platform/win/WindowClass.h"
+#include "platform/win/detail/DialogPlacement.h"
 #include "platform/win/detail/MessageLoop.h"
 
 namespace {
@@ -91,14 +92,9 @@ BOOL CDialog::CreateFromTemplate(HWND owner) {
   const DialogTemplate* t = platform::FindDialogTemplate(m_nIDTemplate);
   if (!t) return FALSE;
   RegisterDialogClass();
-  CRect rect = platform::DialogUnitsToPixels(t->rect, t->fontPointSize);
+  CRect rect = platform::detail::DialogOpeningRect(*t, owner);
   DWORD style = (t->style & ~WS_VISIBLE);
   if (!(style & WS_CHILD)) style |= WS_POPUP;
-  if (owner && !(style & WS_CHILD)) {
-    CRect ownerRect;
-    ::GetWindowRect(owner, &ownerRect);
-    rect.OffsetRect(ownerRect.left, ownerRect.top);
-  }
   if (!CreateEx(t->exStyle, WC_DIALOG, t->caption.c_str(), style, rect.left, rect.top, rect.Width(), rect.Height(),
                 owner, nullptr))
     return FALSE;
@@ -107,7 +103,6 @@ BOOL CDialog::CreateFromTemplate(HWND owner) {
   state.fontPointSize = t->fontPointSize;
   state.font = TemplateFont(*t);
   if (state.font) ::SendMessage(self, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
-  if (t->style & DS_CENTER) CenterWindow();
   for (const DialogControlTemplate& c : t->controls) {
     CRect r = platform::DialogUnitsToPixels(c.rect, t->fontPointSize);
     HWND control = ::CreateWindowEx(c.exStyle, c.className.c_str(), c.text.c_str(), c.style | WS_CHILD, r.left, r.top,
@@ -118,14 +113,26 @@ BOOL CDialog::CreateFromTemplate(HWND owner) {
     }
     if (HFONT font = Dialogs()[self].font) ::SendMessage(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
+  CRect beforeInit;
+  ::GetWindowRect(self, &beforeInit);
   HWND focus = FirstTabStop(self);
   if (::SendMessage(self, WM_INITDIALOG, reinterpret_cast<WPARAM>(focus), 0) && IsWindow(self)) {
     focus = FirstTabStop(self);
     if (focus && !Dialogs()[self].ended) ::SetFocus(focus);
   }
   if (!IsWindow(self)) return FALSE;
+  if (CentresAfterInit(beforeInit.TopLeft(), owner)) CenterWindow();
   if ((t->style & WS_VISIBLE) && !Dialogs()[self].ended) ::ShowWindow(self, SW_SHOW);
   return TRUE;
+}
+
+// A modal or unowned pop-up that its initialisation neither showed nor moved opens
+// centred over its owner.
+bool CDialog::CentresAfterInit(CPoint topLeftBeforeInit, HWND owner) const {
+  CRect now;
+  ::GetWindowRect(m_hWnd, &now);
+  return !(GetStyle() & WS_CHILD) && (m_bModal || !owner) && !::IsWindowVisible(m_hWnd) &&
+         now.TopLeft() == topLeftBeforeInit;
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }

@@ -46,6 +46,7 @@ public:
 
 protected:
   BOOL CreateFromTemplate(HWND owner);
+  bool CentresAfterInit(CPoint topLeftBeforeInit, HWND owner) const;
   LRESULT HandleInitDialog(WPARAM, LPARAM);
   void OnClose();
   INT_PTR m_nModalResult = -1;

@@ -32,7 +32,7 @@ struct FolderRequest {
   HWND browser = nullptr;      // the chooser's own window: its text is the title
   std::wstring title;
   std::wstring prompt;         // shown above the folders
-  std::wstring selection;      // preselected folder, empty for none
+  std::wstring selection;      // the folder it opens on: the preselected one, else home
   bool newFolderButton = false;
 };
 

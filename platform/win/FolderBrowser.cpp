@@ -1,9 +1,12 @@
 #include "platform/win/FolderBrowser.h"
 
+#include <glib.h>
+
 #include <cwchar>
 #include <memory>
 #include <string>
 
+#include "platform/base/String.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/detail/ControlSupport.h"
@@ -69,6 +72,12 @@ void FillDisplayName(LPWSTR buffer, const std::wstring& path) {
   buffer[MAX_PATH - 1] = 0;
 }
 
+// The folder the chooser opens on: the one preselected, while it exists, else the home folder.
+std::wstring OpeningFolder(const std::wstring& selection) {
+  if (!selection.empty() && g_file_test(WideToUtf8(selection).c_str(), G_FILE_TEST_IS_DIR)) return selection;
+  return Utf8ToWide(g_get_home_dir());
+}
+
 }  // namespace
 
 PIDLIST_ABSOLUTE SHBrowseForFolderW(LPBROWSEINFOW lpbi) {
@@ -88,7 +97,7 @@ PIDLIST_ABSOLUTE SHBrowseForFolderW(LPBROWSEINFOW lpbi) {
   request.browser = browser.hwnd;
   request.title = platform::detail::WindowText(browser.hwnd);
   request.prompt = lpbi->lpszTitle ? lpbi->lpszTitle : L"";
-  request.selection = state->selection;
+  request.selection = OpeningFolder(state->selection);
   request.newFolderButton = (lpbi->ulFlags & BIF_NEWDIALOGSTYLE) && !(lpbi->ulFlags & BIF_NONEWFOLDERBUTTON);
   state->open = true;
   std::wstring path;

@@ -4,7 +4,8 @@
 // CoTaskMemFree), or null when cancelled. The browser has a window of its own: before it
 // shows, the callback receives BFFM_INITIALIZED with that window, and may set its title
 // with SetWindowText and preselect a folder by sending it BFFM_SETSELECTIONW (wParam TRUE:
-// lParam is a path; FALSE: an item-id list). An empty path preselects nothing.
+// lParam is a path; FALSE: an item-id list). Without a preselected folder that exists, it
+// opens on the home folder.
 #include "platform/base/WinTypes.h"
 #include "platform/shell/ItemIdList.h"
 #include "platform/win/Messages.h"

@@ -34,6 +34,8 @@ public:
   virtual void CursorChanged(int) {}  // a standard cursor id (32512 the arrow, ...)
 
   virtual CRect ScreenRect() const = 0;
+  // The screen less the desktop's panels and docks.
+  virtual CRect WorkArea() const { return ScreenRect(); }
 
   // Modal dialogs. Each runs until answered while the UI thread's queue keeps flowing;
   // the caller has already disabled the owner. MessageBox returns an ID value; the

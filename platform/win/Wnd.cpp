@@ -6,6 +6,7 @@
 
 #include "platform/gdi/Font.h"
 #include "platform/win/DataExchange.h"
+#include "platform/win/detail/DialogPlacement.h"
 #include "platform/win/detail/MessageLoop.h"
 #include "platform/win/detail/Painter.h"
 #include "platform/win/detail/WindowInternals.h"
@@ -286,14 +287,18 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 }
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner) {
-  CRect area;
   HWND around = pAlternateOwner ? pAlternateOwner->m_hWnd : ::GetParent(m_hWnd);
-  if (around) ::GetWindowRect(around, &area);
-  else area = CRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   CRect mine;
   ::GetWindowRect(m_hWnd, &mine);
-  CPoint to(area.left + (area.Width() - mine.Width()) / 2, area.top + (area.Height() - mine.Height()) / 2);
-  if (GetStyle() & WS_CHILD) ::ScreenToClient(::GetParent(m_hWnd), &to);
+  CPoint to;
+  if (GetStyle() & WS_CHILD) {
+    CRect area;
+    ::GetWindowRect(around, &area);
+    to = CPoint(area.left + (area.Width() - mine.Width()) / 2, area.top + (area.Height() - mine.Height()) / 2);
+    ::ScreenToClient(::GetParent(m_hWnd), &to);
+  } else {
+    to = platform::detail::CentredOn(mine.Size(), platform::detail::CentringArea(around)).TopLeft();
+  }
   ::SetWindowPos(m_hWnd, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

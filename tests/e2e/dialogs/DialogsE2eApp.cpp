@@ -1,6 +1,7 @@
-// Opens, in turn, a message box, the folder browser (to be cancelled) and the folder
-// browser again (to be accepted) over a plain window, and prints what each returned and
-// whether the window's timer kept running meanwhile. Usage: dialogs_e2e_app <folder>
+// Opens, in turn, a message box, the folder browser (to be cancelled), the folder browser
+// again (to be accepted) and once more without a folder to open on (to be accepted) over a
+// plain window, and prints what each returned and whether the window's timer kept running
+// meanwhile. Usage: dialogs_e2e_app <folder>
 #include <cstdio>
 #include <string>
 
@@ -61,8 +62,8 @@ int main(int argc, char** argv) {
   wc.lpfnWndProc = OwnerProc;
   wc.hbrBackground = COLOR_BTNFACE + 1;
   RegisterClass(&wc);
-  HWND owner = CreateWindowEx(0, L"E2eOwner", L"E2E owner", WS_POPUP | WS_VISIBLE, 50, 50, 300, 200, nullptr, nullptr,
-                              nullptr);
+  HWND owner = CreateWindowEx(0, L"E2eOwner", L"E2E owner", WS_POPUP | WS_VISIBLE, 400, 300, 500, 400, nullptr,
+                              nullptr, nullptr);
   SetActiveWindow(owner);
   SetTimer(owner, 100, 200, nullptr);
 
@@ -73,6 +74,9 @@ int main(int argc, char** argv) {
   std::printf("first=%s\n", WideToUtf8(first).c_str());
   std::wstring second = Browse(owner, folder);
   std::printf("second=%s ticks=%s\n", WideToUtf8(second).c_str(), g_ticks > 0 ? "yes" : "no");
+  std::fflush(stdout);
+  std::wstring third = Browse(owner, L"");
+  std::printf("third=%s\n", WideToUtf8(third).c_str());
   std::fflush(stdout);
   DestroyWindow(owner);
   return box == IDOK && first == L"(cancelled)" && second == folder && g_ticks > 0 ? 0 : 1;

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Answers the test program's message box (Enter: OK), cancels its first folder browser
-# (Escape) and accepts the second (Enter: the preselected folder), all through xdotool.
-# Usage: run.sh <dialogs_e2e_app>
+# (Escape), accepts the second (Enter: the preselected folder) and the third (Enter: with
+# nothing preselected, the home folder), all through xdotool. The message box must open
+# over its owner. Usage: run.sh <dialogs_e2e_app>
 set -euo pipefail
 . "$(dirname "$0")/../desktop.sh"
 own_display "$0" "$@"
 app=$1
 work=$(mktemp -d)
-mkdir "$work/chosen"
-"$app" "$work/chosen" >"$work/out.txt" &
+mkdir "$work/chosen" "$work/home"
+HOME="$work/home" GSETTINGS_BACKEND=memory "$app" "$work/chosen" >"$work/out.txt" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-# answer <window name> <key>: waits for the dialog, focuses it and presses the key.
+# answer <window name> <key> [check]: waits for the dialog, runs the check on it, focuses it
+# and presses the key.
 answer() {
   local id=""
   for _ in $(seq 1 100); do
@@ -25,6 +27,7 @@ answer() {
     exit 1
   fi
   sleep 1
+  [ -z "${3:-}" ] || "$3" "$1"
   xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
   xdotool key "$2"
   # The next dialog may carry the same name: wait until this one is gone.
@@ -35,8 +38,31 @@ answer() {
   echo "ok: '$1' answered with $2"
 }
 
-answer "Dialogs E2E" Return
-answer "Browse Folders" Escape
+# centre <window id>: the centre of the window on the screen, "x y".
+centre() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2}
+    END{print int(x + w / 2), int(y + h / 2)}'
+}
+
+# over_owner <window name>: the window's centre is near its owner's (a window manager's
+# frame may shift it a little).
+over_owner() {
+  local id owner bx by ox oy
+  id=$(xdotool search --onlyvisible --name "^$1\$" | head -n1)
+  owner=$(xdotool search --onlyvisible --name '^E2E owner$' | head -n1)
+  read -r bx by < <(centre "$id")
+  read -r ox oy < <(centre "$owner")
+  local dx=$((bx - ox)) dy=$((by - oy))
+  if [ ${dx#-} -gt 40 ] || [ ${dy#-} -gt 40 ]; then
+    echo "FAIL: '$1' opened at $bx,$by, not over its owner at $ox,$oy" >&2
+    exit 1
+  fi
+  echo "ok: '$1' opens over its owner"
+}
+
+answer "Dialogs E2E" Return over_owner
+answer "Browse Folders" Escape over_owner
+answer "Browse Folders" Return
 answer "Browse Folders" Return
 
 for _ in $(seq 1 50); do
@@ -49,5 +75,6 @@ cat "$work/out.txt"
 grep -q "^box=1 ticks=yes$" "$work/out.txt" || { echo "FAIL: message box" >&2; exit 1; }
 grep -q "^first=(cancelled)$" "$work/out.txt" || { echo "FAIL: cancelled browser" >&2; exit 1; }
 grep -q "^second=$work/chosen ticks=yes$" "$work/out.txt" || { echo "FAIL: accepted browser" >&2; exit 1; }
+grep -q "^third=$work/home$" "$work/out.txt" || { echo "FAIL: the browser did not open on the home folder" >&2; exit 1; }
 [ $status -eq 0 ] || { echo "FAIL: exit status $status" >&2; exit 1; }
 echo "ok: dialogs answered"

@@ -34,6 +34,7 @@ large_map_shown() { not same_sum "$1" 150 12 37 28 && rows_are 0; }
 step_information() {
   click 919 26
   wait_until 15 "the information window did not open" information_shown
+  centred_over_main "$INFO" "the information window"
   shot information
   local total normal event
   total=$(info_value 143 66)

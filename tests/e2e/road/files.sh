@@ -82,7 +82,7 @@ step_split() {
   check_row 1
   click 853 64
   wait_window 15 '^Split$' "the split dialog did not open"
-  window_box "$WIN"
+  centred_over_main "$WIN" "the split dialog"
   local split=$WIN
   click_at $((WX + WW * 51 / 179)) $((WY + WH * 32 / 81))
   click_at $((WX + WW * 103 / 179)) $((WY + WH * 32 / 81))

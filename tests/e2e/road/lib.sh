@@ -153,6 +153,7 @@ bar_gone() { shot bar; [ "$(pixel "$work/bar.png" "$1" "$2")" = 000000 ]; }
 # The drive chooser comes up at start and is confirmed with Enter.
 step_chooser() {
   wait_until 20 "the drive chooser did not come up at start" chooser_shown
+  centred_over_main "$CHOOSER" "the drive chooser"
   xdotool windowfocus --sync "$CHOOSER" 2>/dev/null || xdotool windowfocus "$CHOOSER"
   xdotool key Return
   wait_until 10 "Enter did not confirm the drive chooser" bash -c "! xdotool search --onlyvisible --name '^Select Drive\$' | grep -qx $CHOOSER"
@@ -187,6 +188,17 @@ keys_to() {
 window_box() {
   read -r WX WY WW WH < <(xdotool getwindowgeometry --shell "$1" |
     awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}')
+}
+
+# centred_over_main <window> <what>: the window's centre is the main window's.
+centred_over_main() {
+  local mw mh dx dy
+  window_box "$1"
+  read -r mw mh < <(main_size | tr x ' ')
+  dx=$((WX + WW / 2 - X0 - mw / 2))
+  dy=$((WY + WH / 2 - Y0 - mh / 2))
+  [ ${dx#-} -le 2 ] && [ ${dy#-} -le 2 ] || fail "$2 opened off the main window's centre by $dx,$dy"
+  echo "ok: $2 opens centred over the main window"
 }
 
 here_road=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

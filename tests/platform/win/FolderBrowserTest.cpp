@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "platform/base/String.h"
 #include "platform/win/FileDialog.h"
 #include "platform/win/FolderBrowser.h"
 #include "platform/win/MessageBox.h"
 #include "tests/support/DialogOwnerTest.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/WindowTestSupport.h"
 
 using namespace wintest;
@@ -32,7 +36,9 @@ int SaveFolderBrowseCallback(HWND hwnd, UINT uMsg, LPARAM, LPARAM lpData) {
 TEST_F(FolderBrowserTest, RunsTheCallbackProtocolBeforeItShows) {
   ScriptedDialogs dialogs;
   CallbackLog log;
-  std::pair<CallbackLog*, const wchar_t*> data(&log, L"/media/card/saved");
+  testsupport::TempDir saved;
+  const std::wstring savedFolder = Utf8ToWide(saved.path());
+  std::pair<CallbackLog*, const wchar_t*> data(&log, savedFolder.c_str());
   bool ownerEnabledMeanwhile = true;
   std::wstring liveTitle;
   dialogs.FolderAnswer(L"/media/backup/rec", [&] {
@@ -66,23 +72,32 @@ TEST_F(FolderBrowserTest, RunsTheCallbackProtocolBeforeItShows) {
   EXPECT_EQ(asked.owner, owner);
   EXPECT_EQ(asked.title, L"Save");
   EXPECT_EQ(asked.prompt, L"Please select the folder.");
-  EXPECT_EQ(asked.selection, L"/media/card/saved");
+  EXPECT_EQ(asked.selection, savedFolder);
   EXPECT_TRUE(asked.newFolderButton);
 }
 
-TEST_F(FolderBrowserTest, CancelledOrWithoutPreselection) {
+// Without a folder to open on, or with one that is gone, the chooser opens on the home
+// folder, never on a list of recent files.
+TEST_F(FolderBrowserTest, CancelledOrWithoutPreselectionOpensOnHome) {
+  const char* home = std::getenv("HOME");
+  ASSERT_NE(home, nullptr);
   ScriptedDialogs dialogs;
-  dialogs.FolderCancel();
+  dialogs.FolderCancel().FolderCancel().FolderCancel();
   CallbackLog log;
-  std::pair<CallbackLog*, const wchar_t*> data(&log, L"");
-  BROWSEINFOW bi;
-  bi.hwndOwner = owner;
-  bi.ulFlags = BIF_RETURNONLYFSDIRS;
-  bi.lpfn = SaveFolderBrowseCallback;
-  bi.lParam = reinterpret_cast<LPARAM>(&data);
-  EXPECT_EQ(SHBrowseForFolderW(&bi), nullptr);
-  ASSERT_EQ(dialogs.folderRequests().size(), 1u);
-  EXPECT_EQ(dialogs.folderRequests()[0].selection, L"");
+  for (const wchar_t* preselected : {L"", L"/no/such/folder/any/more"}) {
+    std::pair<CallbackLog*, const wchar_t*> data(&log, preselected);
+    BROWSEINFOW bi;
+    bi.hwndOwner = owner;
+    bi.ulFlags = BIF_RETURNONLYFSDIRS;
+    bi.lpfn = SaveFolderBrowseCallback;
+    bi.lParam = reinterpret_cast<LPARAM>(&data);
+    EXPECT_EQ(SHBrowseForFolderW(&bi), nullptr);
+  }
+  BROWSEINFOW noCallback;
+  noCallback.hwndOwner = owner;
+  EXPECT_EQ(SHBrowseForFolderW(&noCallback), nullptr);
+  ASSERT_EQ(dialogs.folderRequests().size(), 3u);
+  for (const platform::FolderRequest& asked : dialogs.folderRequests()) EXPECT_EQ(asked.selection, Utf8ToWide(home));
   EXPECT_FALSE(dialogs.folderRequests()[0].newFolderButton);
 }
 
