@@ -1,7 +1,9 @@
 #pragma once
 // CDialog: a window built from a dialog template, run modally (DoModal) or modelessly
 // (Create). Enter, Esc and Tab work through IsDialogMessage in PreTranslateMessage;
-// IDOK and IDCANCEL reach OnOK and OnCancel; WM_CLOSE posts IDCANCEL.
+// IDOK and IDCANCEL reach OnOK and OnCancel; WM_CLOSE posts IDCANCEL. A pop-up opens
+// where its template puts it (detail/DialogPlacement.h); a modal or unowned one that
+// OnInitDialog neither moves nor shows is then centred over its owner.
 #include "platform/win/DataExchange.h"
 #include "platform/win/DialogTemplate.h"
 #include "platform/win/Wnd.h"

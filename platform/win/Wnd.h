@@ -121,6 +121,8 @@ public:
   void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
   void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
   BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+  // Over the owner (a child: over its parent); a pop-up whose owner is hidden or
+  // minimised centres on the work area, and stays on the work area either way.
   void CenterWindow(CWnd* pAlternateOwner = nullptr);
   // The application's counted wait cursor; safe from any thread.
   void BeginWaitCursor() { platform::BeginWaitCursor(); }
