@@ -43,7 +43,7 @@ TEST_F(TavrenPlayerDlgTest, OpensAsACaptionlessWindowOfFixedSizeWithItsTitle) {
   ASSERT_TRUE(created);
   CRect window;
   dlg->GetWindowRect(&window);
-  EXPECT_EQ(window, CRect(0, 0, 1022, 682));
+  EXPECT_EQ(window, CRect(CPoint((1920 - 1022) / 2, (1080 - 682) / 2), CSize(1022, 682)));  // centred on the screen
   CString title;
   dlg->GetWindowText(title);
   EXPECT_EQ(title, L"RODEMIR");
