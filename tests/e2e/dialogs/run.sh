@@ -57,7 +57,7 @@ over_owner() {
     echo "FAIL: '$1' opened at $bx,$by, not over its owner at $ox,$oy" >&2
     exit 1
   fi
-  echo "ok: '$1' opens over its owner"
+  echo "ok: '$1' opens over its owner (centres $dx,$dy apart)"
 }
 
 answer "Dialogs E2E" Return over_owner
