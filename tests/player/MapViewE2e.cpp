@@ -13,6 +13,7 @@
 #include "platform/base/Thread.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/web/WebBrowser.h"
+#include "platform/web/detail/WebEngineModule.h"
 #include "platform/web/detail/WebKitBrowser.h"
 #include "player/TavrenPlayerDlg.h"
 
@@ -149,6 +150,32 @@ TEST_F(MapViewE2e, TicksGoOnWhenThePageProcessDies) {
   ASSERT_TRUE(WaitUntil([&] { return browser->HasDocument(); }, 60));
   dlg.m_wndMap.DrawCurrent(500);
   EXPECT_TRUE(WaitUntil([&] { return Marker() == L"37.500000,127.250000"; }, 20)) << Marker().ToUtf8();
+}
+
+// Without the browser engine's module the map stays blank and the program goes on.
+class MapViewWithoutEngineE2e : public MapViewE2e {
+protected:
+  void SetUp() override {
+    platform::detail::SetWebEngineModulePath("/nonexistent/librodemir-web.so");
+    MapViewE2e::SetUp();
+  }
+  void TearDown() override {
+    MapViewE2e::TearDown();
+    platform::detail::SetWebEngineModulePath("");
+  }
+};
+
+TEST_F(MapViewWithoutEngineE2e, TheMapStaysBlankAndTheTicksGoOn) {
+  setenv("RODEMIR_ONLINE", "1", 1);
+  dlg.OnBnClickedShowMap();
+  dlg.OnBnClickedShowLargeMap();
+  setenv("RODEMIR_ONLINE", "0", 1);
+  for (UINT t = 0; t < 3000; t += 200) dlg.m_wndMap.DrawCurrent(t);
+  WaitUntil([] { return false; }, 1);
+  EXPECT_EQ(dlg.m_nMapMode, MAP_MODE_LARGE);
+  EXPECT_FALSE(browser->HasDocument());
+  EXPECT_TRUE(browser->RequestedUris().empty());
+  EXPECT_EQ(Marker(), L"");
 }
 
 }  // namespace

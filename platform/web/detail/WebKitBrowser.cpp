@@ -1,6 +1,6 @@
 #include "platform/web/detail/WebKitBrowser.h"
 
-#include <webkit2/webkit2.h>
+#include <gtk/gtk.h>
 
 #include <chrono>
 
@@ -11,7 +11,7 @@
 #include "platform/shell/detail/GtkStart.h"
 #include "platform/web/detail/NativeWidgetHost.h"
 #include "platform/web/detail/ScriptText.h"
-#include "platform/web/detail/WebKitContext.h"
+#include "platform/web/detail/WebEngineModule.h"
 
 namespace platform::detail {
 
@@ -22,59 +22,15 @@ struct PendingScript {
 };
 
 struct WebKitBrowser::View {
-  GObjectRef<WebKitWebView> view;  // null until the host's window has first been drawn
-  OwnedWidget ownWindow;           // used only when no presenter hosts the view
-  std::string pendingUri;          // asked for before the view was made
+  // Null until the host's window has first been drawn, and for good when the engine
+  // module cannot be loaded.
+  std::unique_ptr<WebEngineView> engine;
+  OwnedWidget ownWindow;   // used only when no presenter hosts the view
+  std::string pendingUri;  // asked for before the view was made
   GSignalHandler hostDrawn;
   bool loaded = false;
   std::vector<std::string> requests;
-  GSignalHandler loadChanged;
-  GSignalHandler processEnded;
-  GSignalHandler resourceStarted;
 };
-
-namespace {
-
-void OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer loaded) {
-  if (event == WEBKIT_LOAD_STARTED) *static_cast<bool*>(loaded) = false;
-  if (event == WEBKIT_LOAD_FINISHED) *static_cast<bool*>(loaded) = true;
-}
-
-const char* TerminationText(WebKitWebProcessTerminationReason reason) {
-  switch (reason) {
-    case WEBKIT_WEB_PROCESS_CRASHED: return "crashed";
-    case WEBKIT_WEB_PROCESS_EXCEEDED_MEMORY_LIMIT: return "out of memory";
-    default: return "ended by the program";
-  }
-}
-
-// The page is gone with its process; the view stays blank until the next load.
-void OnProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason reason, gpointer loaded) {
-  PlatformLog("web", "page process %s", TerminationText(reason));
-  *static_cast<bool*>(loaded) = false;
-}
-
-void OnResourceStarted(WebKitWebView*, WebKitWebResource*, WebKitURIRequest* request, gpointer requests) {
-  static_cast<std::vector<std::string>*>(requests)->push_back(webkit_uri_request_get_uri(request));
-}
-
-void OnEvaluated(GObject* source, GAsyncResult* res, gpointer data) {
-  std::unique_ptr<std::shared_ptr<PendingScript>> pending(static_cast<std::shared_ptr<PendingScript>*>(data));
-  GError* error = nullptr;
-  JSCValue* value = webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), res, &error);
-  GErrorOwned owned(error);
-  if (owned) PlatformLog("web", "script failed: %s", owned->message);
-  if (value) {
-    GObjectRef<JSCValue> owner = GObjectRef<JSCValue>::Adopt(value);
-    if (!jsc_value_is_undefined(value) && !jsc_value_is_null(value)) {
-      GlibOwned<char> text(jsc_value_to_string(value));
-      if (text) (*pending)->result = text.get();
-    }
-  }
-  (*pending)->done = true;
-}
-
-}  // namespace
 
 std::unique_ptr<WebKitBrowser> WebKitBrowser::Create(HWND host, const CRect& rect) {
   if (!StartGtk()) {
@@ -109,37 +65,42 @@ int WebKitBrowser::OnHostDrawn(void*, void*, void* self) {
   return FALSE;
 }
 
+// The view's reports, kept in `view`, which outlives the engine's view.
+WebViewEvents WebKitBrowser::EventsInto(View* view) {
+  WebViewEvents events;
+  events.loadChanged = [view](bool loaded) { view->loaded = loaded; };
+  // The page is gone with its process; the view stays blank until the next load.
+  events.processEnded = [view](const std::string& reason) {
+    PlatformLog("web", "page process %s", reason.c_str());
+    view->loaded = false;
+  };
+  events.resourceStarted = [view](const std::string& uri) { view->requests.push_back(uri); };
+  return events;
+}
+
 void WebKitBrowser::MakeView() {
-  WebKitWebView* view = WEBKIT_WEB_VIEW(webkit_web_view_new_with_context(ProgramWebContext()));
-  m_view->view = GObjectRef<WebKitWebView>::SinkFloating(view);
-  GObjectRef<WebKitSettings> settings = GObjectRef<WebKitSettings>::Adopt(NewProgramViewSettings());
-  webkit_web_view_set_settings(view, settings.get());
-  m_view->loadChanged =
-      GSignalHandler(view, g_signal_connect(view, "load-changed", G_CALLBACK(OnLoadChanged), &m_view->loaded));
-  m_view->processEnded = GSignalHandler(
-      view, g_signal_connect(view, "web-process-terminated", G_CALLBACK(OnProcessTerminated), &m_view->loaded));
-  m_view->resourceStarted = GSignalHandler(
-      view, g_signal_connect(view, "resource-load-started", G_CALLBACK(OnResourceStarted), &m_view->requests));
+  NewWebEngineViewFn newView = WebEngineModule();
+  if (!newView) return;
+  m_view->engine.reset(newView(EventsInto(m_view.get()), &PlatformLog));
+  if (!m_view->engine) return;
   Place();
-  if (!m_view->pendingUri.empty()) webkit_web_view_load_uri(view, m_view->pendingUri.c_str());
+  if (!m_view->pendingUri.empty()) m_view->engine->Load(m_view->pendingUri);
   m_view->pendingUri.clear();
 }
 
 WebKitBrowser::~WebKitBrowser() {
   m_view->hostDrawn.Disconnect();
-  m_view->loadChanged.Disconnect();
-  m_view->processEnded.Disconnect();
-  m_view->resourceStarted.Disconnect();
-  if (!m_view->view) return;
+  if (!m_view->engine) return;
   // Plain GTK only: at exit the presenter may already be gone, its windows with it.
-  GtkWidget* widget = GTK_WIDGET(m_view->view.get());
+  GtkWidget* widget = m_view->engine->Widget();
   if (GtkWidget* parent = gtk_widget_get_parent(widget)) gtk_container_remove(GTK_CONTAINER(parent), widget);
   m_view->ownWindow.reset();
+  m_view->engine.reset();
 }
 
 void WebKitBrowser::Place() {
-  if (!m_view->view) return;
-  GtkWidget* widget = GTK_WIDGET(m_view->view.get());
+  if (!m_view->engine) return;
+  GtkWidget* widget = m_view->engine->Widget();
   bool shown = m_visible && !m_rect.IsRectEmpty();
   NativeWidgetHost* host = GetNativeWidgetHost();
   if (!m_view->ownWindow && host && host->Place(Host(), widget, m_rect, shown)) return;
@@ -170,7 +131,7 @@ void WebKitBrowser::Navigate(const CString& address) {
   CString uri = BrowserAddressToUri(address);
   if (uri.IsEmpty()) return;
   m_view->loaded = false;
-  if (m_view->view) webkit_web_view_load_uri(m_view->view.get(), uri.ToUtf8().c_str());
+  if (m_view->engine) m_view->engine->Load(uri.ToUtf8());
   else m_view->pendingUri = uri.ToUtf8();
 }
 
@@ -181,7 +142,7 @@ bool WebKitBrowser::HasDocument() const { return m_view->loaded; }
 const std::vector<std::string>& WebKitBrowser::RequestedUris() const { return m_view->requests; }
 
 void WebKitBrowser::EndPageProcess() {
-  if (m_view->view) webkit_web_view_terminate_web_process(m_view->view.get());
+  if (m_view->engine) m_view->engine->EndPageProcess();
 }
 
 std::shared_ptr<PendingScript> WebKitBrowser::Evaluate(const CString& name, const std::vector<CString>& args) {
@@ -191,8 +152,10 @@ std::shared_ptr<PendingScript> WebKitBrowser::Evaluate(const CString& name, cons
   for (const CString& a : args) texts.push_back(a.ToUtf8());
   std::string script = FunctionCallScript(function, texts);
   auto pending = std::make_shared<PendingScript>();
-  webkit_web_view_evaluate_javascript(m_view->view.get(), script.c_str(), static_cast<gssize>(script.size()), nullptr,
-                                      nullptr, nullptr, OnEvaluated, new std::shared_ptr<PendingScript>(pending));
+  m_view->engine->Evaluate(script, [pending](const std::string& result) {
+    pending->result = result;
+    pending->done = true;
+  });
   return pending;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The browser control as a WebKit view, placed over its window by the presenter's native
-// widget host, or in a top-level window of its own when there is none.
+// widget host, or in a top-level window of its own when there is none. The view comes from
+// the engine module, loaded when the first view is made; without it the control stays blank.
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 namespace platform::detail {
 
 struct PendingScript;
+struct WebViewEvents;
 
 class WebKitBrowser : public WebBrowser {
 public:
@@ -35,6 +37,7 @@ private:
   WebKitBrowser(HWND host, const CRect& rect);
   void MakeViewWhenDrawn();
   void MakeView();
+  static WebViewEvents EventsInto(View* view);
   static int OnHostDrawn(void* window, void* cr, void* self);
   void Place();
   // Starts the call; null when the name is not a script identifier.

@@ -1,10 +1,9 @@
-#include "platform/web/detail/WebKitContext.h"
+#include "platform/web/engine/WebKitContext.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "platform/base/Log.h"
 #include "platform/base/detail/GObjectRef.h"
 
 namespace platform::detail {
@@ -23,7 +22,7 @@ bool OfflineSeam() {
   return seam && std::strcmp(seam, "0") == 0;
 }
 
-WebKitWebContext* NewContext() {
+WebKitWebContext* NewContext(WebEngineLog log) {
   std::string cache = BrowserCacheFolder();
   auto data = GObjectRef<WebKitWebsiteDataManager>::Adopt(webkit_website_data_manager_new(
       "base-cache-directory", cache.c_str(), "base-data-directory", cache.c_str(), nullptr));
@@ -35,15 +34,15 @@ WebKitWebContext* NewContext() {
   WebKitWebContext* context = webkit_web_context_new_with_website_data_manager(data.get());  // holds its own
   // Keeps fetched resources on disk and reuses them while their server allows.
   webkit_web_context_set_cache_model(context, WEBKIT_CACHE_MODEL_WEB_BROWSER);
-  PlatformLog("web", "cache in %s%s", cache.c_str(), OfflineSeam() ? ", no network" : "");
+  log("web", "cache in %s%s", cache.c_str(), OfflineSeam() ? ", no network" : "");
   return context;
 }
 
 }  // namespace
 
-WebKitWebContext* ProgramWebContext() {
+WebKitWebContext* ProgramWebContext(WebEngineLog log) {
   // Never released: views made at any time share it.
-  static WebKitWebContext* context = NewContext();
+  static WebKitWebContext* context = NewContext(log);
   return context;
 }
 
