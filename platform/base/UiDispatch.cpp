@@ -32,10 +32,12 @@ bool PumpUiThread(int milliseconds) {
   GMainContext* context = g_main_context_default();
   bool ran = false;
   auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  // Work that keeps coming (pictures posted faster than they are shown) ends the pump at its
+  // deadline, not when the queue runs dry.
+  auto due = [&] { return milliseconds > 0 && std::chrono::steady_clock::now() >= deadline; };
   do {
-    while (g_main_context_iteration(context, FALSE)) ran = true;
-    if (milliseconds <= 0) break;
-    if (std::chrono::steady_clock::now() >= deadline) break;
+    while (!due() && g_main_context_iteration(context, FALSE)) ran = true;
+    if (milliseconds <= 0 || due()) break;
     g_usleep(1000);
   } while (true);
   return ran;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <thread>
 
 #include "platform/base/UiDispatch.h"
@@ -81,6 +83,22 @@ TEST_F(MessageLoopTest, UiThreadWorkRunsInTheLoop) {
   platform::PostToUiThread([&ran] { ran = true; });
   harness.Pump();
   EXPECT_TRUE(ran);
+}
+
+// Work that posts its follower as it runs is always ready; the pump still keeps its bound.
+TEST_F(MessageLoopTest, PumpKeepsItsBoundWhileWorkKeepsComing) {
+  constexpr int kChain = 20000;  // 1 ms each: far longer than the pump may take
+  int runs = 0;
+  bool stop = false;
+  std::function<void()> step = [&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (!stop && ++runs < kChain) platform::PostToUiThread(step);
+  };
+  platform::PostToUiThread(step);
+  platform::PumpUiThread(20);
+  EXPECT_LT(runs, kChain);
+  stop = true;
+  platform::PumpUiThread(0);
 }
 
 namespace {
