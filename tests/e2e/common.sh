@@ -18,19 +18,27 @@ differ() {  # differ <png> <x1> <y1> <x2> <y2> <what>
   fi
   echo "ok: $6"
 }
-wait_for_window() {  # wait_for_window <title>
-  for _ in $(seq 1 100); do
-    xdotool search --name "$1" >/dev/null 2>&1 && break
-    sleep 0.1
+# scaled <seconds>: a wait's bound, stretched by RODEMIR_WAIT_SCALE for slow builds.
+scaled() { echo $(($1 * ${RODEMIR_WAIT_SCALE:-1})); }
+# deadline <seconds>: the epoch second at which a wait of that (scaled) bound ends.
+deadline() { echo $(($(date +%s) + $(scaled "$1"))); }
+# poll <seconds> <command...>: runs the command every 0.2 s until it succeeds; fails when
+# the (scaled) bound passes first.
+poll() {
+  local end
+  end=$(deadline "$1")
+  shift
+  until "$@"; do
+    [ "$(date +%s)" -lt "$end" ] || return 1
+    sleep 0.2
   done
+}
+wait_for_window() {  # wait_for_window <title>
+  poll 10 xdotool search --name "$1" >/dev/null 2>&1 || true
   sleep 1
 }
 wait_for_exit() {  # wait_for_exit <pid> <what>
-  for _ in $(seq 1 50); do
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$1" 2>/dev/null; then
+  if ! poll 5 bash -c "! kill -0 $1 2>/dev/null"; then
     echo "FAIL: $2" >&2
     exit 1
   fi

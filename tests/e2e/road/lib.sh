@@ -8,15 +8,12 @@ fail() {
   exit 1
 }
 
-# wait_until <seconds> <what> <command...>: polls the command every 0.2 s.
+# wait_until <seconds> <what> <command...>: polls the command; fails when the (scaled)
+# bound passes first.
 wait_until() {
   local limit=$1 what=$2
   shift 2
-  local end=$(($(date +%s) + limit))
-  until "$@"; do
-    [ "$(date +%s)" -lt $end ] || fail "$what (after ${limit} s)"
-    sleep 0.2
-  done
+  poll "$limit" "$@" || fail "$what (after $(scaled "$limit") s)"
 }
 
 # not <command...>: the command fails (for wait_until).
@@ -46,9 +43,10 @@ dblclick() { xdotool mousemove $((X0 + $1)) $((Y0 + $2)) click --repeat 2 --dela
 # main window has the colour.
 expect_soon() {
   local limit=$1 x=$2 y=$3 colour=$4 what=$5
-  local end=$(($(date +%s) + limit))
+  local end
+  end=$(deadline "$limit")
   until colour_is "$x" "$y" "$colour"; do
-    [ "$(date +%s)" -lt $end ] || fail "$what at ($x,$y): expected $colour, got $(at now "$x" "$y")"
+    [ "$(date +%s)" -lt "$end" ] || fail "$what at ($x,$y): expected $colour, got $(at now "$x" "$y")"
     sleep 0.2
   done
   echo "ok: $what"
@@ -77,11 +75,7 @@ wait_change() {
   shift 2
   local before
   before=$(region_sum "$@")
-  local end=$(($(date +%s) + limit))
-  until [ "$(region_sum "$@")" != "$before" ]; do
-    [ "$(date +%s)" -lt $end ] || fail "$what (after ${limit} s)"
-    sleep 0.2
-  done
+  wait_until "$limit" "$what" not same_sum "$before" "$@"
   echo "ok: $what"
 }
 
