@@ -17,6 +17,7 @@
 #include "platform/web/HeadlessWebBrowser.h"
 #include "platform/web/WebBrowser.h"
 #include "platform/web/WebBrowserWindow.h"
+#include "platform/web/detail/NativeWidgetHost.h"
 #include "platform/web/detail/WebKitBrowser.h"
 #include "platform/win/Window.h"
 #include "platform/win/WindowStyles.h"
@@ -49,6 +50,19 @@ bool WaitUntil(const std::function<bool()>& done, int seconds) {
   while (!done() && std::chrono::steady_clock::now() < deadline) platform::PumpUiThread(20);
   return done();
 }
+
+// Hosts no view (each gets a window of its own) and watches the first one for its end.
+class WatchingHost : public platform::detail::NativeWidgetHost {
+public:
+  bool Place(HWND, GtkWidget* widget, const CRect&, bool) override {
+    if (!watched) {
+      watched = widget;
+      g_object_add_weak_pointer(G_OBJECT(widget), reinterpret_cast<gpointer*>(&watched));
+    }
+    return false;
+  }
+  GtkWidget* watched = nullptr;
+};
 
 }  // namespace
 
@@ -162,4 +176,21 @@ TEST(WebKitBrowserTest, OfflineViewsReachNoServerAndCacheInTheUsersCacheFolder) 
   const char* userCache = std::getenv("XDG_CACHE_HOME");
   ASSERT_NE(userCache, nullptr);
   EXPECT_TRUE(std::filesystem::is_directory(std::string(userCache) + "/rodemir/web/WebKitCache"));
+}
+
+// A control that ends takes its view with it, page and all.
+TEST(WebKitBrowserTest, EndingTheControlReleasesItsView) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display";
+  testsupport::TempDir dir;
+  std::ofstream(dir.File("page.htm")) << kPage;
+  WatchingHost host;
+  platform::detail::SetNativeWidgetHost(&host);
+  auto browser = platform::WebBrowser::Create(reinterpret_cast<HWND>(0x7B), CRect(10, 10, 330, 210));
+  browser->Navigate(CString::FromUtf8(dir.File("page.htm")));
+  ASSERT_TRUE(WaitUntil([&] { return browser->HasDocument(); }, 60));
+  ASSERT_NE(host.watched, nullptr);
+  EXPECT_FALSE(dynamic_cast<platform::detail::WebKitBrowser&>(*browser).HostedByPresenter());
+  browser.reset();
+  platform::detail::SetNativeWidgetHost(nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return host.watched == nullptr; }, 10));
 }
