@@ -97,6 +97,9 @@ step_transport() {
   wait_change 10 "play goes on after the pause" 100 150 400 250
   click 638 489
   wait_until 15 "next did not show another recording's name" not same_sum "$first" 121 57 290 15
+  # Paused only once it plays: its elapsed time is shown, then moves.
+  wait_change 10 "the next recording's elapsed time shows" 40 494 50 13
+  wait_change 10 "the next recording plays" 40 494 50 13
   click 553 489
   echo "ok: next opens the next recording: its name shows"
   wait_until 10 "the next recording's curves did not show" curves_differ_from "$curves"
@@ -125,12 +128,18 @@ region_same_for() {  # region_same_for <seconds> <x> <y> <w> <h>: the region sta
   [ "$a" = "$b" ]
 }
 
+# The slider's start: the playing recording goes on from there, so a slow build has its
+# whole length for the checks that follow before the list moves on to the next one.
+from_the_start() { click 32 484; }
+
 # The rear view shows the other camera (red at its left edge, its clock at the top left);
 # the flips turn and mirror it; both views show side by side; front again.
 step_views() {
+  from_the_start
   click 485 64
   expect_hue 20 250 red "the rear view shows the rear camera"
   expect_hue 20 92 dark "the rear camera's clock is at the top left"
+  from_the_start
   click 561 64
   expect_hue 20 450 dark "the vertical flip turns the rear picture: its clock at the bottom"
   click 596 64
@@ -139,6 +148,7 @@ step_views() {
   click 561 64
   expect_hue 20 250 red "the flips turned off again"
   expect_hue 20 92 dark "the rear camera's clock back at the top left"
+  from_the_start
   click 519 64
   expect_hue 10 272 dark "both views: the front camera at the left"
   expect_hue 360 272 red "both views: the rear camera at the right"
