@@ -1,5 +1,5 @@
-// The GTK presenter: each top-level window is an undecorated GtkWindow whose drawing
-// area shows the window's surface; GTK's events become InputEvents. The program places
+// The GTK presenter: each top-level window is a GtkWindow, framed by the window manager
+// when the window has a caption, whose drawing area shows the window's surface; GTK's events become InputEvents. The program places
 // its own windows, so the X11 backend is forced.
 #include "platform/present/detail/GtkPresenter.h"
 
@@ -169,6 +169,19 @@ public:
     // A folder browser's window stands for its chooser dialog.
     auto chooser = m_choosers.find(hwnd);
     if (chooser != m_choosers.end()) gtk_window_set_title(GTK_WINDOW(chooser->second), CString(title.c_str()).ToUtf8().c_str());
+  }
+
+  // Static gravity keeps the window's own area where the layer placed it: the frame goes
+  // around it, and moves and configure events both speak of the window's area. A framed
+  // window offers moving and closing alone: it keeps its size and stays up while modal.
+  void TopLevelDecorated(HWND hwnd, bool decorated) override {
+    GtkWindow* window = GtkWindowOf(hwnd);
+    if (!window) return;
+    gtk_window_set_decorated(window, decorated);
+    gtk_window_set_gravity(window, decorated ? GDK_GRAVITY_STATIC : GDK_GRAVITY_NORTH_WEST);
+    if (decorated) gtk_widget_realize(GTK_WIDGET(window));
+    if (GdkWindow* gdkWindow = gtk_widget_get_window(GTK_WIDGET(window)))
+      gdk_window_set_functions(gdkWindow, decorated ? GdkWMFunction(GDK_FUNC_MOVE | GDK_FUNC_CLOSE) : GDK_FUNC_ALL);
   }
 
   void TopLevelIcon(HWND hwnd, const IconImage* icon) override {

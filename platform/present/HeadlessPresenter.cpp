@@ -3,12 +3,25 @@
 namespace platform {
 
 void HeadlessPresenter::TopLevelCreated(HWND hwnd, HWND owner, const CRect& screenRect) {
-  m_windows[hwnd] = WindowInfo{owner, screenRect, false, PresentedState::Normal, 0, nullptr};
+  WindowInfo info;
+  info.owner = owner;
+  info.screenRect = screenRect;
+  m_windows[hwnd] = info;
 }
 
 void HeadlessPresenter::TopLevelDestroyed(HWND hwnd) { m_windows.erase(hwnd); }
 
 void HeadlessPresenter::TopLevelMoved(HWND hwnd, const CRect& screenRect) { m_windows[hwnd].screenRect = screenRect; }
+
+void HeadlessPresenter::TopLevelTitle(HWND hwnd, const std::wstring& title) {
+  auto it = m_windows.find(hwnd);
+  if (it != m_windows.end()) it->second.title = title;
+}
+
+void HeadlessPresenter::TopLevelDecorated(HWND hwnd, bool decorated) {
+  auto it = m_windows.find(hwnd);
+  if (it != m_windows.end()) it->second.decorated = decorated;
+}
 
 void HeadlessPresenter::TopLevelIcon(HWND hwnd, const IconImage* icon) {
   auto it = m_windows.find(hwnd);

@@ -2,6 +2,7 @@
 // The presenter for tests: nothing is shown; it records what the layer told it, and a
 // DialogAnswerer answers its dialogs.
 #include <map>
+#include <string>
 
 #include "platform/win/Presenter.h"
 
@@ -16,12 +17,16 @@ public:
     PresentedState state = PresentedState::Normal;
     int updates = 0;
     const IconImage* icon = nullptr;
+    bool decorated = false;
+    std::wstring title;
   };
 
   void TopLevelCreated(HWND hwnd, HWND owner, const CRect& screenRect) override;
   void TopLevelDestroyed(HWND hwnd) override;
   void TopLevelMoved(HWND hwnd, const CRect& screenRect) override;
   void TopLevelShown(HWND hwnd, bool visible, PresentedState state) override;
+  void TopLevelTitle(HWND hwnd, const std::wstring& title) override;
+  void TopLevelDecorated(HWND hwnd, bool decorated) override;
   void TopLevelIcon(HWND hwnd, const IconImage* icon) override;
   void SurfaceUpdated(HWND hwnd, const Surface& surface, const CRect& dirty) override;
   CRect ScreenRect() const override { return CRect(0, 0, 1920, 1080); }

@@ -26,6 +26,9 @@ public:
   virtual void TopLevelShown(HWND hwnd, bool visible, PresentedState state) = 0;
   virtual void TopLevelRaised(HWND) {}
   virtual void TopLevelTitle(HWND, const std::wstring&) {}
+  // Whether the window manager frames the window and shows its title; the frame lies
+  // outside screenRect, which stays the window's own area.
+  virtual void TopLevelDecorated(HWND, bool) {}
   // The window's icon (its big one when it has both); null for none.
   virtual void TopLevelIcon(HWND, const IconImage*) {}
   // `dirty` (surface coordinates) of the window's surface changed.

@@ -75,6 +75,7 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, 
   if (!node->IsChild()) {
     platform::GetPresenter().TopLevelCreated(hwnd, node->owner, rect);
     platform::GetPresenter().TopLevelTitle(hwnd, node->text);
+    platform::detail::PresentFrame(hwnd);
   }
   if (attach) platform::detail::WndAttach::AttachAtCreation(attach, hwnd);
 

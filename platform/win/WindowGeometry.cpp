@@ -204,6 +204,7 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy,
   ApplyPosition(hWnd, rect, uFlags, SizeNotice::IfChanged);
   if ((uFlags & SWP_FRAMECHANGED) && IsWindow(hWnd)) {
     platform::detail::RecalcNonClient(hWnd);
+    platform::detail::PresentFrame(hWnd);
     if (WindowNode* again = FindWindowNode(hWnd)) platform::detail::InvalidateFrame(*again);
     InvalidateRect(hWnd, nullptr, TRUE);
   }

@@ -55,6 +55,7 @@ TEST_F(TavrenPlayerDlgTest, OpensAsACaptionlessWindowOfFixedSizeWithItsTitle) {
   // Icon 128 reaches the presenter, which shows it on the window and its taskbar entry.
   auto* presenter = dynamic_cast<platform::HeadlessPresenter*>(&platform::GetPresenter());
   ASSERT_NE(presenter, nullptr);
+  EXPECT_FALSE(presenter->Info(Hwnd())->decorated);  // the skin is the whole window
   const platform::IconImage* icon = presenter->Info(Hwnd())->icon;
   ASSERT_NE(icon, nullptr);
   EXPECT_EQ(icon, platform::GetIconImage(::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(128))));

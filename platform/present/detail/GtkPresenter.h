@@ -1,5 +1,5 @@
 #pragma once
-// The GTK presenter: one undecorated GtkWindow per top-level window on X11.
+// The GTK presenter: one GtkWindow per top-level window on X11.
 #include <memory>
 
 #include "platform/win/Presenter.h"

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/win/OwnerDraw.h"
+#include "platform/win/Presenter.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/detail/Painter.h"
 #include "platform/win/detail/WindowTree.h"
@@ -118,6 +119,11 @@ bool AttachWindowDC(HWND hwnd, CDC* dc) {
   dc->AttachSurface(top->surface.get(), tree.WindowRectInTopLevel(*node).TopLeft(), clip);
   AddDamage(top->handle, clip);
   return true;
+}
+
+void PresentFrame(HWND hwnd) {
+  WindowNode* node = FindWindowNode(hwnd);
+  if (node && !node->IsChild()) GetPresenter().TopLevelDecorated(hwnd, (node->style & WS_CAPTION) == WS_CAPTION);
 }
 
 }  // namespace platform::detail

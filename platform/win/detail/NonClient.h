@@ -1,7 +1,7 @@
 #pragma once
 // The non-client area of child windows: borders and scroll bars around the client area,
 // sized through WM_NCCALCSIZE and drawn on WM_NCPAINT. Top-level windows have none: the
-// presenter shows them without a frame.
+// window manager draws any frame outside the window.
 #include "platform/win/Window.h"
 
 class CDC;
@@ -15,5 +15,7 @@ LRESULT DefNcPaint(HWND hwnd);
 LRESULT DefNcHitTest(HWND hwnd, LPARAM lParam);
 // Attaches `dc` to the whole window, non-client area included (GetWindowDC).
 bool AttachWindowDC(HWND hwnd, CDC* dc);
+// Tells the presenter whether a top-level window is framed: those with a caption are.
+void PresentFrame(HWND hwnd);
 
 }  // namespace platform::detail
