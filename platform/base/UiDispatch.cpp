@@ -18,15 +18,22 @@ gboolean RunPosted(gpointer data) {
 
 void DeletePosted(gpointer data) { delete static_cast<std::function<void()>*>(data); }
 
-}  // namespace
+// Just below the toolkit's redraw (G_PRIORITY_HIGH_IDLE + 20).
+constexpr int kPicturePriority = G_PRIORITY_HIGH_IDLE + 30;
 
-void PostToUiThread(std::function<void()> fn) {
+void Post(std::function<void()> fn, int priority) {
   auto* boxed = new std::function<void()>(std::move(fn));
   auto source = detail::GSourceRef::Adopt(g_idle_source_new());  // the context holds its own
-  g_source_set_priority(source.get(), G_PRIORITY_DEFAULT);
+  g_source_set_priority(source.get(), priority);
   g_source_set_callback(source.get(), RunPosted, boxed, DeletePosted);
   g_source_attach(source.get(), g_main_context_default());
 }
+
+}  // namespace
+
+void PostToUiThread(std::function<void()> fn) { Post(std::move(fn), G_PRIORITY_DEFAULT); }
+
+void PostPictureToUiThread(std::function<void()> fn) { Post(std::move(fn), kPicturePriority); }
 
 bool PumpUiThread(int milliseconds) {
   GMainContext* context = g_main_context_default();

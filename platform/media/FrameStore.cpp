@@ -32,7 +32,7 @@ void FrameStore::Store(GstSample* pulled) {
     m_firstFrameMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_created).count();
   if (m_pending.exchange(true)) return;
   std::weak_ptr<FrameStore> weak = shared_from_this();
-  PostToUiThread([weak] {
+  PostPictureToUiThread([weak] {
     if (auto store = weak.lock()) store->Present();
   });
 }

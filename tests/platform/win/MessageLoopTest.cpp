@@ -1,3 +1,4 @@
+#include <glib.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -97,6 +98,30 @@ TEST_F(MessageLoopTest, PumpKeepsItsBoundWhileWorkKeepsComing) {
   platform::PostToUiThread(step);
   platform::PumpUiThread(20);
   EXPECT_LT(runs, kChain);
+  stop = true;
+  platform::PumpUiThread(0);
+}
+
+// Pictures posted as fast as they are shown leave room for the toolkit's redraw, which
+// runs at G_PRIORITY_HIGH_IDLE + 20: posted as ordinary work they starved it.
+TEST_F(MessageLoopTest, PicturesKeepingComingLeaveTheRedrawItsTurn) {
+  bool stop = false;
+  std::function<void()> picture = [&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (!stop) platform::PostPictureToUiThread(picture);
+  };
+  platform::PostPictureToUiThread(picture);
+  bool redrawn = false;
+  guint redraw = g_idle_add_full(
+      G_PRIORITY_HIGH_IDLE + 20,
+      [](gpointer data) {
+        *static_cast<bool*>(data) = true;
+        return G_SOURCE_REMOVE;
+      },
+      &redrawn, nullptr);
+  platform::PumpUiThread(50);
+  EXPECT_TRUE(redrawn);
+  if (!redrawn) g_source_remove(redraw);
   stop = true;
   platform::PumpUiThread(0);
 }
