@@ -1,6 +1,7 @@
 # The desktop the real program is driven on: its own X server, a window manager, and a
 # session that stays offline, plays sound into nothing and keeps its files in one folder.
 # The scripts that source it keep the processes they start in the array $pids.
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # own_display <script> <args...>: runs the script again on a new X server when there is none.
 own_display() {
@@ -9,17 +10,13 @@ own_display() {
   fi
 }
 
-# Starts openbox and waits, 10 s at most, until it manages the display.
+# Starts openbox and waits until it manages the display.
 start_window_manager() {
   openbox --sm-disable >/dev/null 2>&1 &
   pids+=($!)
-  for _ in $(seq 1 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
-    sleep 0.2
-  done
-  echo "FAIL: the window manager is not running (after 10 s)" >&2
-  exit 1
+  wait_until 10 "the window manager is not running" window_manager_running
 }
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 
 # offline_session <folder> [drives]: the program's documents, registry and home in the
 # folder; the removable drives are the sub-folders of [drives] when it is given.

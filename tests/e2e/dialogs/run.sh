@@ -12,31 +12,24 @@ mkdir "$work/chosen" "$work/home"
 HOME="$work/home" GSETTINGS_BACKEND=memory "$app" "$work/chosen" >"$work/out.txt" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
-
 # answer <window name> <key> [check]: waits for the dialog, runs the check on it, focuses it
 # and presses the key.
 answer() {
-  local id=""
-  for _ in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
-  if [ -z "$id" ]; then
-    echo "FAIL: no window named '$1'" >&2
-    exit 1
-  fi
-  sleep 1
+  wait_until 10 "no window named '$1'" dialog_shown "$1"
+  local id=$DIALOG
   [ -z "${3:-}" ] || "$3" "$1"
   xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
   xdotool key "$2"
   # The next dialog may carry the same name: wait until this one is gone.
-  for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$id" || break
-    sleep 0.1
-  done
+  wait_until 10 "'$1' stayed after $2" not dialog_is "$1" "$id"
   echo "ok: '$1' answered with $2"
 }
+# dialog_shown <name>: a shown window of that name, in DIALOG.
+dialog_shown() {
+  DIALOG=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+  [ -n "$DIALOG" ]
+}
+dialog_is() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$2"; }
 
 # centre <window id>: the centre of the window on the screen, "x y".
 centre() {
@@ -44,20 +37,24 @@ centre() {
     END{print int(x + w / 2), int(y + h / 2)}'
 }
 
-# over_owner <window name>: the window's centre is near its owner's (a window manager's
-# frame may shift it a little).
+# over_owner <window name>: the window's centre comes near its owner's (a window
+# manager's frame may shift it a little).
 over_owner() {
+  poll 5 near_owner "$1" || fail "'$1' opened with its centre $APART from its owner's, not over it"
+  echo "ok: '$1' opens over its owner (centres $APART apart)"
+}
+near_owner() {  # the centres at most 40 pixels apart each way; "dx dy" in APART
+  APART=$(centres_apart "$1")
+  local dx=${APART% *} dy=${APART#* }
+  [ ${dx#-} -le 40 ] && [ ${dy#-} -le 40 ]
+}
+centres_apart() {  # prints "dx dy" from the owner's centre to the window's
   local id owner bx by ox oy
   id=$(xdotool search --onlyvisible --name "^$1\$" | head -n1)
   owner=$(xdotool search --onlyvisible --name '^E2E owner$' | head -n1)
   read -r bx by < <(centre "$id")
   read -r ox oy < <(centre "$owner")
-  local dx=$((bx - ox)) dy=$((by - oy))
-  if [ ${dx#-} -gt 40 ] || [ ${dy#-} -gt 40 ]; then
-    echo "FAIL: '$1' opened at $bx,$by, not over its owner at $ox,$oy" >&2
-    exit 1
-  fi
-  echo "ok: '$1' opens over its owner (centres $dx,$dy apart)"
+  echo $((bx - ox)) $((by - oy))
 }
 
 answer "Dialogs E2E" Return over_owner
@@ -65,10 +62,7 @@ answer "Browse Folders" Escape over_owner
 answer "Browse Folders" Return
 answer "Browse Folders" Return
 
-for _ in $(seq 1 50); do
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
+wait_for_exit $pid "the test program did not end after its dialogs"
 status=0
 wait $pid || status=$?
 cat "$work/out.txt"

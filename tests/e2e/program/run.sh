@@ -9,8 +9,6 @@ work=$(mktemp -d)
 mkdir -p "$work/drives"
 pids=()
 trap 'stop_started; rm -rf "$work"' EXIT
-. "$(dirname "$0")/../common.sh"
-
 if [ "$manager" = openbox ]; then start_window_manager; fi
 offline_session "$work" "$work/drives"
 "$app" &
@@ -18,10 +16,17 @@ pid=$!
 pids+=($pid)
 
 window() { xdotool search --onlyvisible --name '^RODEMIR$' 2>/dev/null | head -1; }
+window_is() { [ "$(window)" = "$1" ]; }
 geometry() {  # prints "x y w h" of the program's window
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   echo "$X $Y $WIDTH $HEIGHT"
 }
+geometry_is() { [ "$(geometry)" = "$1" ]; }
+wait_geometry() {  # wait_geometry <"x y w h"> <what>
+  poll 5 geometry_is "$1" || fail "$2: expected $1, got $(geometry)"
+  echo "ok: $2"
+}
+size_is() { [ "$(geometry | cut -d' ' -f3-)" = "$1" ]; }
 same() {  # same <got> <expected> <what>
   if [ "$1" != "$2" ]; then
     echo "FAIL: $3: expected $2, got $1" >&2
@@ -29,9 +34,14 @@ same() {  # same <got> <expected> <what>
   fi
   echo "ok: $3"
 }
-shot() { import -window root "$work/$1.png"; }
 at_bitmap() {  # at_bitmap <shot> <x> <y> <bitmap id> <bx> <by> <what>: the window shows the bitmap there
-  expect "$work/$1.png" $((wx + $2)) $((wy + $3)) "$(pixel "$bitmaps/$4.png" "$5" "$6")" "$7"
+  expect "$work/$1.png" $((X0 + $2)) $((Y0 + $3)) "$(bitmap_pixel "$4" "$5" "$6")" "$7"
+}
+bitmap_pixel() { pixel "$bitmaps/$1.png" "$2" "$3"; }
+# The window is placed at its size and shows its background.
+painted() {
+  read -r X0 Y0 w h <<<"$(geometry)"
+  [ "$w x $h" = "1022 x 682" ] && screen_shows $((X0 + 800)) $((Y0 + 20)) "$(bitmap_pixel 129 800 20)"
 }
 
 if [ "$manager" = none ]; then
@@ -40,12 +50,10 @@ if [ "$manager" = none ]; then
   same "$status $(wc -l <"$work/stderr")" "1 1" "without a display: exit status 1 and one line on stderr"
 fi
 
-for _ in $(seq 1 100); do [ -n "$(window)" ] && break; sleep 0.1; done
+wait_until 10 "no window titled RODEMIR" window_titled '^RODEMIR$'
 wid=$(window)
-[ -n "$wid" ] || { echo "FAIL: no window titled RODEMIR" >&2; exit 1; }
-sleep 1
-read -r wx wy ww wh <<<"$(geometry)"
-same "$ww x $wh" "1022 x 682" "the normal window's size"
+wait_until 10 "the window did not show its background at 1022 x 682" painted
+echo "ok: the normal window's size"
 same "$(xprop -id "$wid" _NET_WM_ICON | grep -c 'Icon (48 x 48)')" "1" "the window and its taskbar entry carry icon 128"
 
 shot normal
@@ -55,38 +63,31 @@ at_bitmap normal 700 640 279 5 5 "frame bar under the list"
 at_bitmap normal 978 17 130 5 5 "close button"
 
 # The bare background moves the window.
-xdotool mousemove $((wx + 800)) $((wy + 20)) mousedown 1
-for step in 1 2 3 4 5; do xdotool mousemove $((wx + 800 + step * 12)) $((wy + 20 + step * 9)); sleep 0.05; done
+xdotool mousemove $((X0 + 800)) $((Y0 + 20)) mousedown 1
+for step in 1 2 3 4 5; do xdotool mousemove $((X0 + 800 + step * 12)) $((Y0 + 20 + step * 9)); sleep 0.05; done
 xdotool mouseup 1
-sleep 1
-read -r x y _ _ <<<"$(geometry)"
-same "$((x - wx)),$((y - wy))" "60,45" "dragging the background moved the window"
-wx=$x wy=$y
+wait_geometry "$((X0 + 60)) $((Y0 + 45)) 1022 682" "dragging the background moves the window"
+X0=$((X0 + 60)) Y0=$((Y0 + 45))
 
 # The full window covers the screen; Esc brings the normal window back.
-xdotool mousemove $((wx + 665)) $((wy + 64)) click 1
-sleep 1
-read -r _ _ w h <<<"$(geometry)"
-same "$w x $h" "1280 x 1024" "the full window's size"
-shot full
-expect "$work/full.png" 640 500 000000 "the full window is black where no video plays"
+click $BTN_EXTEND
+wait_until 5 "the full window does not cover the screen" size_is "1280 1024"
+echo "ok: the full window's size"
+expect_soon 5 640 500 000000 "the full window is black where no video plays"
 xdotool key Escape
-sleep 1
-read -r x y w h <<<"$(geometry)"
-same "$w x $h" "1022 x 682" "back to the normal window"
-same "$x,$y" "$wx,$wy" "back where it was before the full window"
+wait_geometry "$X0 $Y0 1022 682" "Esc brings the normal window back where it was"
 
 if [ "$manager" = openbox ]; then
-  xdotool mousemove $((wx + 955)) $((wy + 26)) click 1
-  sleep 1
-  same "$(window)" "" "minimise hides the window"
+  click $BTN_MINIMIZE
+  wait_until 5 "minimise did not hide the window" window_is ""
+  echo "ok: minimise hides the window"
   xdotool windowactivate "$wid"
-  sleep 1
-  same "$(window)" "$wid" "the window comes back"
-  read -r wx wy _ _ <<<"$(geometry)"
+  wait_until 5 "the window did not come back" window_is "$wid"
+  echo "ok: the window comes back"
+  read -r X0 Y0 _ _ <<<"$(geometry)"
 fi
 
-xdotool mousemove $((wx + 991)) $((wy + 26)) click 1
+click $BTN_CLOSE
 wait_for_exit "$pid" "the close button did not end the program"
 status=0
 wait "$pid" || status=$?

@@ -1,38 +1,41 @@
 # The maps, the information window and the card's removal.
 
+# Where the large map's layout puts the information button, "x y w h".
+LARGE_MAP_INFO="150 12 37 28"
+
 # The small map (offline the list stops above its place and the map buttons and the speed
 # move up beside it); the large map covers the window and its button brings the small one
 # back; the small map's button hides it.
 step_maps() {
   local list_bottom
   list_bottom=$(region_sum 700 440 300 30)
-  click 991 650
+  click $BTN_SHOWMAP
   wait_until 10 "the speed did not move up beside the small map" not region_same_for 1 830 445 30 15
   echo "ok: the small map: the speed shows beside it"
   SPEED_Y=445
   [ "$(region_sum 700 440 300 30)" != "$list_bottom" ] || fail "the list did not stop above the small map"
   echo "ok: the list stops above the small map"
   local corner
-  corner=$(region_sum 150 12 37 28)
-  click 955 452
+  corner=$(region_sum $LARGE_MAP_INFO)
+  click $BTN_LARGEMAP_BY_MAP
   wait_until 10 "the large map did not take the window" large_map_shown "$corner"
   echo "ok: the large map takes the window: no list, the information button beside the title"
-  click 915 26
-  wait_until 10 "the large map's button did not bring the small map back" same_sum "$corner" 150 12 37 28
+  click $BTN_REDUCEMAP
+  wait_until 10 "the large map's button did not bring the small map back" same_sum "$corner" $LARGE_MAP_INFO
   wait_rows 5 "the list is back beside the small map"
-  wait_change 10 "the pictures play beside the small map again" 100 150 400 250
-  click 991 452
+  wait_change 10 "the pictures play beside the small map again" $VIDEO_AREA
+  click $BTN_SHOWMAP_BY_MAP
   SPEED_Y=643
   wait_until 10 "the speed did not move back under the list" not region_same_for 1 830 643 30 15
   echo "ok: the small map hides again"
 }
 # The large map hides the list; the information button moves beside the title.
-large_map_shown() { not same_sum "$1" 150 12 37 28 && rows_are 0; }
+large_map_shown() { not same_sum "$1" $LARGE_MAP_INFO && rows_are 0; }
 
 # The information window opens over the main window with the card's figures: five values,
 # the recordings' sizes alike (0.0 GB), the card's total size another figure.
 step_information() {
-  click 919 26
+  click $BTN_INFORMATION
   wait_until 15 "the information window did not open" information_shown
   centred_over_main "$INFO" "the information window"
   shot information
@@ -71,13 +74,13 @@ click_at() { xdotool mousemove "$1" "$2" click 1; }
 step_card_removed() {
   mv "$card" "$work/removed-card"
   wait_rows 0 "removing the card empties the list"
-  wait_until 10 "the picture did not stop when the card went" region_same_for 1 100 150 400 250
+  wait_until 10 "the picture did not stop when the card went" region_same_for 1 $VIDEO_AREA
   kill -0 "$app" 2>/dev/null || fail "the program ended when the card went"
   wait_until 10 "the window did not come back to nothing open" nothing_open_looks
   echo "ok: removing the card leaves the program with nothing open"
 }
 # The name, the times and the picture as after the start: NOTHING_OPEN from nothing_open_sum.
 nothing_open_sum() {
-  echo "$(region_sum 121 57 290 15) $(region_sum 40 494 50 13) $(region_sum 364 494 50 13) $(region_sum 100 150 400 250)"
+  echo "$(region_sum $NAME_LABEL) $(region_sum $ELAPSED_LABEL) $(region_sum $DURATION_LABEL) $(region_sum $VIDEO_AREA)"
 }
 nothing_open_looks() { [ "$(nothing_open_sum)" = "$NOTHING_OPEN" ]; }

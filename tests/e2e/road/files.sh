@@ -14,9 +14,9 @@ video_frames() {
 # in the documents folder; Enter takes it, and the front and rear stills are written there.
 # Then the user pauses, so that the recordings to copy and split are not playing.
 step_capture() {
-  dblclick "$ROW_X" "$(row_y 0)"
-  wait_change 20 "the first recording plays afresh" 40 494 50 13
-  click 630 64
+  dblclick $(row 0)
+  wait_change 20 "the first recording plays afresh" $ELAPSED_LABEL
+  click $BTN_CAPTURE
   wait_window 15 '^Save$' "the capture's save dialog did not open"
   keys_to "$WIN" Return
   wait_gone 10 "$WIN" "Enter did not close the capture's save dialog"
@@ -24,9 +24,9 @@ step_capture() {
   wait_until 10 "no front still in the documents folder" stills_written "$shots" front
   wait_until 10 "no rear still in the documents folder" stills_written "$shots" rear
   echo "ok: capture writes the front and rear stills: $(cd "$shots" && ls -- *.jpg | tr '\n' ' ')"
-  wait_change 10 "the picture plays on after the capture" 100 150 400 250
-  click 553 489
-  wait_until 10 "pause did not hold the picture" region_same_for 1 100 150 400 250
+  wait_change 10 "the picture plays on after the capture" $VIDEO_AREA
+  click $BTN_PLAY
+  wait_until 10 "pause did not hold the picture" region_same_for 1 $VIDEO_AREA
 }
 stills_written() {
   local f
@@ -39,7 +39,7 @@ stills_written() {
 step_copy_delete() {
   local name=20240131_220010_MOT_C1.AVI
   check_row 3
-  click 957 64
+  click $BTN_SAVE
   wait_window 15 '^Save$' "the folder chooser did not open"
   # Out of the recent files, to the home folder, then the folder's path typed.
   keys_to "$WIN" alt+Home ctrl+l
@@ -48,7 +48,7 @@ step_copy_delete() {
   wait_until 10 "the folder chooser did not take the typed folder" chooser_answered
   wait_until 30 "the checked recording was not copied" cmp -s "$card/Parking/$name" "$work/copies/$name"
   echo "ok: the checked recording is copied to the chosen folder"
-  click 992 64
+  click $BTN_DELETE
   wait_window 15 '^RODEMIR$' "the delete confirmation did not open"
   keys_to "$WIN" Return
   wait_until 15 "the checked recording was not deleted" not test -e "$card/Parking/$name"
@@ -80,7 +80,7 @@ chooser_answered() {
 # folder, each with the video of its camera.
 step_split() {
   check_row 1
-  click 853 64
+  click $BTN_SPLIT
   wait_window 15 '^Split$' "the split dialog did not open"
   centred_over_main "$WIN" "the split dialog"
   local split=$WIN

@@ -1,23 +1,5 @@
-# Helpers of the road: polling, window-relative pointer events and screenshots.
-# Expects $work, $app and the helpers of common.sh.
-
-fail() {
-  echo "FAIL: $*" >&2
-  shot failed 2>/dev/null || true
-  [ -s "$work/out.txt" ] && tail -n 20 "$work/out.txt" >&2
-  exit 1
-}
-
-# wait_until <seconds> <what> <command...>: polls the command; fails when the (scaled)
-# bound passes first.
-wait_until() {
-  local limit=$1 what=$2
-  shift 2
-  poll "$limit" "$@" || fail "$what (after $(scaled "$limit") s)"
-}
-
-# not <command...>: the command fails (for wait_until).
-not() { ! "$@"; }
+# Helpers of the road: the main window, regions of it in screenshots, and the steps of
+# starting, closing and the full window. Expects $work, $app and the helpers of common.sh.
 
 # The main window's top-left corner on the screen, in X0 and Y0.
 main_window() {
@@ -30,34 +12,11 @@ main_window_shown() {
   [ -n "$MAIN" ]
 }
 
-# shot <name>: a screenshot of the whole screen, $work/<name>.png.
-shot() { import -window root "$work/$1.png"; }
-
 # Colour at a point of the main window's client area in the last screenshot.
 at() { pixel "$work/$1.png" $((X0 + $2)) $((Y0 + $3)); }
 
-click() { xdotool mousemove $((X0 + $1)) $((Y0 + $2)) click 1; }
-dblclick() { xdotool mousemove $((X0 + $1)) $((Y0 + $2)) click --repeat 2 --delay 80 1; }
-
-# expect_soon <seconds> <x> <y> <RRGGBB> <what>: polls screenshots until a point of the
-# main window has the colour.
-expect_soon() {
-  local limit=$1 x=$2 y=$3 colour=$4 what=$5
-  local end
-  end=$(deadline "$limit")
-  until colour_is "$x" "$y" "$colour"; do
-    [ "$(date +%s)" -lt "$end" ] || fail "$what at ($x,$y): expected $colour, got $(at now "$x" "$y")"
-    sleep 0.2
-  done
-  echo "ok: $what"
-}
-colour_is() { shot now; [ "$(at now "$1" "$2")" = "$3" ]; }
-
 # grab <name> <x> <y> <w> <h>: a part of the main window in a new screenshot, <name>.png.
-grab() { import -silent -window root -crop "$4x$5+$((X0 + $2))+$((Y0 + $3))" +repage "$work/$1.png"; }
-
-# crop <name> <x> <y> <w> <h>: a part of the main window, as <name>-crop.png.
-crop() { convert "$work/$1.png" -crop "$4x$5+$((X0 + $2))+$((Y0 + $3))" +repage "$work/$1-crop.png"; }
+grab() { shot "$1" "$4x$5+$((X0 + $2))+$((Y0 + $3))"; }
 
 # A fingerprint of the pixels (not of the file, which carries a time) of a region of the main window in a new screenshot.
 region_sum() {
@@ -81,7 +40,7 @@ wait_change() {
 
 # Closing: the close button ends the process with status 0.
 step_close() {
-  click 990 25
+  click $BTN_CLOSE
   wait_until 20 "the close button did not end the program" bash -c "! kill -0 $app 2>/dev/null"
   local status=0
   wait $app || status=$?
@@ -92,8 +51,8 @@ step_close() {
 # Start: the main window shows its skin with an empty video pane.
 step_start() {
   main_window
-  expect_soon 10 500 20 242424 "the title bar has the skin's colour"
-  expect_soon 5 300 250 000000 "the video pane is black before playing"
+  expect_soon 10 $((X0 + 500)) $((Y0 + 20)) 242424 "the title bar has the skin's colour"
+  expect_soon 5 $((X0 + 300)) $((Y0 + 250)) 000000 "the video pane is black before playing"
   echo "ok: started in $(elapsed) s"
 }
 elapsed() { awk -v now="$(date +%s.%N)" -v t0="$started" 'BEGIN { printf "%.1f", now - t0 }'; }
@@ -111,13 +70,14 @@ step_full_window() {
   screen=$(screen_size)
   w=${screen%x*}
   h=${screen#*x}
-  click 665 64
+  click $BTN_EXTEND
   wait_until 15 "the extend button did not fill the screen" size_is "$screen"
   echo "ok: the full window fills the screen ($screen)"
   xdotool mousemove $((w / 2)) $((h / 2))
-  sleep 0.5
-  shot full
-  expect "$work/full.png" $((w / 2)) $((h - 20)) 000000 "no control bar while the pointer is in the middle"
+  # The window's own controls stand at the bottom until the pointer's move hides them.
+  wait_until 10 "the bottom stays covered while the pointer is in the middle" not bar_shown $((w / 2)) $((h - 20))
+  holds 1 "a control bar came while the pointer is in the middle" not bar_shown $((w / 2)) $((h - 20))
+  echo "ok: no control bar while the pointer is in the middle"
   xdotool mousemove $((w / 2)) $((h - 10))
   wait_until 10 "the control bar did not come at the bottom edge" \
     bar_shown $((w - 38)) $((h - 22))
@@ -131,7 +91,7 @@ step_full_window() {
   wait_until 15 "Esc in the panel did not bring the normal window back" size_is 1022x682
   wait_until 10 "the panels stayed after leaving the full window" panels_gone
   echo "ok: Esc in a panel brings the normal window back, without the panels"
-  click 665 64
+  click $BTN_EXTEND
   wait_until 15 "the extend button did not fill the screen again" size_is "$screen"
   xdotool mousemove $((w / 2)) 10
   wait_until 10 "the top bar did not come at the top edge" bar_shown $((w - 38)) 20

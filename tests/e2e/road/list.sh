@@ -3,7 +3,7 @@
 # Rows of the recording list that show a name: a written row has more colours than an
 # empty one.
 rows_shown() {
-  grab rows 700 126 150 160
+  grab rows $LIST_ROWS
   convert "$work/rows.png" -crop 150x20 +repage -shave 0x5 -format '%k\n' info: | awk '$1 > 2 { n++ } END { print n + 0 }'
 }
 rows_are() { [ "$(rows_shown)" = "$1" ]; }
@@ -12,25 +12,20 @@ wait_rows() {  # wait_rows <count> <what>
   echo "ok: $2 ($1 rows)"
 }
 
-# Places of the list: a row's middle, and its check box.
-ROW_X=760
-CHECK_X=983
-row_y() { echo $((136 + 20 * $1)); }
-
 # The list shows the card's five recordings; each type filter changes the rows.
 step_list() {
   wait_rows 5 "the list shows the card's recordings"
   local filter
-  for filter in "Normal 816 3" "Event 897 1" "Parking 978 1" "All 735 5"; do
+  for filter in "Normal BTN_FILE_NORMAL 3" "Event BTN_FILE_EVENT 1" "Parking BTN_FILE_MOTION 1" "All BTN_FILE_ALL 5"; do
     set -- $filter
-    click "$2" 92
+    click ${!2}
     wait_rows "$3" "the $1 filter"
   done
 }
 
 # The day filter: the calendar's day of the first recordings leaves four rows; off again, five.
 step_day_filter() {
-  click 925 64
+  click $BTN_CALENDAR
   wait_window 15 '^Date Selection$' "the calendar did not open"
   local months=$((($(date +%Y) - 2024) * 12 + 10#$(date +%m) - 1))
   xdotool windowfocus --sync "$WIN" 2>/dev/null || xdotool windowfocus "$WIN"
@@ -39,6 +34,6 @@ step_day_filter() {
   xdotool key End Return
   wait_gone 10 "$WIN" "Enter did not close the calendar"
   wait_rows 4 "the day filter on 31 January 2024"
-  click 925 64
+  click $BTN_CALENDAR
   wait_rows 5 "the day filter turned off"
 }

@@ -46,7 +46,7 @@ digits_like() {
 
 # Pixels of the curves' colour in the sensor panel, and the rightmost column that has one.
 curve_extent() {
-  grab curves 41 531 370 114
+  grab curves $SENSOR_PANEL
   convert "$work/curves.png" -fill black -fuzz 8% +opaque '#efb71a' -fill white -opaque '#efb71a' \
     -format '%[fx:int(mean*w*h)] %@' info: | awk '{ split($2, g, /[x+]/); print $1, g[1] + g[3] }'
 }
@@ -54,12 +54,12 @@ curve_extent() {
 # A double-click on the first row plays it: the picture moves, the curves of its sensor data
 # show over the whole panel, the speed digits move on.
 step_play() {
-  dblclick "$ROW_X" "$(row_y 0)"
-  wait_change 20 "the double-click plays: the front pane shows changing pictures" 100 150 400 250
+  dblclick $(row 0)
+  wait_change 20 "the double-click plays: the front pane shows changing pictures" $VIDEO_AREA
   wait_until 5 "the top row of buttons is blank after opening" top_row_painted
   echo "ok: the top row of buttons shows after opening"
-  wait_change 10 "the pictures go on changing" 100 150 400 250
-  wait_change 10 "the elapsed time moves" 40 494 50 13
+  wait_change 10 "the pictures go on changing" $VIDEO_AREA
+  wait_change 10 "the elapsed time moves" $ELAPSED_LABEL
   expect_hue 20 250 dark "the front camera shows (its dark left edge)"
   wait_until 10 "no sensor curves while playing" curves_over 300
   echo "ok: the sensor curves show across the panel ($(curve_extent))"
@@ -77,37 +77,37 @@ curves_over() {
 # change the recording. The first row plays afresh, paused at once: a recording that ends
 # moves on to the next by itself.
 step_transport() {
-  dblclick "$ROW_X" "$(row_y 0)"
-  wait_change 20 "the first recording plays afresh" 40 494 50 13
+  dblclick $(row 0)
+  wait_change 20 "the first recording plays afresh" $ELAPSED_LABEL
   wait_until 5 "the top row of buttons is blank after opening while playing" top_row_painted
   echo "ok: the top row of buttons shows after opening while playing"
-  click 553 489
-  wait_until 10 "pause did not hold the picture" region_same_for 1 100 150 400 250
+  click $BTN_PLAY
+  wait_until 10 "pause did not hold the picture" region_same_for 1 $VIDEO_AREA
   echo "ok: pause holds the picture"
   local first curves
-  first=$(region_sum 121 57 290 15)
+  first=$(region_sum $NAME_LABEL)
   curves=$(curve_extent)
-  click 32 484
+  click $SEEK_START
   wait_until 10 "the speed did not show 40 at the start" digits_like aba
   echo "ok: seeking to the start shows the speed there (040)"
-  click 333 484
+  click $SEEK_15S
   wait_until 10 "the speed did not show 55 at 15 s" digits_like abb
   echo "ok: seeking to 15 s shows the speed there (055)"
-  click 553 489
-  wait_change 10 "play goes on after the pause" 100 150 400 250
-  click 638 489
-  wait_until 15 "next did not show another recording's name" not same_sum "$first" 121 57 290 15
+  click $BTN_PLAY
+  wait_change 10 "play goes on after the pause" $VIDEO_AREA
+  click $BTN_NEXT
+  wait_until 15 "next did not show another recording's name" not same_sum "$first" $NAME_LABEL
   # Paused only once it plays: its elapsed time is shown, then moves.
-  wait_change 10 "the next recording's elapsed time shows" 40 494 50 13
-  wait_change 10 "the next recording plays" 40 494 50 13
-  click 553 489
+  wait_change 10 "the next recording's elapsed time shows" $ELAPSED_LABEL
+  wait_change 10 "the next recording plays" $ELAPSED_LABEL
+  click $BTN_PLAY
   echo "ok: next opens the next recording: its name shows"
   wait_until 10 "the next recording's curves did not show" curves_differ_from "$curves"
   echo "ok: the next recording's curves show (its shorter time)"
-  click 602 489
-  wait_until 15 "previous did not bring the first recording's name back" same_sum "$first" 121 57 290 15
+  click $BTN_PREV
+  wait_until 15 "previous did not bring the first recording's name back" same_sum "$first" $NAME_LABEL
   echo "ok: previous goes back to the first recording"
-  wait_change 10 "the first recording plays again" 100 150 400 250
+  wait_change 10 "the first recording plays again" $VIDEO_AREA
 }
 # The top row (views, flips, capture, full window) shows its faces, not the bare
 # background (1b1b1b) under them; the pointer is elsewhere, so no hover repaints them.
@@ -130,31 +130,31 @@ region_same_for() {  # region_same_for <seconds> <x> <y> <w> <h>: the region sta
 
 # The slider's start: the playing recording goes on from there, so a slow build has its
 # whole length for the checks that follow before the list moves on to the next one.
-from_the_start() { click 32 484; }
+from_the_start() { click $SEEK_START; }
 
 # The rear view shows the other camera (red at its left edge, its clock at the top left);
 # the flips turn and mirror it; both views show side by side; front again.
 step_views() {
   from_the_start
-  click 485 64
+  click $BTN_REAR
   expect_hue 20 250 red "the rear view shows the rear camera"
   expect_hue 20 92 dark "the rear camera's clock is at the top left"
   from_the_start
-  click 561 64
+  click $BTN_ROTATE
   expect_hue 20 450 dark "the vertical flip turns the rear picture: its clock at the bottom"
-  click 596 64
+  click $BTN_REVERSE
   expect_hue 20 250 cyan "the horizontal flip mirrors the rear picture: cyan at the left"
-  click 596 64
-  click 561 64
+  click $BTN_REVERSE
+  click $BTN_ROTATE
   expect_hue 20 250 red "the flips turned off again"
   expect_hue 20 92 dark "the rear camera's clock back at the top left"
   from_the_start
-  click 519 64
+  click $BTN_BOTH
   expect_hue 10 272 dark "both views: the front camera at the left"
   expect_hue 360 272 red "both views: the rear camera at the right"
   wait_change 10 "both panes show changing pictures: front" 10 180 330 180
   wait_change 10 "both panes show changing pictures: rear" 355 180 330 180
-  click 449 64
+  click $BTN_FRONT
   expect_hue 20 250 dark "the front view fills the pane again"
   expect_hue 680 250 white "the front view covers the whole pane (white at its right)"
 }

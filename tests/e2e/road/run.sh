@@ -7,7 +7,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../desktop.sh"
 own_display "$0" "$@"
-. "$here/../common.sh"
 . "$here/lib.sh"
 
 rodemir=$1
@@ -48,8 +47,8 @@ timed() {
 for step in start chooser list day_filter full_window; do timed "step_$step"; done
 NOTHING_OPEN=$(nothing_open_sum)
 for step in play transport views maps capture copy_delete split information; do timed "step_$step"; done
-click 553 489
-wait_change 10 "a recording plays before the card goes" 100 150 400 250
+click $BTN_PLAY
+wait_change 10 "a recording plays before the card goes" $VIDEO_AREA
 timed step_card_removed
 timed step_close
 echo "ok: the whole road in $(elapsed) s"

@@ -11,18 +11,14 @@ RODEMIR_PRESENTER=gtk "$app" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-. "$(dirname "$0")/../common.sh"
-
 wait_for_window "Skin Controls"
+expect_soon 10 400 285 1B1B1B "dialog background"
 # The dialog's client area starts at (100, 100). Hover the play button.
 xdotool mousemove 138 140
-sleep 1
-import -window root "$work/shot.png"
-[ -n "$keep" ] && cp "$work/shot.png" "$keep"
-expect "$work/shot.png" 400 285 1B1B1B "dialog background"
-differ "$work/shot.png" 183 134 219 134 "the checked rear view differs from the front view"
-differ "$work/shot.png" 123 131 183 134 "the hovered play button differs from the front view"
-differ "$work/shot.png" 180 200 400 200 "the seek slider's filled part differs from its channel"
+differ_soon 5 123 131 183 134 "the hovered play button differs from the front view"
+[ -n "$keep" ] && cp "$work/now.png" "$keep"
+differ "$work/now.png" 183 134 219 134 "the checked rear view differs from the front view"
+differ "$work/now.png" 180 200 400 200 "the seek slider's filled part differs from its channel"
 
 # The close button ends the dialog.
 xdotool mousemove 581 122 click 1

@@ -10,25 +10,16 @@ RODEMIR_PRESENTER=gtk "$app" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-. "$(dirname "$0")/../common.sh"
-
 # The dialog sits at (100, 100); its client area starts there (no frame).
-shot() {
-  import -window root "$work/$1.png"
-}
-
 wait_for_window "Window E2E"
-shot before
-expect "$work/before.png" 105 105 14143C "dialog background"
-expect "$work/before.png" 160 160 DC0000 "red pane"
-expect "$work/before.png" 320 160 0000DC "blue pane"
-expect "$work/before.png" 160 300 E6E600 "yellow pane"
+expect_soon 10 160 160 DC0000 "red pane"
+expect "$work/now.png" 105 105 14143C "dialog background"
+expect "$work/now.png" 320 160 0000DC "blue pane"
+expect "$work/now.png" 160 300 E6E600 "yellow pane"
 
 xdotool mousemove 160 160 click 1
-sleep 1
-shot after
-expect "$work/after.png" 160 160 00C800 "clicked pane turned green"
-expect "$work/after.png" 320 160 0000DC "blue pane unchanged"
+expect_soon 5 160 160 00C800 "clicked pane turned green"
+expect "$work/now.png" 320 160 0000DC "blue pane unchanged"
 
 xdotool mousemove 160 300 click 1
 wait_for_exit $pid "the dialog did not close"
