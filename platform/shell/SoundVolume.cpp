@@ -17,10 +17,10 @@ std::atomic<DWORD> g_volume{0xFFFFFFFFu};
 
 bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
-// A configured sink, a sound server's socket, or an ALSA playback device.
+// A configured sink, a sound server's socket, or an ALSA playback device. A configured
+// sink decides alone: an empty one stands for a machine without sound output.
 bool SoundOutputExists() {
-  const char* sink = std::getenv("RODEMIR_AUDIO_SINK");
-  if (sink && *sink) return true;
+  if (const char* sink = std::getenv("RODEMIR_AUDIO_SINK")) return *sink != '\0';
   if (std::getenv("PULSE_SERVER")) return true;
   if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) {
     if (Exists(std::string(runtime) + "/pulse/native") || Exists(std::string(runtime) + "/pipewire-0")) return true;

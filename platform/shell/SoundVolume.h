@@ -14,7 +14,7 @@ constexpr MMRESULT MMSYSERR_NODRIVER = 6;
 constexpr MMRESULT MMSYSERR_INVALPARAM = 11;
 
 // Only the default device (a null handle) exists. Both fail with MMSYSERR_NODRIVER when
-// there is no sound output at all.
+// there is no sound output at all, or when RODEMIR_AUDIO_SINK is set but empty.
 MMRESULT waveOutSetVolume(HWAVEOUT hwo, DWORD dwVolume);
 MMRESULT waveOutGetVolume(HWAVEOUT hwo, LPDWORD pdwVolume);
 // 1 when a sound output exists, else 0.

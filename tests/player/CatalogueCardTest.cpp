@@ -82,6 +82,13 @@ TEST_F(CatalogueCardTest, RemovingTheCardWhilePlayingStopsEverythingAndKeepsDayF
   ::SendMessage(Item(IDC_SLIDER_VOLUME), TBM_SETPOS, TRUE, 30);
   dlg->m_lblElapsed.SetWindowText(L"00:00:07");
   dlg->m_lblFileName.SetWindowText(L"20240131_102000_EVT_F2.AVI");
+  const CTime day(2024, 1, 31, 0, 0, 0);
+  dlg->m_timeFilterDay = day;
+  dlg->m_btnCalendar.SetCheck(BST_CHECKED);
+  dlg->m_dlgFileList.m_btnCalendar.SetCheck(BST_CHECKED);
+  dlg->m_bFolderMode = 1;
+  dlg->m_btnFolder.SetCheck(BST_CHECKED);
+  dlg->m_dlgFileList.m_btnFolder.SetCheck(BST_CHECKED);
 
   DriveRemoved(card);
   EXPECT_EQ(dlg->m_player.m_pGraph, nullptr);
@@ -104,6 +111,12 @@ TEST_F(CatalogueCardTest, RemovingTheCardWhilePlayingStopsEverythingAndKeepsDayF
   harness.AdvanceTime(1000);
   EXPECT_EQ(SliderPos(IDC_SLIDER_SEEK), 0);
   EXPECT_TRUE(Checked(IDC_BTN_CHECKALL));
+  EXPECT_EQ(dlg->m_timeFilterDay.GetTime(), day.GetTime());
+  EXPECT_TRUE(Checked(IDC_BTN_CALENDAR));
+  EXPECT_TRUE(PanelChecked(dlg->m_dlgFileList.m_btnCalendar));
+  EXPECT_EQ(dlg->m_bFolderMode, 1);
+  EXPECT_TRUE(Checked(IDC_BTN_FOLDER));
+  EXPECT_TRUE(PanelChecked(dlg->m_dlgFileList.m_btnFolder));
   EXPECT_TRUE(scripted.messageBoxes().empty());
 }
 

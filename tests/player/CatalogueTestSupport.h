@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "platform/base/UiDispatch.h"
-#include "platform/shell/ChangeNotify.h"
 #include "platform/win/ComboBox.h"
 #include "tests/player/PlayerDlgFixture.h"
 
@@ -66,13 +65,6 @@ protected:
   // Confirms the drive chooser on the entry at `index`.
   void ChooseDrive(int index = 0) {
     AnswerDialog(IDOK, [index](HWND chooser) { ::SendMessage(::GetDlgItem(chooser, 1024), CB_SETCURSEL, index, 0); });
-  }
-
-  void DriveRemoved(const CString& root, LONG event = SHCNE_DRIVEREMOVED) {
-    PIDLIST_ABSOLUTE items[2] = {ILCreateFromPathW(root), nullptr};
-    dlg->SendMessage(WM_SHELLCHANGE_NOTIFY, reinterpret_cast<WPARAM>(items), event);
-    ILFree(items[0]);
-    Pump();
   }
 
   CConfigListCtrl& Main() { return dlg->m_listFiles; }

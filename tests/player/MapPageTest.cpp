@@ -4,8 +4,13 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 #include <limits>
 #include <string>
+
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -25,23 +30,26 @@ void AddThreeSamples(CTextData& data) {
     data.m_arrGPS.Add(s);
 }
 
-// Sets a numeric locale with a decimal comma for one scope, when the system has one.
+// A numeric locale with a decimal comma, made in a folder of its own and set for the scope.
 class CommaLocale {
 public:
-  CommaLocale() {
+  CommaLocale() : m_path("LOCPATH", m_dir.path()) {
+    std::ofstream(m_dir.File("comma.def")) << "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"<U002E>\"\n"
+                                              "grouping 3;3\nEND LC_NUMERIC\n";
+    // -c: it defines no other category, which localedef reports but writes the locale anyway.
+    const std::string make = "localedef -c -i '" + m_dir.File("comma.def") + "' '" + m_dir.File("comma") + "' >/dev/null 2>&1";
+    const int made = std::system(make.c_str());
+    (void)made;  // its status counts the warnings as well; setlocale tells whether it was made
     const char* current = std::setlocale(LC_NUMERIC, nullptr);
     m_old = current ? current : "C";
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
-      if (std::setlocale(LC_NUMERIC, name)) {
-        m_set = true;
-        return;
-      }
-    }
+    m_set = std::setlocale(LC_NUMERIC, "comma") != nullptr;
   }
   ~CommaLocale() { std::setlocale(LC_NUMERIC, m_old.c_str()); }
-  bool Set() const { return m_set; }
+  bool Set() const { return m_set && *std::localeconv()->decimal_point == ','; }
 
 private:
+  testsupport::TempDir m_dir;
+  testsupport::ScopedEnv m_path;
   std::string m_old;
   bool m_set = false;
 };
@@ -108,7 +116,6 @@ TEST(MapPageTest, ScriptTextKeepsItsDecimalPointInEveryLocale) {
   // Rounded from the double's exact value, as printf rounds.
   EXPECT_EQ(DrawCurrentScript(-33.8688197, -151.2092955, 9), L"javascript:DrawCurrent('-33.868820', '-151.209295','9')");
   CommaLocale comma;
-  if (comma.Set()) {
-    EXPECT_EQ(DrawCurrentScript(37.5, 127.25, MAP_ZOOM_LEVEL), expected);
-  }
+  ASSERT_TRUE(comma.Set()) << "no locale with a decimal comma could be made";
+  EXPECT_EQ(DrawCurrentScript(37.5, 127.25, MAP_ZOOM_LEVEL), expected);
 }

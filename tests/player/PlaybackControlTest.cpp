@@ -38,17 +38,6 @@ protected:
     g_releaseLoader = false;
   }
 
-  // Rows named REC_<i>.avi; an empty path where `emptyAt` says.
-  void AddRows(int n, int emptyAt = -1) {
-    for (int i = 0; i < n; ++i) {
-      CString name;
-      name.Format(L"REC_%d.avi", i);
-      dlg->m_listFiles.InsertItem(i, name);
-      dlg->m_listFiles.SetItemText(i, 4, i == emptyAt ? CString() : L"/card/" + name);
-    }
-  }
-
-
   // A slider moved to `pos`, then the message it posts with `code`.
   void Slide(COktImageSlider& slider, int pos, UINT code) {
     slider.SetPos(pos);
@@ -63,8 +52,6 @@ protected:
     wnd.GetWindowText(s);
     return s;
   }
-
-  int State() { return dlg->m_player.m_pGraph ? dlg->m_player.m_pGraph->PlayState : -1; }
 
   // What the window shows of the control, row by row.
   std::vector<COLORREF> Pixels(CWnd& wnd) {
@@ -243,19 +230,50 @@ TEST_F(PlaybackControlTest, PrevAndNextWalkTheRowsAndLeaveTheLoaderAloneWhenIdle
   EXPECT_EQ(State(), 0);
 }
 
+// Nothing open, first with the graph object the window starts with (nothing built in it),
+// then with none after a stop: no command builds, runs or seeks a graph, reaches a decoder
+// or starts the timer, and the window goes on showing nothing open.
 TEST_F(PlaybackControlTest, StopAndNextWithNothingOpenDoNotTouchAMissingGraph) {
+  ASSERT_NE(dlg->m_player.m_pGraph, nullptr);
+  ASSERT_EQ(State(), 3);
+  TheWorld().log.clear();
+  auto commands = [&] {
+    dlg->OnBnClickedPlay();
+    dlg->OnBnClickedRewind();
+    dlg->OnBnClickedForward();
+    dlg->OnBnClickedPrev();
+    Slide(dlg->m_sliderBrightness, -20, TB_THUMBTRACK);
+    Slide(dlg->m_sliderSpeed, 7, TB_THUMBTRACK);
+    Slide(dlg->m_sliderSeek, 10, TB_THUMBTRACK);
+    dlg->m_btnRotate.SetCheck(BST_CHECKED);
+    dlg->OnBnClickedRotate();
+    dlg->SendMessage(WM_TIMER, IDT_PLAY_POSITION, 0);  // a tick that was already queued
+    Pump();
+  };
+  auto expectNothingStarted = [&] {
+    EXPECT_TRUE(TheWorld().log.empty()) << "first call: " << TheWorld().log.front();
+    EXPECT_FALSE(::KillTimer(Hwnd(), IDT_PLAY_POSITION)) << "the timer runs";
+    EXPECT_EQ(dlg->m_nCurItem, -1);
+    EXPECT_EQ(Text(dlg->m_lblElapsed), L"00:00:00");
+    EXPECT_EQ(Text(dlg->m_lblFileName), L"");
+    EXPECT_FALSE(Enabled(IDC_BTN_PLAY));
+    EXPECT_FALSE(Checked(IDC_BTN_ROTATE));
+    EXPECT_EQ(dlg->m_bFlipV, 0);
+    EXPECT_TRUE(scripted.messageBoxes().empty());
+  };
+
+  commands();
+  ASSERT_NE(dlg->m_player.m_pGraph, nullptr);
+  EXPECT_EQ(State(), 3);
+  EXPECT_EQ(dlg->m_player.m_pGraph->m_pGraphBuilder, nullptr);
+  expectNothingStarted();
+
   dlg->StopPlayback();
   dlg->StopPlayback();
   dlg->OnBnClickedNext();
-  dlg->OnBnClickedPlay();
-  dlg->OnBnClickedRewind();
-  dlg->OnBnClickedForward();
-  Slide(dlg->m_sliderBrightness, -20, TB_THUMBTRACK);
-  Slide(dlg->m_sliderSeek, 10, TB_THUMBTRACK);
-  dlg->OnBnClickedRotate();
-  Tick();
+  commands();
   EXPECT_EQ(dlg->m_player.m_pGraph, nullptr);
-  EXPECT_FALSE(Checked(IDC_BTN_ROTATE));
+  expectNothingStarted();
 }
 
 TEST_F(PlaybackControlTest, FailedOpenLeavesNothingOpenAndPlayTriesTheRowAgain) {

@@ -80,7 +80,6 @@ protected:
   }
 
   ULONGLONG Position() { return dlg->m_player.GetPosition(); }
-  int State() { return dlg->m_player.m_pGraph ? dlg->m_player.m_pGraph->PlayState : -1; }
   CString Text(CWnd& wnd) {
     CString s;
     wnd.GetWindowText(s);
@@ -180,13 +179,17 @@ TEST_F(PlaybackRecordingTest, CardPulledWhilePlayingResetsTheWindow) {
     Tick();
     PumpUntil([] { return false; }, 100);
   }
-  // The card's removal stops playback.
+  // The shell tells the window that the card's drive went.
   auto t0 = std::chrono::steady_clock::now();
-  dlg->StopPlayback();
+  DriveRemoved(dlg->m_strCardPath);
   EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(2));
   EXPECT_EQ(dlg->m_player.m_pGraph, nullptr);
   EXPECT_EQ(dlg->m_nCurItem, -1);
   EXPECT_EQ(Text(dlg->m_lblElapsed), L"00:00:00");
+  EXPECT_TRUE(dlg->m_strCardPath.IsEmpty());
+  EXPECT_EQ(dlg->m_listFiles.GetItemCount(), 0);
+  EXPECT_FALSE(Enabled(IDC_BTN_PLAY));
+  EXPECT_FALSE(::IsWindowVisible(dlg->m_wndVideo1.GetSafeHwnd()));
 }
 
 }  // namespace

@@ -6,41 +6,24 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "platform/base/Thread.h"
 #include "platform/base/UiDispatch.h"
+#include "platform/shell/ChangeNotify.h"
 #include "platform/win/Messages.h"
 #include "player/TavrenPlayerDlg.h"
 #include "tests/support/FakeMediaGraph.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowHarness.h"
 
 namespace playertest {
 
-// Sets an environment variable for the life of the object, then puts the old value back.
-class ScopedEnv {
-public:
-  ScopedEnv(const char* name, const std::string& value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() {
-    if (m_old) setenv(m_name, m_old->c_str(), 1);
-    else unsetenv(m_name);
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
+using testsupport::ScopedEnv;
 
 class PlayerDlgFixture : public ::testing::Test {
 protected:
@@ -114,6 +97,27 @@ protected:
     dlg->SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
     harness.Pump();
   }
+
+  // Rows of the main list named REC_<i>.avi under /card/; an empty path where `emptyAt` says.
+  void AddRows(int n, int emptyAt = -1) {
+    for (int i = 0; i < n; ++i) {
+      CString name;
+      name.Format(L"REC_%d.avi", i);
+      dlg->m_listFiles.InsertItem(i, name);
+      dlg->m_listFiles.SetItemText(i, 4, i == emptyAt ? CString() : L"/card/" + name);
+    }
+  }
+
+  // The shell's notice that the drive at `root` went (or of another event on it).
+  void DriveRemoved(const CString& root, LONG event = SHCNE_DRIVEREMOVED) {
+    PIDLIST_ABSOLUTE items[2] = {ILCreateFromPathW(root), nullptr};
+    dlg->SendMessage(WM_SHELLCHANGE_NOTIFY, reinterpret_cast<WPARAM>(items), event);
+    ILFree(items[0]);
+    Pump();
+  }
+
+  // The graph object's transport state; -1 without one.
+  int State() const { return dlg->m_player.m_pGraph ? dlg->m_player.m_pGraph->PlayState : -1; }
 
   // A double-click on a row of the main list, as the list reports it.
   void DoubleClick(int row) {

@@ -113,7 +113,6 @@ protected:
     dlg->m_listFiles.SetItemText(row, COL_CHECK, checked ? L"1" : L"0");
     dlg->m_listFiles.SetItemText(row, COL_PATH, L"/card/" + name);
   }
-  int State() const { return dlg->m_player.m_pGraph ? dlg->m_player.m_pGraph->PlayState : -1; }
   // Runs the split command; while its dialog is up, notes the playback state and the
   // recording it shows, then closes it.
   void Split() {

@@ -173,15 +173,32 @@ TEST_F(TavrenPlayerDlgFilesTest, CaptureWithoutAFolderRestoresPlayback) {
   EXPECT_EQ(dlg->m_player.m_pGraph->PlayState, 0);
 }
 
+// The card may go, or another recording open, while the save dialog is up: what was grabbed
+// is kept, and whatever graph is there afterwards is neither captured from nor resumed.
 TEST_F(TavrenPlayerDlgFilesTest, GraphClosedWhileTheDialogIsOpenIsLeftAlone) {
-  ListCard({kFront});
+  ListCard({kFront, kOther});
   Play(kFront);
   TheWorld().image = Picture(8, 8, 0, 0, 255);
   scripted.FileAnswer(Utf8ToWide(Documents("gone_front.jpg")), [this] { dlg->m_player.Close(); });
   Command(kCapture);
   EXPECT_TRUE(Exists(Documents("gone_front.jpg")));  // what was grabbed is kept
   EXPECT_FALSE(Exists(Documents("gone_rear.jpg")));
-  EXPECT_EQ(dlg->m_player.m_pGraph == nullptr || dlg->m_player.m_pGraph->PlayState == 3, true);
+  EXPECT_EQ(dlg->m_player.m_pGraph, nullptr) << "a graph was made again";
+
+  Play(kFront);
+  int openedState = -1;
+  scripted.FileAnswer(Utf8ToWide(Documents("moved_front.jpg")), [&] {
+    ASSERT_EQ(dlg->m_player.Open(CString(CardFile(kOther).c_str())), 1);
+    openedState = dlg->m_player.m_pGraph->PlayState;
+    TheWorld().log.clear();
+  });
+  Command(kCapture);
+  EXPECT_TRUE(Exists(Documents("moved_front.jpg")));
+  EXPECT_FALSE(Exists(Documents("moved_rear.jpg")));
+  ASSERT_NE(dlg->m_player.m_pGraph, nullptr);
+  EXPECT_EQ(dlg->m_player.m_pGraph->PlayState, openedState);
+  EXPECT_EQ(TheWorld().Count("Run"), 0);
+  EXPECT_EQ(TheWorld().Count("GetCurrentImage"), 0);
 }
 
 TEST_F(TavrenPlayerDlgFilesTest, SaveCopiesCheckedRecordingsUnderTheirOwnNames) {

@@ -132,36 +132,6 @@ TEST_F(TavrenPlayerDlgLayoutTest, PointerStripsActOnlyInTheFullWindowAndOnlyWhen
   EXPECT_EQ(dlg->m_nStripAction, STRIP_SHOW_PANELS);
 }
 
-TEST_F(TavrenPlayerDlgLayoutTest, EnableStatesDifferWhereTheyShould) {
-  ASSERT_TRUE(created);
-  const int kOffUntilOpen[] = {1020, 1028, 1030, 1031, 1006, 1027, 1007, 1013, 1014, 1015, 1016, 1017, 1018, 1019};
-  const int kAlwaysOn[] = {1021, 1023, 1008, 1034, 1092};
-  for (int id : kOffUntilOpen) EXPECT_FALSE(Enabled(id)) << id;
-  for (int id : kAlwaysOn) EXPECT_TRUE(Enabled(id)) << id;
-  for (int id : {1003, 1004, 1005}) EXPECT_FALSE(Enabled(id)) << id;
-
-  dlg->EnableControls(1);
-  for (int id : {1003, 1004, 1005}) EXPECT_TRUE(Enabled(id)) << id;
-  for (int id : kOffUntilOpen) EXPECT_FALSE(Enabled(id)) << id;
-
-  dlg->EnableControls(2);
-  for (int id : kOffUntilOpen) EXPECT_TRUE(Enabled(id)) << id;
-
-  ASSERT_NE(dlg->m_player.m_pGraph, nullptr);
-  dlg->m_player.m_pGraph->m_nVideoStreams = 1;
-  dlg->EnableControls(2);
-  EXPECT_TRUE(Enabled(1028));
-  for (int id : {1030, 1031, 1006, 1027}) EXPECT_FALSE(Enabled(id)) << id;
-  dlg->m_player.m_pGraph->m_nVideoStreams = 2;
-  dlg->EnableControls(2);
-  for (int id : {1028, 1030, 1031, 1006, 1027}) EXPECT_TRUE(Enabled(id)) << id;
-
-  // Closing the recording hides both panes.
-  dlg->m_wndVideo1.ShowWindow(SW_SHOWNORMAL);
-  dlg->EnableControls(1);
-  EXPECT_FALSE(dlg->m_wndVideo1.IsWindowVisible());
-}
-
 TEST_F(TavrenPlayerDlgLayoutTest, ControlSetUpGivesRangesVolumeAndColumns) {
   ASSERT_TRUE(created);
   EXPECT_EQ(dlg->m_sliderSpeed.GetRangeMin(), 1);

@@ -116,18 +116,14 @@ TEST_F(TavrenPlayerDlgTest, BareBackgroundDragsTheNormalWindowButNotTheFullWindo
   EXPECT_EQ(hit(CPoint(300, 600)), HTCLIENT);
 }
 
-TEST_F(TavrenPlayerDlgTest, KeysActWhicheverControlHasTheFocusAndNeverEndTheWindow) {
+TEST_F(TavrenPlayerDlgTest, EnterAndEscNeverEndTheWindowAndEscLeavesTheFullWindow) {
   ASSERT_TRUE(created);
   for (HWND target : {Hwnd(), Item(IDC_BTN_MINIMIZE), Item(IDC_SLIDER_VOLUME), Item(IDC_LIST_FILES)}) {
-    for (UINT vk : {VK_RETURN, VK_ESCAPE, VK_SPACE, VK_LEFT, VK_RIGHT, VK_PRIOR, VK_NEXT})
-      EXPECT_TRUE(KeyTaken(WM_KEYDOWN, vk, target)) << vk;
+    for (UINT vk : {VK_RETURN, VK_ESCAPE}) EXPECT_TRUE(KeyTaken(WM_KEYDOWN, vk, target)) << vk;
   }
-  const int volume = dlg->m_sliderVolume.GetPos();
   dlg->m_sliderVolume.SetFocus();
-  harness.Key(VK_RIGHT);
   harness.Key(VK_RETURN);
   harness.Key(VK_ESCAPE);
-  EXPECT_EQ(dlg->m_sliderVolume.GetPos(), volume);
   EXPECT_TRUE(dlg->IsWindowVisible());
   EXPECT_EQ(dlg->m_nWindowMode, WINDOW_MODE_NORMAL);
 
@@ -135,6 +131,46 @@ TEST_F(TavrenPlayerDlgTest, KeysActWhicheverControlHasTheFocusAndNeverEndTheWind
   harness.Key(VK_ESCAPE);
   EXPECT_EQ(dlg->m_nWindowMode, WINDOW_MODE_NORMAL);
   EXPECT_TRUE(dlg->IsWindowVisible());
+}
+
+// Space pauses and plays, Left and Right step a second back and forth, Page Up and Page
+// Down open the previous and next rows, whichever control has the focus: a focused button
+// is not pressed by Space, a focused slider does not move.
+TEST_F(TavrenPlayerDlgTest, PlaybackKeysActWhicheverControlHasTheFocus) {
+  ASSERT_TRUE(created);
+  constexpr LONGLONG kSecond = 10000000;  // in 100-ns units
+  fakegraph::TheWorld().duration = 120 * kSecond;
+  dlg->m_strCardPath = L"/card/";
+  AddRows(3);
+  DoubleClick(1);
+  ASSERT_EQ(State(), 0);
+  const int volume = dlg->m_sliderVolume.GetPos();
+  for (HWND target : {Hwnd(), Item(IDC_BTN_PLAY), Item(IDC_SLIDER_VOLUME), Item(IDC_LIST_FILES)}) {
+    SCOPED_TRACE(::GetDlgCtrlID(target));
+    ::SetFocus(target);
+    harness.Key(VK_SPACE);
+    EXPECT_EQ(State(), 1) << "Space did not pause";
+    harness.Key(VK_SPACE);
+    EXPECT_EQ(State(), 0) << "Space did not play";
+
+    LONGLONG& position = fakegraph::TheWorld().position;
+    position = 10 * kSecond;
+    harness.Key(VK_LEFT);
+    EXPECT_EQ(position, 9 * kSecond);
+    harness.Key(VK_RIGHT);
+    harness.Key(VK_RIGHT);
+    EXPECT_EQ(position, 11 * kSecond);
+    EXPECT_EQ(dlg->m_sliderVolume.GetPos(), volume);
+
+    harness.Key(VK_NEXT);
+    Pump();
+    EXPECT_EQ(dlg->m_nCurItem, 2);
+    EXPECT_EQ(State(), 0);
+    harness.Key(VK_PRIOR);
+    Pump();
+    EXPECT_EQ(dlg->m_nCurItem, 1);
+    EXPECT_EQ(State(), 0);
+  }
 }
 
 TEST_F(TavrenPlayerDlgTest, CloseButtonStopsTimerGraphAndDriveWatch) {
