@@ -249,6 +249,7 @@ TEST_F(PlaybackControlTest, StopAndNextWithNothingOpenDoNotTouchAMissingGraph) {
     dlg->OnBnClickedRotate();
     dlg->SendMessage(WM_TIMER, IDT_PLAY_POSITION, 0);  // a tick that was already queued
     Pump();
+    EXPECT_EQ(dlg->m_sliderSeek.GetPos(), 10) << "the tick moved the slider";
   };
   auto expectNothingStarted = [&] {
     EXPECT_TRUE(TheWorld().log.empty()) << "first call: " << TheWorld().log.front();
