@@ -50,7 +50,7 @@ if [ "$manager" = none ]; then
   same "$status $(wc -l <"$work/stderr")" "1 1" "without a display: exit status 1 and one line on stderr"
 fi
 
-wait_until 10 "no window titled RODEMIR" window_titled '^RODEMIR$'
+wait_until 30 "no window titled RODEMIR" window_titled '^RODEMIR$'
 wid=$(window)
 wait_until 10 "the window did not show its background at 1022 x 682" painted
 echo "ok: the normal window's size"
