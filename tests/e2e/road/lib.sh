@@ -1,11 +1,38 @@
-# Helpers of the road: polling, window-relative pointer events and screenshots.
-# Expects $work, $app and the helpers of common.sh.
+# Helpers of the road: the program's start, polling, window-relative pointer events and
+# screenshots. Expects the helpers of desktop.sh and common.sh.
 
 fail() {
   echo "FAIL: $*" >&2
   shot failed 2>/dev/null || true
   [ -s "$work/out.txt" ] && tail -n 20 "$work/out.txt" >&2
   exit 1
+}
+
+# open_work <folder>: a scratch folder, $work, removed at exit with what the script
+# started; its screenshots are first copied into <folder> when one is given.
+open_work() {
+  work=$(mktemp -d)
+  pids=()
+  keep_shots=$1
+  trap close_work EXIT
+}
+close_work() {
+  stop_started
+  if [ -n "$keep_shots" ]; then
+    mkdir -p "$keep_shots" && cp "$work"/*.png "$keep_shots"/ 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+
+# start_program <rodemir>: the program under a window manager, in an offline session kept
+# in $work whose removable drives are the folders of $work/drives; its pid in $app.
+start_program() {
+  start_window_manager
+  offline_session "$work" "$work/drives"
+  started=$(date +%s.%N)
+  "$1" >"$work/out.txt" 2>&1 &
+  app=$!
+  pids+=($app)
 }
 
 # wait_until <seconds> <what> <command...>: polls the command; fails when the (scaled)

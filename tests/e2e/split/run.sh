@@ -15,28 +15,14 @@ rodemir=$1
 samplecard=$2
 cache=$3
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  stop_started
-  if [ -n "${RODEMIR_SPLIT_SHOTS:-}" ]; then
-    mkdir -p "$RODEMIR_SPLIT_SHOTS" && cp "$work"/*.png "$RODEMIR_SPLIT_SHOTS"/ 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+open_work "${RODEMIR_SPLIT_SHOTS:-}"
 
 "$samplecard" "$cache/SAMPLECARD" >/dev/null
 card="$work/drives/CARD"
 mkdir -p "$card/Driving" "$card/Event" "$card/Parking"
 cp "$cache/SAMPLECARD/Parking/20240131_220010_MOT_C1.AVI" "$card/Parking/20240131_220010_MOT_C2.AVI"
 
-start_window_manager
-offline_session "$work" "$work/drives"
-started=$(date +%s.%N)
-"$rodemir" >"$work/out.txt" 2>&1 &
-app=$!
-pids+=($app)
+start_program "$rodemir"
 
 # split_point <x> <y>: a point of the split dialog given in its template's dialog units.
 split_point() { echo $((WX + WW * $1 / 179)) $((WY + WH * $2 / 81)); }
