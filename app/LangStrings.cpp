@@ -94,4 +94,15 @@ void CLangStringTable::LoadStrings() {
   AddString(L"SPLITDLG_SPLITING_TITLE", L"분할중...", L"splitting", L"割り分け中", L"splitting");
   AddString(L"SPLITDLG_FRONT_TITLE", L"전방", L"Front", L"フロント", L"Front");
   AddString(L"SPLITDLG_REAR_TITLE", L"후방", L"Rear", L"リア", L"Rear");
+  AddString(L"SPLITDLG_FRONT_FAIL", L"전방 영상을 분할할 수 없습니다.", L"Can't split the front video.",
+            L"フロント映像を分割できません。", L"Не удаётся отделить видео передней камеры.");
+  AddString(L"SPLITDLG_REAR_FAIL", L"후방 영상을 분할할 수 없습니다.", L"Can't split the rear video.",
+            L"リア映像を分割できません。", L"Не удаётся отделить видео задней камеры.");
+  AddString(L"SPLITDLG_FOLDER_FAIL", L"분할한 파일을 저장할 폴더를 만들 수 없습니다.",
+            L"Can't create the folder for split files.", L"分割したファイルの保存フォルダーを作成できません。",
+            L"Не удаётся создать папку для разделённых файлов.");
+  AddString(L"SPLITDLG_NAME_FAIL", L"파일 이름이나 폴더에 따옴표(\")가 있어 분할할 수 없습니다.",
+            L"Can't split a file whose name or folder has a quotation mark (\").",
+            L"ファイル名またはフォルダーに引用符(\")があるため分割できません。",
+            L"Не удаётся разделить файл: в имени файла или папки есть кавычка (\").");
 }

@@ -8,7 +8,9 @@
 #include "platform/shell/FileCalls.h"
 #include "platform/shell/Process.h"
 #include "platform/win/DataExchange.h"
+#include "platform/win/MessageBox.h"
 #include "platform/win/Timer.h"
+#include "platform/win/WinApp.h"
 #include "player/RecordingRow.h"
 #include "res/dialogs/CardTemplates.h"
 
@@ -84,16 +86,35 @@ void CSplitDlg::OnBnClickedStart() {
   m_hFront = m_hRear = nullptr;
   m_strOutFront.Empty();
   m_strOutRear.Empty();
+  m_bFrontFailed = m_bRearFailed = false;
 
   int row = FirstCheckedRow(m_listFiles);
-  if (row < 0) return;
+  if (row < 0 || (!IsDlgButtonChecked(IDC_SPLIT_FRONT) && !IsDlgButtonChecked(IDC_SPLIT_REAR))) return;
   CString input = m_listFiles.GetItemText(row, COL_PATH);
-  CString folder = SplitOutputFolder();
-  if (input.IsEmpty() || folder.IsEmpty()) return;
-  if (!FolderExists(folder) && !CreateDirectoryW(folder, nullptr)) return;
-
   CString name = m_listFiles.GetItemText(row, COL_NAME);
-  if (!FitsParameterLine(input) || !FitsParameterLine(SplitOutputFile(folder, name, SplitCamera::Front))) return;
+  CString folder = SplitOutputFolder();
+  if (input.IsEmpty() || !OutputsPossible(input, folder, name)) return;
+  StartConversions(input, folder, name);
+}
+
+// False, after telling the user why, when a path cannot be passed to the converter or the
+// output folder is neither found nor created. The paths are checked first, so that
+// nothing is created for a split that cannot run.
+bool CSplitDlg::OutputsPossible(const CString& input, const CString& folder, const CString& name) {
+  CLangStringTable table;
+  if (!FitsParameterLine(input) || !FitsParameterLine(SplitOutputFile(folder, name, SplitCamera::Front))) {
+    Tell(table.GetString(L"SPLITDLG_NAME_FAIL"));
+    return false;
+  }
+  if (!folder.IsEmpty() && (FolderExists(folder) || CreateDirectoryW(folder, nullptr))) return true;
+  CString text = table.GetString(L"SPLITDLG_FOLDER_FAIL");
+  Tell(folder.IsEmpty() ? text : text + L"\n" + folder);
+  return false;
+}
+
+// Both conversions may run at once. A converter that cannot be started has been reported
+// by the shell; the other camera is not tried then, so the user is told once.
+void CSplitDlg::StartConversions(const CString& input, const CString& folder, const CString& name) {
   struct Conversion {
     int box;
     SplitCamera camera;
@@ -105,7 +126,7 @@ void CSplitDlg::OnBnClickedStart() {
     if (!IsDlgButtonChecked(c.box)) continue;
     CString output = SplitOutputFile(folder, name, c.camera);
     c.process = StartConverter(SplitParameters(c.camera, input, output));
-    if (!c.process) continue;
+    if (!c.process) return;
     // Only a started conversion's output is ever deleted again.
     c.output = output;
     ShowRunning();
@@ -141,21 +162,32 @@ void CSplitDlg::ShowRunning() {
 }
 
 void CSplitDlg::OnTimer(UINT_PTR nIDEvent) {
-  if (nIDEvent == TIMER_POLL) {
-    ReleaseIfSucceeded(m_hFront);
-    ReleaseIfSucceeded(m_hRear);
-    if (!m_hFront && !m_hRear) ShowFinished();
-  }
+  if (nIDEvent == TIMER_POLL && m_nState == STATE_RUNNING) PollConverters();
   CDialog::OnTimer(nIDEvent);
 }
 
-// A conversion that ended well lets its handle go. One that failed keeps it, so the
-// dialog stays running until Cancel; its process is reaped all the same.
-void CSplitDlg::ReleaseIfSucceeded(HANDLE& hProcess) {
+void CSplitDlg::PollConverters() {
+  CollectIfEnded(m_hFront, m_strOutFront, m_bFrontFailed);
+  CollectIfEnded(m_hRear, m_strOutRear, m_bRearFailed);
+  if (m_hFront || m_hRear) return;
+  if (m_bFrontFailed || m_bRearFailed)
+    ShowFailed();
+  else
+    ShowFinished();
+}
+
+// A conversion that ended, whatever its code, lets its handle go. One that failed loses
+// its output, so nothing half-written stays under the output name.
+void CSplitDlg::CollectIfEnded(HANDLE& hProcess, CString& strOutput, bool& bFailed) {
+  if (!hProcess) return;
   DWORD code = STILL_ACTIVE;
-  if (!hProcess || !GetExitCodeProcess(hProcess, &code) || code != 0) return;
+  if (GetExitCodeProcess(hProcess, &code) && code == STILL_ACTIVE) return;
   CloseHandle(hProcess);
   hProcess = nullptr;
+  if (code == 0) return;
+  bFailed = true;
+  DeleteOutput(strOutput);
+  strOutput.Empty();
 }
 
 void CSplitDlg::ShowFinished() {
@@ -169,18 +201,39 @@ void CSplitDlg::ShowFinished() {
   m_nState = STATE_FINISHED;
 }
 
-void CSplitDlg::OnBnClickedCancel() {
-  if (m_nState != STATE_RUNNING) {
-    EndDialog(IDCANCEL);
-    return;
+// Back to idle, where the dialog can be closed or started again, then the cameras that
+// could not be split are named.
+void CSplitDlg::ShowFailed() {
+  ShowIdle();
+  CLangStringTable table;
+  CString text;
+  if (m_bFrontFailed) text = table.GetString(L"SPLITDLG_FRONT_FAIL");
+  if (m_bRearFailed) {
+    if (!text.IsEmpty()) text += L"\n";
+    text += table.GetString(L"SPLITDLG_REAR_FAIL");
   }
-  StopConverters();
+  Tell(text);
+}
+
+void CSplitDlg::ShowIdle() {
   KillTimer(TIMER_POLL);
   SetDlgItemText(IDOK, CLangStringTable().GetString(L"SPLITDLG_START_TITLE"));
   GetDlgItem(IDOK)->EnableWindow(TRUE);
   m_nState = STATE_IDLE;
   m_progress.SendMessage(PBM_SETMARQUEE, 0, 50);
   m_progress.ShowWindow(SW_HIDE);
+}
+
+// A box owned by this dialog, whichever window is active when the poll finds the failure.
+void CSplitDlg::Tell(const CString& text) { ::MessageBox(m_hWnd, text, AfxGetAppName(), MB_OK | MB_ICONERROR); }
+
+void CSplitDlg::OnBnClickedCancel() {
+  if (m_nState != STATE_RUNNING) {
+    EndDialog(IDCANCEL);
+    return;
+  }
+  StopConverters();
+  ShowIdle();
 }
 
 // Each process is killed and reaped before its output is deleted, so nothing writes to

@@ -33,12 +33,20 @@ protected:
   void OnBnClickedCancel();
 
 private:
+  bool OutputsPossible(const CString& input, const CString& folder, const CString& name);
+  void StartConversions(const CString& input, const CString& folder, const CString& name);
   HANDLE StartConverter(const CString& strParameters);
   void ShowRunning();
   void ShowFinished();
+  void ShowFailed();
+  void ShowIdle();
+  void Tell(const CString& text);
   void StopConverters();
-  void ReleaseIfSucceeded(HANDLE& hProcess);
+  void PollConverters();
+  void CollectIfEnded(HANDLE& hProcess, CString& strOutput, bool& bFailed);
 
   const CListCtrl& m_listFiles;
+  bool m_bFrontFailed = false;  // of the last start; set when its conversion ended with an error
+  bool m_bRearFailed = false;
   DECLARE_MESSAGE_MAP()
 };

@@ -251,11 +251,10 @@ void CTavrenPlayerDlg::EmptyFileLists() {
   EmptyList(m_dlgFileList.m_listFiles);
 }
 
-// Both lists stop above the small map while it shows.
+// Only the main list stops above the small map; the panel has no map under its list.
 void CTavrenPlayerDlg::PlaceFileLists() {
-  const int height = FileListHeight(m_nMapMode);
-  PlaceList(m_listFiles, FILELIST_LEFT, FILELIST_TOP, height);
-  PlaceList(m_dlgFileList.m_listFiles, PANEL_FILELIST_LEFT, PANEL_FILELIST_TOP, height);
+  PlaceList(m_listFiles, FILELIST_LEFT, FILELIST_TOP, FileListHeight(m_nMapMode));
+  PlaceList(m_dlgFileList.m_listFiles, PANEL_FILELIST_LEFT, PANEL_FILELIST_TOP, PANEL_FILELIST_HEIGHT);
 }
 
 void CTavrenPlayerDlg::FindPlayingRow() {

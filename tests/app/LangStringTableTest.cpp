@@ -28,7 +28,7 @@ TEST(LangStringTableTest, LooksUpEachLanguageExactly) {
   EXPECT_NE(table.GetString(L"INFODLG_AS_TEL", LANG_ID_KOREAN), L"");
 }
 
-// All 72 keys, each with a text in every language, and no other key; the support centre's
+// All 76 keys, each with a text in every language, and no other key; the support centre's
 // telephone number is the one text that only Korean has.
 TEST(LangStringTableTest, EveryKeyHasATextInEveryLanguage) {
   const wchar_t* keys[] = {
@@ -48,11 +48,12 @@ TEST(LangStringTableTest, EveryKeyHasATextInEveryLanguage) {
     L"SAVEDLG_CONTENTS", L"ALERTDLG_NO_MEMORYCARD", L"DELETEDLG_CONTEXT1_1", L"DELETEDLG_CONTEXT1_2",
     L"PLAYERDLG_GPS_FILENOTFOUND", L"PLAYERDLG_PLAY_FAIL", L"SPLITDLG_TITLE", L"SPLITDLG_START_TITLE",
     L"SPLITDLG_CANCEL_TITLE", L"SPLITDLG_COMPLETE_TITLE", L"SPLITDLG_SPLITING_TITLE", L"SPLITDLG_FRONT_TITLE",
-    L"SPLITDLG_REAR_TITLE"};
-  ASSERT_EQ(std::size(keys), 72u);
+    L"SPLITDLG_REAR_TITLE", L"SPLITDLG_FRONT_FAIL", L"SPLITDLG_REAR_FAIL", L"SPLITDLG_FOLDER_FAIL",
+    L"SPLITDLG_NAME_FAIL"};
+  ASSERT_EQ(std::size(keys), 76u);
   CLangStringTable table;
   for (WORD id : {LANG_ID_KOREAN, LANG_ID_ENGLISH, LANG_ID_JAPANESE, LANG_ID_RUSSIAN}) {
-    EXPECT_EQ(table.GetCount(id), 72) << id;
+    EXPECT_EQ(table.GetCount(id), 76) << id;
     for (const wchar_t* key : keys) {
       if (id != LANG_ID_KOREAN && CString(key) == L"INFODLG_AS_TEL") continue;
       EXPECT_NE(table.GetString(key, id), L"") << CString(key).ToUtf8() << " " << id;

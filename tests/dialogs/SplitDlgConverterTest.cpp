@@ -60,17 +60,22 @@ protected:
     ASSERT_FALSE(made.empty());
     std::filesystem::copy_file(made, source);
   }
+  // Writes the recording, lists it checked and starts both conversions.
+  void SplitBoth(const testrec::PlayableSpec& spec, CSplitDlg& dlg) {
+    Make(spec);
+    AddRow(kName, source, true);
+    before = ReadAll(source);
+    Start(dlg, {IDC_SPLIT_FRONT, IDC_SPLIT_REAR});
+  }
   std::string source;
+  std::string before;  // the recording's bytes before the split
 };
 
 TEST_F(SplitDlgConverterTest, BothCamerasComeOutWithTheSoundAndTheSourcesLength) {
   testrec::PlayableSpec spec;
   spec.seconds = 4;
-  Make(spec);
-  AddRow(kName, source, true);
-  std::string before = ReadAll(source);
   CSplitDlg dlg(list);
-  Start(dlg, {IDC_SPLIT_FRONT, IDC_SPLIT_REAR});
+  SplitBoth(spec, dlg);
   ASSERT_TRUE(dlg.m_hFront && dlg.m_hRear);
   ASSERT_TRUE(PollUntil([&] { return dlg.m_nState == CSplitDlg::STATE_FINISHED; }));
 
@@ -89,6 +94,25 @@ TEST_F(SplitDlgConverterTest, BothCamerasComeOutWithTheSoundAndTheSourcesLength)
   EXPECT_TRUE(ReadAll(source) == before);
 }
 
+// A rear camera unplugged: a one-camera recording whose name says two. Both conversions
+// fail; the user is told about both cameras and nothing is left in the output folder.
+TEST_F(SplitDlgConverterTest, AOneCameraRecordingNamedAsTwoCameraIsToldAndLeavesNothing) {
+  testrec::PlayableSpec spec;
+  spec.videoStreams = 1;
+  CSplitDlg dlg(list);
+  SplitBoth(spec, dlg);
+  ASSERT_TRUE(dlg.m_hFront && dlg.m_hRear);
+  dialogs.MessageBoxAnswer(IDOK);
+  ASSERT_TRUE(PollUntil([&] { return !dialogs.messageBoxes().empty(); }));
+  EXPECT_EQ(OnlyMessage(), L"Can't split the front video.\nCan't split the rear video.");
+  EXPECT_EQ(dlg.m_nState, CSplitDlg::STATE_IDLE);
+  EXPECT_FALSE(dlg.m_progress.IsWindowVisible());
+  EXPECT_TRUE(std::filesystem::is_empty(documents.File("RODEMIR")));
+  EXPECT_TRUE(ReadAll(source) == before);
+  Press(dlg, IDCANCEL);
+  EXPECT_FALSE(dlg.IsWindowVisible());
+}
+
 // The recording reaches the converter through a pipe, a little at a time, so the
 // conversion is still running, its output begun, when Cancel comes.
 TEST_F(SplitDlgConverterTest, CancelInTheMiddleLeavesNoOutputAndTheRecordingAsItWas) {
@@ -103,7 +127,7 @@ TEST_F(SplitDlgConverterTest, CancelInTheMiddleLeavesNoOutputAndTheRecordingAsIt
   std::string pipe = card.File("slow_NOR2.AVI");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
   AddRow("slow_NOR2.AVI", pipe, true);
-  std::string before = ReadAll(source);
+  before = ReadAll(source);
   auto oldPipeSignal = signal(SIGPIPE, SIG_IGN);
   std::atomic<size_t> fed{0};
   std::atomic<bool> stop{false};
@@ -134,7 +158,7 @@ TEST_F(SplitDlgConverterTest, CancelInTheMiddleLeavesNoOutputAndTheRecordingAsIt
   EXPECT_LT(fed.load(), before.size());
   EXPECT_EQ(dlg.m_nState, CSplitDlg::STATE_RUNNING);
   Press(dlg, IDCANCEL);
-  EXPECT_TRUE(Reaped(pid));
+  EXPECT_TRUE(Ended(pid));
   EXPECT_FALSE(Exists(output));
   EXPECT_EQ(dlg.m_nState, CSplitDlg::STATE_IDLE);
   stop = true;

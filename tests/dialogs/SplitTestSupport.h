@@ -4,7 +4,7 @@
 // converters run for real.
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/wait.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,11 +16,13 @@
 #include <vector>
 
 #include "dialogs/SplitDlg.h"
+#include "platform/base/Handle.h"
 #include "platform/win/Button.h"
 #include "platform/win/Messages.h"
 #include "player/RecordingRow.h"
 #include "res/dialogs/CardTemplates.h"
 #include "tests/dialogs/CardTestSupport.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowHarness.h"
 
@@ -43,11 +45,12 @@ inline std::vector<std::string> Lines(const std::string& path) {
   return lines;
 }
 
-// True when the pid is no longer our child: reaped, no zombie left.
-inline bool Reaped(DWORD pid) {
-  int status = 0;
-  return pid && waitpid(static_cast<pid_t>(pid), &status, WNOHANG) == -1 && errno == ECHILD;
-}
+// True when no process, not even a zombie, has the pid: the converter was ended and
+// reaped. Asked without waiting on it, so that the test never reaps it in the layer's place.
+inline bool Ended(DWORD pid) { return pid && kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH; }
+
+// True when the dialog has closed the process handle.
+inline bool HandleClosed(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_FAILED; }
 
 // Puts `folder` first on PATH for the length of a test.
 class PathFirst {
@@ -113,7 +116,13 @@ protected:
     return text;
   }
 
+  // The text of the only message box shown so far, "" when none or more were.
+  std::wstring OnlyMessage() const {
+    return dialogs.messageBoxes().size() == 1 ? dialogs.messageBoxes()[0].text : std::wstring();
+  }
+
   platform::test::WindowHarness harness;
+  platform::test::ScriptedDialogs dialogs;  // a box nobody expects fails the test
   testsupport::TempDir documents;
   testsupport::TempDir card;
   cardtest::OwnerWindow owner{LANG_ID_ENGLISH};

@@ -113,6 +113,13 @@ protected:
     dlg->m_listFiles.SetItemText(row, COL_CHECK, checked ? L"1" : L"0");
     dlg->m_listFiles.SetItemText(row, COL_PATH, L"/card/" + name);
   }
+  // The file-list panel's list, in the panel's client coordinates.
+  CRect PanelListRect() const {
+    CRect rect;
+    dlg->m_dlgFileList.m_listFiles.GetWindowRect(&rect);
+    dlg->m_dlgFileList.ScreenToClient(&rect);
+    return rect;
+  }
   // Runs the split command; while its dialog is up, notes the playback state and the
   // recording it shows, then closes it.
   void Split() {
@@ -160,14 +167,17 @@ TEST_F(SplitCommandTest, PlaybackPausesForTheDialogAndGoesOnAfterwards) {
   EXPECT_EQ(State(), 1);
 }
 
-TEST_F(SplitCommandTest, TheListStopsAboveTheSmallMapAfterwards) {
+TEST_F(SplitCommandTest, OnlyTheMainListStopsAboveTheSmallMapAfterwards) {
   AddRow(L"20240101_120000_NOR2.AVI", true);
+  const CRect fullPanelList(CPoint(2, 79), CSize(308 + g_cxVScroll, 508));
   dlg->m_nMapMode = MAP_MODE_SMALL;
   Split();
   EXPECT_EQ(Rect(IDC_LIST_FILES), CRect(CPoint(695, 126), CSize(308 + g_cxVScroll, 310)));
+  EXPECT_EQ(PanelListRect(), fullPanelList);
   dlg->m_nMapMode = MAP_MODE_NONE;
   Split();
   EXPECT_EQ(Rect(IDC_LIST_FILES), CRect(CPoint(695, 126), CSize(308 + g_cxVScroll, 508)));
+  EXPECT_EQ(PanelListRect(), fullPanelList);
 }
 
 }  // namespace

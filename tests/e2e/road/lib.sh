@@ -1,6 +1,33 @@
 # Helpers of the road: the main window, regions of it in screenshots, and the steps of
 # starting, closing and the full window. Expects $work, $app and the helpers of common.sh.
 
+# open_work <folder>: a scratch folder, $work, removed at exit with what the script
+# started; its screenshots are first copied into <folder> when one is given.
+open_work() {
+  work=$(mktemp -d)
+  pids=()
+  keep_shots=$1
+  trap close_work EXIT
+}
+close_work() {
+  stop_started
+  if [ -n "$keep_shots" ]; then
+    mkdir -p "$keep_shots" && cp "$work"/*.png "$keep_shots"/ 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+
+# start_program <rodemir>: the program under a window manager, in an offline session kept
+# in $work whose removable drives are the folders of $work/drives; its pid in $app.
+start_program() {
+  start_window_manager
+  offline_session "$work" "$work/drives"
+  started=$(date +%s.%N)
+  "$1" >"$work/out.txt" 2>&1 &
+  app=$!
+  pids+=($app)
+}
+
 # The main window's top-left corner on the screen, in X0 and Y0.
 main_window() {
   wait_until 30 "the main window did not appear" main_window_shown

@@ -13,16 +13,7 @@ rodemir=$1
 samplecard=$2
 cache=$3
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  stop_started
-  if [ -n "${RODEMIR_ROAD_SHOTS:-}" ]; then
-    mkdir -p "$RODEMIR_ROAD_SHOTS" && cp "$work"/*.png "$RODEMIR_ROAD_SHOTS"/ 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+open_work "${RODEMIR_ROAD_SHOTS:-}"
 
 # The card is written once per build tree and copied for each run: the road deletes from it.
 "$samplecard" "$cache/SAMPLECARD" >/dev/null
@@ -30,12 +21,7 @@ mkdir -p "$work/drives" "$work/copies"
 cp -r "$cache/SAMPLECARD" "$work/drives/"
 card="$work/drives/SAMPLECARD"
 
-start_window_manager
-offline_session "$work" "$work/drives"
-started=$(date +%s.%N)
-"$rodemir" >"$work/out.txt" 2>&1 &
-app=$!
-pids+=($app)
+start_program "$rodemir"
 
 # Each step and the seconds it took.
 timed() {
