@@ -43,7 +43,7 @@ step_start
 step_chooser
 wait_rows 1 "the list shows the card's one recording"
 check_row 0
-click 853 64
+click $BTN_SPLIT
 wait_window 15 '^Split$' "the split dialog did not open"
 split=$WIN
 window_box "$split"
