@@ -103,6 +103,7 @@ public:
   void LayOutNormalWindow();
   void LayOutFullWindow();
   void LayOutLargeMap();
+  void LeaveFullWindow();
   void HideFileListPanel();
   void ShowControlBar();
   void ShowTopBar();
