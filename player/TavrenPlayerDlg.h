@@ -212,7 +212,7 @@ public:
   // Map mode 8, then the page is loaded when there is a network.
   void ShowSmallMap();
   bool HasGpsSamples();
-  void ReportNoGpsSamples();
+  bool MapModeAllowed(int nMapMode);
 
   // TavrenPlayerDlgFiles.cpp: capture, copy and delete
   void OnBnClickedCapture();
