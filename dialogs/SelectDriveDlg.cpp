@@ -1,6 +1,9 @@
 #include "dialogs/SelectDriveDlg.h"
 
+#include <algorithm>
+
 #include "app/LangStringTable.h"
+#include "platform/gdi/DC.h"
 #include "platform/shell/Drives.h"
 #include "res/dialogs/ChooserTemplates.h"
 
@@ -13,6 +16,8 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr DWORD kNameBufferSize = 255;
+// The open list's frame and the inset of its text, both sides together, in pixels.
+constexpr int kListTextMargin = 8;
 
 }  // namespace
 
@@ -36,6 +41,7 @@ BOOL CSelectDriveDlg::OnInitDialog() {
     OnCancel();
     return TRUE;
   }
+  FitDroppedWidth();
   m_comboDrive.SetCurSel(0);
   return TRUE;
 }
@@ -64,6 +70,18 @@ void CSelectDriveDlg::AddRemovableDrives() {
     entry.Format(L"%s[%s]", static_cast<LPCWSTR>(root), static_cast<LPCWSTR>(label));
     m_comboDrive.AddString(entry);
   }
+}
+
+void CSelectDriveDlg::FitDroppedWidth() {
+  CClientDC dc(&m_comboDrive);
+  CSelectObjectScope font(&dc, m_comboDrive.GetFont());
+  int widest = 0;
+  for (int i = 0; i < m_comboDrive.GetCount(); ++i) {
+    CString entry;
+    m_comboDrive.GetLBText(i, entry);
+    widest = std::max(widest, static_cast<int>(dc.GetTextExtent(entry).cx));
+  }
+  m_comboDrive.SetDroppedWidth(widest + kListTextMargin);
 }
 
 void CSelectDriveDlg::OnBnClickedOk() {

@@ -1,7 +1,8 @@
 #pragma once
 // The drive chooser: lists the removable drives as "<root>[<label>]" and hands the entry
 // the user confirmed back in m_strDrive. Closes itself with IDCANCEL when there is no
-// removable drive.
+// removable drive. A long root (a mount point) loses its middle in the box, never the
+// label; the open list is as wide as the widest entry.
 #include "platform/base/String.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/Dialog.h"
@@ -26,6 +27,7 @@ protected:
 private:
   void SetTexts();
   void AddRemovableDrives();
+  void FitDroppedWidth();
   DECLARE_MESSAGE_MAP()
 };
 

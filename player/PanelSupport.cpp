@@ -10,8 +10,18 @@
 
 namespace {
 
-bool IsEnterOrEsc(const MSG* pMsg) {
-  return pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE);
+// Keys the main dialog answers wherever its focus is: Enter and Esc, and Space, Left and
+// Right for playback. In a panel they would press or move its focused control instead.
+bool IsMainDialogKey(const MSG* pMsg) {
+  if (pMsg->message != WM_KEYDOWN) return false;
+  switch (pMsg->wParam) {
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_SPACE:
+    case VK_LEFT:
+    case VK_RIGHT: return true;
+    default: return false;
+  }
 }
 
 }  // namespace
@@ -56,7 +66,7 @@ CPanelDlg::CPanelDlg(UINT nIDTemplate) : CDialog(nIDTemplate, nullptr) {}
 
 BOOL CPanelDlg::PreTranslateMessage(MSG* pMsg) {
   if (m_hAccel && TranslateAccelerator(m_hWnd, m_hAccel, pMsg)) return TRUE;
-  if (IsEnterOrEsc(pMsg)) return PanelMainDialog(this) ? FALSE : TRUE;
+  if (IsMainDialogKey(pMsg)) return PanelMainDialog(this) ? FALSE : TRUE;
   return CDialog::PreTranslateMessage(pMsg);
 }
 

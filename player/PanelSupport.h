@@ -44,9 +44,10 @@ constexpr MuteFaces kBarMuteFaces{{300, 302, 301, 302, 300}, {303, 305, 304, 305
 void ShowMuteState(COktSkinButton& button, BOOL bMuted, const MuteFaces& faces);
 
 // A panel of the full window. Its keys: Page Up and Page Down through the main window's
-// accelerator table; Enter and Esc never reach the dialog's own handling, which would hide
-// the panel, and go on to the main dialog's pre-translation when there is one, else nothing
-// happens. Each panel paints its own background.
+// accelerator table; Enter, Esc, Space, Left and Right never reach the dialog's own handling
+// (which would hide the panel, press its focused button or move its focused slider) and go
+// on to the main dialog's pre-translation when there is one, else nothing happens. Each
+// panel paints its own background.
 class CPanelDlg : public CDialog {
   DECLARE_DYNAMIC(CPanelDlg)
 

@@ -103,6 +103,7 @@ public:
   void LayOutNormalWindow();
   void LayOutFullWindow();
   void LayOutLargeMap();
+  void LeaveFullWindow();
   void HideFileListPanel();
   void ShowControlBar();
   void ShowTopBar();
@@ -211,7 +212,7 @@ public:
   // Map mode 8, then the page is loaded when there is a network.
   void ShowSmallMap();
   bool HasGpsSamples();
-  void ReportNoGpsSamples();
+  bool MapModeAllowed(int nMapMode);
 
   // TavrenPlayerDlgFiles.cpp: capture, copy and delete
   void OnBnClickedCapture();

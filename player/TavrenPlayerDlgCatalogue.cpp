@@ -282,13 +282,7 @@ void CTavrenPlayerDlg::ResetForRemovedCard() {
   m_player.Close();
   EmptyFileLists();
   ShowTypeFilter(0);
-  if (m_nWindowMode == WINDOW_MODE_FULL) {
-    m_wndVideo1.ShowWindow(SW_HIDE);
-    m_nWindowMode = WINDOW_MODE_NORMAL;
-    ShowWindow(SW_SHOWNORMAL);
-    if (Exists(m_dlgControlPanel) && m_dlgControlPanel.IsWindowVisible()) m_dlgControlPanel.ShowWindow(SW_HIDE);
-    if (Exists(m_dlgControlTop) && m_dlgControlTop.IsWindowVisible()) m_dlgControlTop.ShowWindow(SW_HIDE);
-  }
+  if (m_nWindowMode == WINDOW_MODE_FULL) LeaveFullWindow();
   m_wndVideo1.ShowWindow(SW_HIDE);
   ShowNothingOpen();
   m_lblFileName.Invalidate(TRUE);

@@ -284,15 +284,21 @@ void CTavrenPlayerDlg::OnBnClickedExtend() {
     HideFileListPanel();
     ShowWindow(SW_MAXIMIZE);
   } else if (m_nWindowMode == WINDOW_MODE_FULL) {
-    m_wndVideo1.ShowWindow(SW_HIDE);
-    m_nWindowMode = WINDOW_MODE_NORMAL;
-    ShowWindow(SW_SHOWNORMAL);
-    if (IsShown(m_dlgControlPanel)) m_dlgControlPanel.ShowWindow(SW_HIDE);
-    if (IsShown(m_dlgControlTop)) m_dlgControlTop.ShowWindow(SW_HIDE);
-    HideFileListPanel();
+    LeaveFullWindow();
   }
   SetLayoutMode(m_nWindowMode);
   Invalidate(TRUE);
+}
+
+// Back to the normal window's mode and show, with no bar or panel left over it; the
+// caller lays the window out.
+void CTavrenPlayerDlg::LeaveFullWindow() {
+  m_wndVideo1.ShowWindow(SW_HIDE);
+  m_nWindowMode = WINDOW_MODE_NORMAL;
+  ShowWindow(SW_SHOWNORMAL);
+  if (IsShown(m_dlgControlPanel)) m_dlgControlPanel.ShowWindow(SW_HIDE);
+  if (IsShown(m_dlgControlTop)) m_dlgControlTop.ShowWindow(SW_HIDE);
+  HideFileListPanel();
 }
 
 // The file-list panel goes, and the control bar's button that opened it is released.

@@ -17,12 +17,12 @@ constexpr int kListHeightSmallMap = 310;
 }  // namespace
 
 void CTavrenPlayerDlg::OnBnClickedShowMap() {
-  if (m_nMapMode == MAP_MODE_SMALL) {
-    // Hiding needs no samples: Stop hides the map while a new recording has none yet.
+  const int to = m_nMapMode == MAP_MODE_SMALL ? MAP_MODE_NONE : MAP_MODE_SMALL;
+  if (!MapModeAllowed(to)) return;
+  if (to == MAP_MODE_NONE) {
     m_nMapMode = MAP_MODE_NONE;
     ApplyMapMode();
   } else {
-    if (!HasGpsSamples()) return ReportNoGpsSamples();
     ShowSmallMap();
   }
   m_listFiles.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(m_nCurItem), FALSE);
@@ -30,8 +30,9 @@ void CTavrenPlayerDlg::OnBnClickedShowMap() {
 }
 
 void CTavrenPlayerDlg::OnBnClickedShowLargeMap() {
-  if (!HasGpsSamples()) return ReportNoGpsSamples();
-  if (m_nMapMode == MAP_MODE_LARGE) {
+  const int to = m_nMapMode == MAP_MODE_LARGE ? MAP_MODE_SMALL : MAP_MODE_LARGE;
+  if (!MapModeAllowed(to)) return;
+  if (to == MAP_MODE_SMALL) {
     m_nMapMode = MAP_MODE_SMALL;
     SetLayoutMode(WINDOW_MODE_NORMAL);
     m_nMapMode = MAP_MODE_SMALL;
@@ -79,6 +80,12 @@ bool CTavrenPlayerDlg::HasGpsSamples() {
   return !m_textData.m_arrGPS.IsEmpty();
 }
 
-void CTavrenPlayerDlg::ReportNoGpsSamples() {
+// Map modes grow from none (0) to small (8) to large (16). Only a map that comes or grows
+// needs GPS samples, and says so when there are none: one that goes or shrinks needs none,
+// as a recording just opened (after Next, or at the end of another) has none until its
+// loader ends.
+bool CTavrenPlayerDlg::MapModeAllowed(int nMapMode) {
+  if (nMapMode < m_nMapMode || HasGpsSamples()) return true;
   AfxMessageBox(CLangStringTable().GetString(L"PLAYERDLG_GPS_FILENOTFOUND"), MB_OK);
+  return false;
 }

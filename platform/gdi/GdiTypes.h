@@ -47,6 +47,9 @@ constexpr UINT DT_EXPANDTABS = 0x00000040;
 constexpr UINT DT_NOCLIP = 0x00000100;
 constexpr UINT DT_CALCRECT = 0x00000400;
 constexpr UINT DT_NOPREFIX = 0x00000800;
+// Text too wide for its rectangle loses its middle to "…", keeping its last path part
+// (from the last '/' or '\' on).
+constexpr UINT DT_PATH_ELLIPSIS = 0x00004000;
 constexpr UINT DT_END_ELLIPSIS = 0x00008000;
 constexpr UINT DT_WORD_ELLIPSIS = 0x00040000;
 constexpr UINT DT_HIDEPREFIX = 0x00100000;

@@ -3,6 +3,7 @@
 #include "platform/base/String.h"
 #include "platform/gdi/detail/DcState.h"
 #include "platform/gdi/detail/FontResolver.h"
+#include "platform/gdi/detail/PathEllipsis.h"
 
 #include <pango/pangocairo.h>
 
@@ -105,10 +106,22 @@ SIZE MeasureText(const LOGFONTW& font, const std::wstring& text) {
   return LayoutSize(MakeLayout(font, prepared).get());
 }
 
+namespace {
+
+// The text as DT_PATH_ELLIPSIS shows it in `width` pixels: measured before the layout lock
+// is taken, since each measure takes it.
+std::wstring PathElided(const LOGFONTW& font, const std::wstring& text, int width) {
+  return ElidePath(text, [&](const std::wstring& candidate) { return MeasureText(font, candidate).cx <= width; });
+}
+
+}  // namespace
+
 int DrawTextInRect(DcState& dc, const LOGFONTW& font, const std::wstring& text, RECT* rect, UINT format) {
   if (!rect) return 0;
+  const bool elide = (format & DT_PATH_ELLIPSIS) && !(format & (DT_CALCRECT | DT_WORDBREAK)) && rect->right > rect->left;
+  const std::wstring shown = elide ? PathElided(font, text, rect->right - rect->left) : text;
   std::lock_guard<std::mutex> lock(TextLock());
-  PreparedText prepared = Prepare(text, format);
+  PreparedText prepared = Prepare(shown, format);
   GObjectRef<PangoLayout> layout = MakeLayout(font, prepared);
   CRect r(rect);
   bool single = format & DT_SINGLELINE;

@@ -168,7 +168,7 @@ void Paint(HWND hwnd, const ComboState& s) {
     dc->SetTextColor(GetSysColor(!enabled ? COLOR_GRAYTEXT : highlight ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     CRect text = face;
     text.left += 2;
-    dc->DrawText(s.items[s.cur].text.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    dc->DrawText(s.items[s.cur].text.c_str(), -1, &text, platform::detail::kComboItemFormat);
   }
   if (s.focused && !s.list && enabled) dc->DrawFocusRect(&face);
   EndPaint(hwnd, &ps);
@@ -212,6 +212,10 @@ LRESULT CALLBACK_ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case CB_SHOWDROPDOWN: ToggleList(hwnd, *s, wParam != 0); return TRUE;
     case CB_GETDROPPEDSTATE: return s->list != nullptr;
     case CB_GETITEMHEIGHT: return s->itemHeight;
+    case CB_GETDROPPEDWIDTH: return platform::detail::ComboListWidth(hwnd, *s);
+    case CB_SETDROPPEDWIDTH:
+      s->droppedWidth = static_cast<int>(std::min<WPARAM>(wParam, 0x7FFF));
+      return platform::detail::ComboListWidth(hwnd, *s);
     case WM_GETTEXT: return GetText(*s, wParam, lParam);
     case WM_GETTEXTLENGTH: return Valid(*s, s->cur) ? static_cast<LRESULT>(s->items[s->cur].text.size()) : 0;
     case WM_SETTEXT: {
@@ -316,6 +320,8 @@ int CComboBox::SetItemData(int nIndex, DWORD_PTR data) {
 }
 void CComboBox::ShowDropDown(BOOL bShowIt) { SendMessage(CB_SHOWDROPDOWN, static_cast<WPARAM>(bShowIt)); }
 BOOL CComboBox::GetDroppedState() const { return static_cast<BOOL>(SendMessage(CB_GETDROPPEDSTATE)); }
+int CComboBox::GetDroppedWidth() const { return static_cast<int>(SendMessage(CB_GETDROPPEDWIDTH)); }
+int CComboBox::SetDroppedWidth(UINT nWidth) { return static_cast<int>(SendMessage(CB_SETDROPPEDWIDTH, nWidth)); }
 
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
   HWND control = ::GetDlgItem(pDX->m_pDlgWnd->GetSafeHwnd(), nIDC);

@@ -3,7 +3,9 @@
 // item, and a pop-up list opened by a click, F4 or Alt+Down, in which the arrows, Enter,
 // Esc and the mouse choose. CBS_SORT keeps the items sorted without regard to case. The
 // user's changes notify the parent (CBN_SELCHANGE, ...); changes made by code do not.
-// The window's text is the selected item's text.
+// The window's text is the selected item's text. An item too wide for the face or the list
+// is shown as DT_PATH_ELLIPSIS shows it (its middle cut out, its last path part kept); the
+// list is at least as wide as CB_SETDROPPEDWIDTH asks, and stays on the screen.
 #include "platform/base/String.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/Wnd.h"
@@ -38,6 +40,8 @@ constexpr UINT CB_GETDROPPEDCONTROLRECT = 0x0152;
 constexpr UINT CB_GETITEMHEIGHT = 0x0154;
 constexpr UINT CB_GETDROPPEDSTATE = 0x0157;
 constexpr UINT CB_FINDSTRINGEXACT = 0x0158;
+constexpr UINT CB_GETDROPPEDWIDTH = 0x015F;
+constexpr UINT CB_SETDROPPEDWIDTH = 0x0160;
 
 constexpr int CB_OKAY = 0;
 constexpr int CB_ERR = -1;
@@ -79,6 +83,10 @@ public:
   int SetItemData(int nIndex, DWORD_PTR dwItemData);
   void ShowDropDown(BOOL bShowIt = TRUE);
   BOOL GetDroppedState() const;
+  // The open list's least width in pixels; it is never narrower than the combo box.
+  // SetDroppedWidth returns the width the list now opens with.
+  int GetDroppedWidth() const;
+  int SetDroppedWidth(UINT nWidth);
 };
 
 // Load: select the first item that begins with the value (none: no selection). Save: the

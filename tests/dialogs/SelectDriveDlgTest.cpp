@@ -4,11 +4,13 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 #include <utility>
 
 #include "app/LangStringTable.h"
 #include "platform/base/UiDispatch.h"
+#include "platform/gdi/DC.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Messages.h"
 #include "res/dialogs/ChooserTemplates.h"
@@ -102,6 +104,36 @@ TEST_F(SelectDriveDlgTest, DriveWithoutALabelIsNamedInTheWindowsLanguage) {
     EXPECT_EQ(entry, Root("BLANK") + L"[" + name + L"]");
     EXPECT_EQ(DriveRootOfEntry(dlg.m_strDrive), Root("BLANK"));
   }
+}
+
+// A mount point longer than the box: the open list is as wide as the widest entry, and
+// the entry and the root taken from it stay whole.
+TEST_F(SelectDriveDlgTest, TheOpenListIsAsWideAsTheLongestMountPoint) {
+  const std::string name = "a-card-mounted-under-a-rather-long-name";
+  AddDrive(name);
+  AddDrive("B");
+  CSelectDriveDlg dlg;
+  int dropped = 0, widest = 0, box = 0;
+  platform::PostToUiThread([&] {
+    dropped = dlg.m_comboDrive.GetDroppedWidth();
+    CClientDC dc(&dlg.m_comboDrive);
+    CSelectObjectScope font(&dc, dlg.m_comboDrive.GetFont());
+    for (int i = 0; i < dlg.m_comboDrive.GetCount(); ++i) {
+      CString entry;
+      dlg.m_comboDrive.GetLBText(i, entry);
+      widest = std::max(widest, static_cast<int>(dc.GetTextExtent(entry).cx));
+    }
+    CRect face;
+    dlg.m_comboDrive.GetWindowRect(&face);
+    box = face.Width();
+    dlg.SendMessage(WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_GT(widest, box);
+  EXPECT_GE(dropped, widest + 4);  // the list's frame and the inset of its text
+  EXPECT_LE(dropped, widest + 16);
+  EXPECT_EQ(dlg.m_strDrive, Root(name) + Wide("[" + name + "]"));
+  EXPECT_EQ(DriveRootOfEntry(dlg.m_strDrive), Root(name));
 }
 
 TEST_F(SelectDriveDlgTest, OkTakesTheEntryTheUserMovedTo) {

@@ -120,6 +120,30 @@ TEST_F(CatalogueCardTest, RemovingTheCardWhilePlayingStopsEverythingAndKeepsDayF
   EXPECT_TRUE(scripted.messageBoxes().empty());
 }
 
+// As when the full window is left by its button: no bar or panel stays over the normal
+// window, and the control bar's file-list button is released.
+TEST_F(CatalogueCardTest, RemovingTheCardInTheFullWindowTakesTheFileListPanelAway) {
+  Play(0);
+  dlg->OnBnClickedExtend();
+  CRect client;
+  dlg->GetClientRect(&client);
+  harness.MoveTo(Hwnd(), CPoint(client.Width() / 2, client.bottom - 5));
+  Pump();
+  CButton& fileListButton = dlg->m_dlgControlPanel.m_btnFileList;
+  CRect face;
+  fileListButton.GetClientRect(&face);
+  harness.Click(fileListButton.m_hWnd, face.CenterPoint());
+  Pump();
+  ASSERT_TRUE(dlg->m_dlgFileList.IsWindowVisible());
+
+  DriveRemoved(card);
+  EXPECT_EQ(dlg->m_nWindowMode, 1);
+  EXPECT_FALSE(dlg->m_dlgFileList.IsWindowVisible());
+  EXPECT_FALSE(dlg->m_dlgControlPanel.IsWindowVisible());
+  EXPECT_FALSE(dlg->m_dlgControlTop.IsWindowVisible());
+  EXPECT_EQ(fileListButton.GetCheck(), BST_UNCHECKED);
+}
+
 TEST_F(CatalogueCardTest, RemovingTheCardHidesTheInformationWindowWithItsFiguresAtZero) {
   dlg->OpenInformationDlg();
   CInformationDlg* info = dlg->m_pInfoDlg;

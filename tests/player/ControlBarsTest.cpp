@@ -139,6 +139,42 @@ TEST_F(ControlBarsTest, EnterInAPanelDoesNothingAndEscLeavesTheFullWindow) {
   EXPECT_EQ(dlg->m_nWindowMode, 1);
 }
 
+// Space plays and pauses, Left and Right step back and on, whatever a panel has focused
+// (the focus the bars took when they came, a button, a slider, the list): the focused control
+// is neither pressed nor moved, and the full window and its panels stay.
+TEST_F(ControlBarsTest, SpaceLeftAndRightInAPanelWorkThePlaybackAndKeepTheFullWindow) {
+  ASSERT_EQ(dlg->m_player.Open(L"/card/rec.avi"), 1);
+  ASSERT_TRUE(dlg->m_player.Play());
+  ShowBars();
+  ClickOn(Bar().m_btnFileList);
+  ASSERT_TRUE(FileList().IsWindowVisible());
+  const CDShowGraph* graph = dlg->m_player.m_pGraph;
+  ASSERT_EQ(graph->PlayState, 0);
+  for (CWnd* focus : {static_cast<CWnd*>(nullptr), static_cast<CWnd*>(&Top().m_btnReduce),
+                      static_cast<CWnd*>(&Top().m_btnRear), static_cast<CWnd*>(&Bar().m_btnFileList),
+                      static_cast<CWnd*>(&Bar().m_sliderSeek), static_cast<CWnd*>(&FileList().m_btnFolder),
+                      static_cast<CWnd*>(&FileList().m_listFiles)}) {
+    if (focus) focus->SetFocus();
+    const int state = graph->PlayState;
+    harness.Key(VK_SPACE);
+    Pump();
+    EXPECT_EQ(graph->PlayState, 1 - state);
+    TheWorld().position = 20000000;
+    harness.Key(VK_RIGHT);
+    Pump();
+    EXPECT_EQ(TheWorld().position, 30000000);
+    harness.Key(VK_LEFT);
+    Pump();
+    EXPECT_EQ(TheWorld().position, 20000000);
+    EXPECT_EQ(dlg->m_nWindowMode, 2);
+    EXPECT_TRUE(Bar().IsWindowVisible() && Top().IsWindowVisible() && FileList().IsWindowVisible());
+    EXPECT_EQ(Bar().m_btnFileList.GetCheck(), BST_CHECKED);
+    EXPECT_EQ(Top().m_btnRear.GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(FileList().m_btnFolder.GetCheck(), BST_UNCHECKED);
+  }
+  EXPECT_TRUE(scripted.messageBoxes().empty());
+}
+
 TEST_F(ControlBarsTest, PlacingTheBarAppliesTheMainDialogsVolumeAndMute) {
   dlg->m_sliderVolume.SetPos(40);
   dlg->m_btnMute.SetCheck(BST_CHECKED);

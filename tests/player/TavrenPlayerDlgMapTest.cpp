@@ -162,6 +162,26 @@ TEST_F(TavrenPlayerDlgMapTest, WithoutSamplesNoMapShowsButTheSmallMapStillHides)
   EXPECT_EQ(scripted.messageBoxes().size(), 2u);
 }
 
+// The large map reduces to the small one while a recording opened under it still loads its
+// samples; only growing the small map into the large one again needs them.
+TEST_F(TavrenPlayerDlgMapTest, WithoutSamplesYetTheLargeMapStillReduces) {
+  ScopedEnv online("RODEMIR_ONLINE", "1");
+  Command(IDC_BTN_LARGEMAP);
+  ASSERT_EQ(dlg->m_nMapMode, 16);
+  SetSamples({});
+  Command(IDC_BTN_LARGEMAP);
+  ExpectSmallMapButtons();
+  EXPECT_EQ(Rect(IDC_MAP), CRect(695, 466, 1019, 663));
+  EXPECT_TRUE(Visible(IDC_LIST_FILES));
+  EXPECT_TRUE(scripted.messageBoxes().empty());
+
+  scripted.MessageBoxAnswer(IDOK);
+  Command(IDC_BTN_LARGEMAP);
+  EXPECT_EQ(dlg->m_nMapMode, 8);
+  ASSERT_EQ(scripted.messageBoxes().size(), 1u);
+  EXPECT_EQ(scripted.messageBoxes()[0].text, L"Данные GPS не найдены.");
+}
+
 TEST_F(TavrenPlayerDlgMapTest, EachTickMarksTheSampleAtOrAfterThePlayingTime) {
   ScopedEnv online("RODEMIR_ONLINE", "1");
   dlg->m_wndMap.DrawCurrent(1500);

@@ -11,6 +11,7 @@
 #include "platform/win/detail/ComboState.h"
 #include "platform/win/detail/ControlSupport.h"
 #include "platform/win/detail/ControlText.h"
+#include "platform/win/detail/DialogPlacement.h"
 
 namespace platform::detail {
 
@@ -61,7 +62,7 @@ void Paint(HWND list, const ComboState& s, HWND combo) {
       if (hot) dc->FillSolidRect(&r, GetSysColor(COLOR_HIGHLIGHT));
       dc->SetTextColor(GetSysColor(hot ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
       r.left += 2;
-      dc->DrawText(s.items[i].text.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+      dc->DrawText(s.items[i].text.c_str(), -1, &r, kComboItemFormat);
     }
   }
   EndPaint(list, &ps);
@@ -110,6 +111,17 @@ LRESULT CALLBACK_ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
   }
 }
 
+// Below the combo, its left edges on the combo's; above it when there is no room below;
+// moved in as far as it takes to stay on the screen.
+CRect ListRect(HWND combo, CSize size) {
+  CRect face;
+  GetWindowRect(combo, &face);
+  const CRect area = WorkArea();
+  CRect below(CPoint(face.left, face.bottom), size);
+  if (below.bottom > area.bottom && face.top - size.cy >= area.top) below.MoveToY(face.top - size.cy);
+  return KeptInside(below, area);
+}
+
 }  // namespace
 
 void RegisterComboListClass() {
@@ -125,15 +137,19 @@ void EnsureComboItemVisible(ComboState& s, int index) {
   else if (index >= s.top + Visible(s)) s.top = index - Visible(s) + 1;
 }
 
-HWND OpenComboList(HWND combo, ComboState& s) {
+int ComboListWidth(HWND combo, const ComboState& s) {
   RECT r;
   GetWindowRect(combo, &r);
+  return std::max(static_cast<int>(r.right - r.left), s.droppedWidth);
+}
+
+HWND OpenComboList(HWND combo, ComboState& s) {
   s.hot = s.cur;
   s.top = 0;
   EnsureComboItemVisible(s, s.cur);
-  int height = Visible(s) * s.itemHeight + 2;
-  HWND list = CreateWindowEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kListClass, L"", WS_POPUP, r.left,
-                             r.bottom, r.right - r.left, height, GetAncestor(combo, GA_ROOT), nullptr, nullptr);
+  const CRect at = ListRect(combo, CSize(ComboListWidth(combo, s), Visible(s) * s.itemHeight + 2));
+  HWND list = CreateWindowEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kListClass, L"", WS_POPUP, at.left,
+                             at.top, at.Width(), at.Height(), GetAncestor(combo, GA_ROOT), nullptr, nullptr);
   if (!list) return nullptr;
   auto ls = std::make_shared<ListState>();
   ls->combo = combo;

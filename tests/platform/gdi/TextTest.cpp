@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "platform/gdi/detail/PathEllipsis.h"
 #include "tests/platform/gdi/GdiTestCanvas.h"
 
 namespace {
@@ -89,6 +90,24 @@ TEST_F(TextTest, EndEllipsisFitsTheWidth) {
   canvas.dc.DrawText(CString(L"20260101_120000_front_and_rear.avi"), &r, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
   EXPECT_EQ(InkedIn(canvas, CRect(61, 0, 200, 60)), 0);
   EXPECT_GT(InkedIn(canvas, r), 0);
+}
+
+// The rectangle's width decides what is cut: the drawing is that of the cut text.
+TEST_F(TextTest, PathEllipsisDrawsTheStartAndTheLastPartThatFit) {
+  const CString path(L"/media/alice/a-rather-long-mount-point/[DASHCAM]");
+  CRect r(0, 0, 150, 20);
+  canvas.dc.DrawText(path, &r, DT_SINGLELINE | DT_PATH_ELLIPSIS | DT_NOCLIP);
+  EXPECT_EQ(InkedIn(canvas, CRect(151, 0, 200, 60)), 0);
+  const std::wstring shown = platform::detail::ElidePath(
+      path.GetString(), [&](const std::wstring& s) { return canvas.dc.GetTextExtent(CString(s.c_str())).cx <= 150; });
+  EXPECT_NE(shown, path.GetString());
+  GdiTestCanvas plain{200, 60, kBack};
+  plain.dc.SelectObject(&font);
+  plain.dc.SetTextColor(kInk);
+  plain.dc.SetBkMode(TRANSPARENT);
+  plain.dc.DrawText(CString(shown.c_str()), &r, DT_SINGLELINE | DT_NOCLIP);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 200; ++x) ASSERT_EQ(canvas.At(x, y), plain.At(x, y)) << x << "," << y;
 }
 
 TEST_F(TextTest, PrefixAmpersandIsNotDrawnUnlessNoPrefix) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/base/UiDispatch.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/Dialog.h"
@@ -41,6 +43,32 @@ protected:
     combo.GetClientRect(&r);
     int h = static_cast<int>(combo.SendMessage(CB_GETITEMHEIGHT));
     return CPoint(20, r.bottom + 1 + index * h + h / 2);
+  }
+
+  // The pixels of a window's client rectangle, row by row.
+  std::vector<COLORREF> Pixels(HWND hwnd, const CRect& r) {
+    harness.Pump();
+    std::vector<COLORREF> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) pixels.push_back(harness.Pixel(hwnd, CPoint(x, y)));
+    return pixels;
+  }
+  std::vector<COLORREF> Face() {
+    CRect r;
+    combo.GetClientRect(&r);
+    return Pixels(combo, r);
+  }
+  // The row of the open list that shows item `index` (the list's first item is shown).
+  std::vector<COLORREF> ListRow(HWND list, int index) {
+    CRect r;
+    ::GetClientRect(list, &r);
+    int h = static_cast<int>(combo.SendMessage(CB_GETITEMHEIGHT));
+    return Pixels(list, CRect(1, 1 + index * h, r.right - 1, 1 + (index + 1) * h));
+  }
+  static CRect WindowRect(HWND hwnd) {
+    CRect r;
+    ::GetWindowRect(hwnd, &r);
+    return r;
   }
 
   platform::test::WindowHarness harness;
@@ -149,6 +177,48 @@ TEST_F(ComboBoxTest, KeysMoveTheSelectionAndOpenAndCloseTheList) {
   EXPECT_FALSE(combo.GetDroppedState());
   harness.Key('A', L'a');
   EXPECT_EQ(combo.GetCurSel(), 0);
+}
+
+// Two drives whose mount points differ only at their ends tell apart, in the face and in
+// the list: an item too long for either loses its middle, not its end.
+TEST_F(ComboBoxTest, LongItemsThatDifferAtTheirEndsLookDifferent) {
+  combo.AddString(L"/media/alice/a-rather-long-mount-point/[DASHCAM]");
+  combo.AddString(L"/media/alice/a-rather-long-mount-point/[USBSTICK]");
+  combo.AddString(L"a");
+  combo.SetCurSel(0);
+  const std::vector<COLORREF> card = Face();
+  combo.SetCurSel(1);
+  EXPECT_NE(Face(), card);
+
+  combo.SetCurSel(2);  // the highlighted row of the open list
+  harness.Click(combo, CPoint(20, 5));
+  ASSERT_TRUE(combo.GetDroppedState());
+  HWND list = ::GetCapture();
+  EXPECT_NE(ListRow(list, 0), ListRow(list, 1));
+}
+
+TEST_F(ComboBoxTest, TheListOpensAsWideAsAskedAndStaysOnTheScreen) {
+  CRect face = WindowRect(combo);
+  EXPECT_EQ(combo.GetDroppedWidth(), face.Width());
+  EXPECT_EQ(combo.SetDroppedWidth(50), face.Width());  // never narrower than the combo box
+  EXPECT_EQ(combo.SetDroppedWidth(400), 400);
+  EXPECT_EQ(combo.GetDroppedWidth(), 400);
+  combo.AddString(L"a");
+  combo.AddString(L"b");
+  harness.Click(combo, CPoint(20, 5));
+  CRect list = WindowRect(::GetCapture());
+  EXPECT_EQ(list, CRect(face.left, face.bottom, face.left + 400, face.bottom + list.Height()));
+  harness.Key(VK_ESCAPE);
+  ASSERT_FALSE(combo.GetDroppedState());
+
+  // At the screen's bottom right corner: moved in from the right edge, and above the face.
+  ::SetWindowPos(parent, nullptr, 1920 - 250, 1080 - 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  face = WindowRect(combo);
+  harness.Click(combo, CPoint(20, 5));
+  list = WindowRect(::GetCapture());
+  EXPECT_EQ(list.right, 1920);
+  EXPECT_EQ(list.Width(), 400);
+  EXPECT_EQ(list.bottom, face.top);
 }
 
 }  // namespace
