@@ -44,7 +44,7 @@ CAviTextReader::CAviTextReader(CTextData* pTextData, int nBaseSeconds, const std
 bool CAviTextReader::StopRequested() const { return m_pStop && m_pStop->load(std::memory_order_relaxed) != 0; }
 
 int CAviTextReader::ReadTextData(CString path) {
-  std::string narrow = path.ToUtf8();
+  std::string narrow = WideToFileSystem(path.str());
   FILE* file = std::fopen(narrow.c_str(), "rb");
   if (!file) {
     std::printf("Could not open %s for input\n", narrow.c_str());

@@ -35,5 +35,3 @@ CString RecordingSearchPattern(const CString& folder) {
   if (!folder.IsEmpty() && folder[folder.GetLength() - 1] == L'/') return folder + L"*.*";
   return folder + L"/*.*";
 }
-
-bool IsReachableFileName(const CString& name) { return name.Find(L'\xFFFD') < 0; }

@@ -26,7 +26,3 @@ std::vector<RecordingFolder> RecordingFoldersToScan(int nFilter, bool bFolderMod
 
 // The pattern CFileFind searches a folder with.
 CString RecordingSearchPattern(const CString& folder);
-
-// A name whose bytes were not UTF-8 comes back from the file system with replacement
-// characters; no path built from it reaches the file again.
-bool IsReachableFileName(const CString& name);

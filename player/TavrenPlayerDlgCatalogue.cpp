@@ -102,8 +102,7 @@ void CTavrenPlayerDlg::AddFolderFiles(const CString& strFolder, const CString& s
     for (BOOL more = TRUE; more;) {
       more = find.FindNextFile();
       const CString name = find.GetFileName();
-      if (!IsRecordingFile(name, find.GetLength(), find.IsDirectory(), strTypeCode, bDayFilter, m_timeFilterDay) ||
-          !IsReachableFileName(name))
+      if (!IsRecordingFile(name, find.GetLength(), find.IsDirectory(), strTypeCode, bDayFilter, m_timeFilterDay))
         continue;
       CTime created;
       find.GetCreationTime(created);

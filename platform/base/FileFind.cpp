@@ -64,7 +64,7 @@ BOOL CFileFind::FindFile(const wchar_t* pstrName, DWORD) {
   if (!wild) {
     Entry e;
     e.name = pattern;
-    std::string path = spec.ToUtf8();
+    std::string path = WideToFileSystem(spec.str());
     while (path.size() > 1 && path.back() == '/') path.pop_back();
     if (pattern.IsEmpty() ||
         !StatEntry(AT_FDCWD, path.c_str(), DT_UNKNOWN, e.size, e.directory, e.link, e.created, e.modified))
@@ -74,11 +74,11 @@ BOOL CFileFind::FindFile(const wchar_t* pstrName, DWORD) {
   }
   if (pattern == L"*.*") pattern = L"*";
 
-  std::string dirPath = folder.ToUtf8();
+  std::string dirPath = WideToFileSystem(folder.str());
   DIR* dir = opendir(dirPath.c_str());
   if (!dir) return FALSE;
   while (dirent* d = readdir(dir)) {
-    CString name = CString::FromUtf8(d->d_name);
+    CString name = FileSystemToWide(d->d_name);
     if (!MatchWildcardNoCase(pattern, name)) continue;
     Entry e;
     e.name = name;

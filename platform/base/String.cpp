@@ -74,6 +74,33 @@ std::string WideToUtf8(const std::wstring& wide) {
   return out;
 }
 
+std::wstring FileSystemToWide(const std::string& bytes) {
+  static const std::string kReplacement = "\xEF\xBF\xBD";
+  std::wstring out;
+  out.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size();) {
+    const size_t start = i;
+    wchar_t c = DecodeOne(bytes, i);
+    if (c == 0xFFFD && bytes.compare(start, i - start, kReplacement) != 0) {
+      // Not text: this one byte stands for itself, and decoding goes on after it.
+      c = static_cast<wchar_t>(0xDC00 | static_cast<unsigned char>(bytes[start]));
+      i = start + 1;
+    }
+    out += c;
+  }
+  return out;
+}
+
+std::string WideToFileSystem(const std::wstring& path) {
+  std::string out;
+  out.reserve(path.size());
+  for (wchar_t c : path) {
+    if (IsRawByteCodePoint(c)) out += static_cast<char>(c & 0xFF);
+    else EncodeOne(static_cast<char32_t>(c), out);
+  }
+  return out;
+}
+
 CString::CString(const char* utf8) : m_str(utf8 ? Utf8ToWide(utf8) : std::wstring()) {}
 CString::CString(const std::string& utf8) : m_str(Utf8ToWide(utf8)) {}
 

@@ -1,6 +1,6 @@
 #pragma once
-// CString: the class library's string, on wide characters. Converts to and from UTF-8
-// at every operating-system call.
+// CString: the class library's string, on wide characters. Text converts to and from
+// UTF-8; paths to and from the file system's bytes (FileSystemToWide below).
 #include <cstdarg>
 #include <functional>
 #include <iosfwd>
@@ -110,9 +110,19 @@ struct hash<CString> {
 // Writes the text as UTF-8.
 std::ostream& operator<<(std::ostream& os, const CString& s);
 
-// UTF-8 <-> wide conversions; invalid input bytes become U+FFFD.
+// UTF-8 <-> wide conversions of text; invalid input bytes become U+FFFD, and so does a
+// code point that stands for a file name's byte (below): what goes to the screen is text.
 std::wstring Utf8ToWide(const std::string& utf8);
 std::string WideToUtf8(const std::wstring& wide);
+
+// File-system names (bytes) <-> wide paths, losslessly: valid UTF-8 decodes as text, and
+// each byte b that is not part of valid UTF-8 becomes U+DC00 + b (U+DC80..U+DCFF, lone
+// surrogates, which no valid UTF-8 decodes to) and maps back to b. Every path that
+// crosses between the program and the operating system goes through these two.
+std::wstring FileSystemToWide(const std::string& bytes);
+std::string WideToFileSystem(const std::wstring& path);
+// The code point FileSystemToWide gives a byte that is not text.
+inline bool IsRawByteCodePoint(wchar_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
 
 // Parses the class library's wide printf format into the C library's.
 std::wstring TranslateWideFormat(const wchar_t* fmt);

@@ -25,7 +25,7 @@ DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize) {
   char buf[4096];
   ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
   if (n <= 0) return 0;
-  std::wstring path = Utf8ToWide(std::string(buf, static_cast<size_t>(n)));
+  std::wstring path = FileSystemToWide(std::string(buf, static_cast<size_t>(n)));
   // Too small a buffer gets the truncated path and its full size, as the original call.
   DWORD copied = static_cast<DWORD>(std::min<size_t>(path.size(), nSize - 1));
   path.copy(lpFilename, copied);

@@ -11,7 +11,7 @@ void Sleep(DWORD dwMilliseconds);
 // Milliseconds since an arbitrary start, wrapping at 2^32.
 DWORD GetTickCount();
 ULONGLONG GetTickCount64();
-// The executable's full path (UTF-8 file name as wide text); hModule must be null.
+// The executable's full path (FileSystemToWide); hModule must be null.
 DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
 // The folder of the executable, with a trailing "/".
 CString GetModuleFolder();

@@ -138,7 +138,7 @@ void CImage::SetPixel(int x, int y, COLORREF color) {
 HRESULT CImage::Save(LPCWSTR pszFileName, Gdiplus::ImageFormatId guidFileType) const {
   GdiDataPtr d = LookupGdiObject(ToGdi(m_hBitmap), GdiKind::Bitmap);
   if (!d || !pszFileName || !*pszFileName) return E_FAIL;
-  std::string path = CString(pszFileName).ToUtf8();
+  std::string path = WideToFileSystem(pszFileName);
   if (!(guidFileType == Gdiplus::ImageFormatJPEG) && !HasJpegExtension(path)) return E_FAIL;
 
   const platform::Surface& s = *d->surface;

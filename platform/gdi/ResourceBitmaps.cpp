@@ -50,7 +50,7 @@ void SetBitmapResourceFolder(const CString& folder) {
 namespace platform::detail {
 
 std::shared_ptr<const Surface> LoadResourceBitmap(UINT id) {
-  std::string folder = BitmapResourceFolder().ToUtf8();
+  std::string folder = WideToFileSystem(BitmapResourceFolder().str());
   std::lock_guard<std::mutex> lock(g_mutex);
   auto it = g_cache.find(id);
   if (it != g_cache.end()) return it->second;

@@ -28,7 +28,7 @@ HRESULT FileSourceFilter::QueryExtra(REFIID riid, void** ppv) {
 // that a bad path fails the load, as callers expect.
 HRESULT FileSourceFilter::Load(LPCOLESTR fileName, const AM_MEDIA_TYPE*) {
   if (!fileName) return E_POINTER;
-  std::string path = WideToUtf8(fileName);
+  std::string path = WideToFileSystem(fileName);
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
     PlatformLog("media", "cannot load %s", path.c_str());

@@ -107,9 +107,10 @@ void AddFilters(GtkFileChooser* chooser, const FileRequest& request) {
   }
 }
 
+// The chooser names files in the file system's bytes, not in UTF-8.
 std::wstring ChosenPath(GtkFileChooser* chooser) {
   platform::detail::GlibOwned<gchar> name(gtk_file_chooser_get_filename(chooser));
-  return name ? Utf8ToWide(name.get()) : std::wstring();
+  return name ? FileSystemToWide(name.get()) : std::wstring();
 }
 
 }  // namespace
@@ -144,7 +145,7 @@ bool RunGtkFileChooser(GtkWindow* parent, const FileRequest& request, std::wstri
     if (folder.empty()) folder = name.substr(0, slash + 1);
     name = name.substr(slash + 1);
   }
-  if (!folder.empty()) gtk_file_chooser_set_current_folder(chooser, Utf8(folder).c_str());
+  if (!folder.empty()) gtk_file_chooser_set_current_folder(chooser, WideToFileSystem(folder).c_str());
   if (request.save && !name.empty()) gtk_file_chooser_set_current_name(chooser, Utf8(name).c_str());
   AddFilters(chooser, request);
   if (RunModal(dialog.get()) != GTK_RESPONSE_ACCEPT) return false;
@@ -182,7 +183,7 @@ bool RunGtkFolderChooser(GtkWindow* parent, const FolderRequest& request, std::w
 
 void SetGtkChooserFolder(GtkWidget* chooser, const std::wstring& path) {
   // The folder opens in the chooser; choosing without picking anything inside takes it.
-  gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(chooser), Utf8(path).c_str());
+  gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(chooser), WideToFileSystem(path).c_str());
 }
 
 }  // namespace platform::detail

@@ -31,7 +31,7 @@ Notifier& TheNotifier() {
 }
 
 void Deliver(const Registration& r, LONG event, const std::string& root) {
-  PIDLIST_ABSOLUTE items[2] = {ILCreateFromPathW(CString::FromUtf8(root)), nullptr};
+  PIDLIST_ABSOLUTE items[2] = {ILCreateFromPathW(FileSystemToWide(root).c_str()), nullptr};
   // Sent, not posted: the item lists are ours and go as soon as the receiver returns.
   platform::ChangeNotifySink sink = TheNotifier().sink;
   if (sink) {

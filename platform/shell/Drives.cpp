@@ -11,7 +11,7 @@ using platform::detail::DriveEntry;
 
 namespace {
 
-std::string Utf8Path(LPCWSTR path) { return path ? WideToUtf8(path) : std::string(); }
+std::string BytePath(LPCWSTR path) { return path ? WideToFileSystem(path) : std::string(); }
 
 void CopyTruncated(const std::wstring& text, LPWSTR buffer, DWORD size) {
   if (!buffer || size == 0) return;
@@ -37,7 +37,7 @@ DWORD SerialOf(const std::string& root) {
 
 std::vector<CString> GetLogicalDriveRoots() {
   std::vector<CString> roots;
-  for (const DriveEntry& d : platform::detail::ReadDriveTable()) roots.push_back(CString::FromUtf8(d.root));
+  for (const DriveEntry& d : platform::detail::ReadDriveTable()) roots.push_back(FileSystemToWide(d.root));
   return roots;
 }
 
@@ -56,7 +56,7 @@ BOOL GetVolumePathNameW(LPCWSTR lpszFileName, LPWSTR lpszVolumePathName, DWORD c
 
 UINT GetDriveTypeW(LPCWSTR lpRootPathName) {
   DriveEntry drive;
-  if (!platform::detail::FindDrive(Utf8Path(lpRootPathName), &drive)) return DRIVE_NO_ROOT_DIR;
+  if (!platform::detail::FindDrive(BytePath(lpRootPathName), &drive)) return DRIVE_NO_ROOT_DIR;
   return drive.removable ? DRIVE_REMOVABLE : DRIVE_FIXED;
 }
 
@@ -65,7 +65,7 @@ BOOL GetVolumeInformationW(LPCWSTR lpRootPathName, LPWSTR lpVolumeNameBuffer, DW
                            LPDWORD lpFileSystemFlags, LPWSTR lpFileSystemNameBuffer,
                            DWORD nFileSystemNameSize) {
   DriveEntry drive;
-  if (!platform::detail::FindDrive(Utf8Path(lpRootPathName), &drive)) return FALSE;
+  if (!platform::detail::FindDrive(BytePath(lpRootPathName), &drive)) return FALSE;
   CopyTruncated(Utf8ToWide(drive.label), lpVolumeNameBuffer, nVolumeNameSize);
   CopyTruncated(FileSystemName(drive.fsType), lpFileSystemNameBuffer, nFileSystemNameSize);
   if (lpVolumeSerialNumber) *lpVolumeSerialNumber = SerialOf(drive.root);
@@ -76,7 +76,7 @@ BOOL GetVolumeInformationW(LPCWSTR lpRootPathName, LPWSTR lpVolumeNameBuffer, DW
 
 BOOL GetDiskFreeSpaceExW(LPCWSTR lpDirectoryName, PULARGE_INTEGER lpFreeBytesAvailableToCaller,
                          PULARGE_INTEGER lpTotalNumberOfBytes, PULARGE_INTEGER lpTotalNumberOfFreeBytes) {
-  std::string path = lpDirectoryName && *lpDirectoryName ? Utf8Path(lpDirectoryName) : std::string(".");
+  std::string path = lpDirectoryName && *lpDirectoryName ? BytePath(lpDirectoryName) : std::string(".");
   struct statvfs vfs {};
   if (statvfs(path.c_str(), &vfs) != 0) return FALSE;
   ULONGLONG unit = vfs.f_frsize ? vfs.f_frsize : vfs.f_bsize;

@@ -7,14 +7,14 @@
 
 BOOL CreateDirectoryW(LPCWSTR lpPathName, LPSECURITY_ATTRIBUTES) {
   if (!lpPathName || !*lpPathName) return FALSE;
-  std::string path = WideToUtf8(lpPathName);
+  std::string path = WideToFileSystem(lpPathName);
   if (mkdir(path.c_str(), 0777) != 0) return FALSE;
   return TRUE;
 }
 
 BOOL DeleteFileW(LPCWSTR lpFileName) {
   if (!lpFileName || !*lpFileName) return FALSE;
-  std::string path = WideToUtf8(lpFileName);
+  std::string path = WideToFileSystem(lpFileName);
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0) return FALSE;
   if (S_ISDIR(st.st_mode)) return FALSE;

@@ -1,5 +1,5 @@
 #pragma once
-// Single-file calls on UTF-8 paths.
+// Single-file calls; paths reach the file system as the bytes they map to.
 #include "platform/base/WinTypes.h"
 
 struct SECURITY_ATTRIBUTES;

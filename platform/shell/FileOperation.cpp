@@ -38,7 +38,7 @@ public:
 std::vector<std::string> SplitList(LPCWSTR list) {
   std::vector<std::string> paths;
   if (!list) return paths;
-  for (const wchar_t* p = list; *p; p += wcslen(p) + 1) paths.push_back(WideToUtf8(p));
+  for (const wchar_t* p = list; *p; p += wcslen(p) + 1) paths.push_back(WideToFileSystem(p));
   return paths;
 }
 
@@ -100,7 +100,7 @@ private:
       if (a == Answer::Cancel) return DE_OPCANCELLED;
       if (a != Answer::Yes) return 0;
     }
-    CString name = CString::FromUtf8(NameOf(source));
+    CString name = FileSystemToWide(NameOf(source));
     ULONGLONG before = m_done;
     int result = platform::detail::CopyFileThroughTemporary(source, target, [&](ULONGLONG fileDone) {
       m_done = before + fileDone;
@@ -117,7 +117,7 @@ private:
   Answer ReplaceAnswer(const std::string& target, bool more) {
     if ((m_op.fFlags & FOF_NOCONFIRMATION) || m_standing == Answer::YesToAll) return Answer::Yes;
     if (m_standing == Answer::NoToAll) return Answer::No;
-    Answer a = m_ui->AskReplace(CString::FromUtf8(target), more);
+    Answer a = m_ui->AskReplace(FileSystemToWide(target), more);
     if (a == Answer::YesToAll || a == Answer::NoToAll) m_standing = a;
     if (a == Answer::YesToAll) return Answer::Yes;
     return a == Answer::NoToAll ? Answer::No : a;
@@ -129,7 +129,7 @@ private:
   }
 
   int Error(const std::string& path, int code) {
-    if (!(m_op.fFlags & FOF_NOERRORUI)) m_ui->ShowError(CString::FromUtf8(path), code);
+    if (!(m_op.fFlags & FOF_NOERRORUI)) m_ui->ShowError(FileSystemToWide(path), code);
     return code;
   }
 

@@ -48,14 +48,14 @@ std::shared_ptr<ChildProcess> Start(LPCWSTR verb, LPCWSTR file, LPCWSTR paramete
     return nullptr;
   }
   int error = 0;
-  std::string program = platform::detail::ResolveProgram(file ? WideToUtf8(file) : std::string(), &error);
+  std::string program = platform::detail::ResolveProgram(file ? WideToFileSystem(file) : std::string(), &error);
   if (program.empty()) {
     *code = ShellErrorOf(error);
     return nullptr;
   }
   std::vector<std::string> args;
-  for (const std::wstring& a : platform::SplitCommandLine(parameters)) args.push_back(WideToUtf8(a));
-  std::string dir = folder && *folder ? WideToUtf8(folder) : std::string();
+  for (const std::wstring& a : platform::SplitCommandLine(parameters)) args.push_back(WideToFileSystem(a));
+  std::string dir = folder && *folder ? WideToFileSystem(folder) : std::string();
   auto child = ChildProcess::Spawn(program, args, dir, &error);
   *code = child ? 42 : ShellErrorOf(error);
   return child;

@@ -47,7 +47,7 @@ BOOL SHGetSpecialFolderPathW(HWND, LPWSTR lpszPath, int csidl, BOOL fCreate) {
   std::string path;
   if (!FolderOf(csidl, &path)) return FALSE;
   if (fCreate && !IsFolder(path) && g_mkdir_with_parents(path.c_str(), 0755) != 0) return FALSE;
-  std::wstring wide = Utf8ToWide(path);
+  std::wstring wide = FileSystemToWide(path);
   if (wide.size() >= MAX_PATH) return FALSE;
   wide.copy(lpszPath, wide.size());
   lpszPath[wide.size()] = 0;
@@ -59,6 +59,6 @@ HRESULT SHGetSpecialFolderLocation(HWND, int nFolder, PIDLIST_ABSOLUTE* ppidl) {
   *ppidl = nullptr;
   std::string path;
   if (!FolderOf(nFolder, &path)) return E_INVALIDARG;
-  *ppidl = ILCreateFromPathW(CString::FromUtf8(path));
+  *ppidl = ILCreateFromPathW(FileSystemToWide(path).c_str());
   return *ppidl ? S_OK : E_FAIL;
 }

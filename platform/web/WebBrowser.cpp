@@ -39,7 +39,8 @@ WebBrowser* WebBrowser::ForHost(HWND host) {
 }
 
 CString BrowserAddressToUri(const CString& address) {
-  std::string text = address.ToUtf8();
+  // A file's path is the file system's bytes; the query is text.
+  std::string text = WideToFileSystem(address.str());
   if (text.empty()) return CString();
   if (platform::detail::GlibOwned<char>(g_uri_parse_scheme(text.c_str()))) return address;
   size_t query = text.find('?');

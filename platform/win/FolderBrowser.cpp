@@ -74,8 +74,8 @@ void FillDisplayName(LPWSTR buffer, const std::wstring& path) {
 
 // The folder the chooser opens on: the one preselected, while it exists, else the home folder.
 std::wstring OpeningFolder(const std::wstring& selection) {
-  if (!selection.empty() && g_file_test(WideToUtf8(selection).c_str(), G_FILE_TEST_IS_DIR)) return selection;
-  return Utf8ToWide(g_get_home_dir());
+  if (!selection.empty() && g_file_test(WideToFileSystem(selection).c_str(), G_FILE_TEST_IS_DIR)) return selection;
+  return FileSystemToWide(g_get_home_dir());
 }
 
 }  // namespace

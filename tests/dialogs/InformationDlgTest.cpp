@@ -55,6 +55,16 @@ TEST(GetRecordSizeKBTest, CountsWholeKilobytesOfMatchingRecordingsInTheWholeTree
   EXPECT_EQ(CInformationDlg::GetRecordSizeKB(Wide(card.File("Parking")), L"MOT"), 0u);
 }
 
+// A card written by another system: names whose bytes are not UTF-8, on a card whose own
+// folder's name is not either.
+TEST(GetRecordSizeKBTest, NamesThatAreNotUtf8CountLikeAnyOther) {
+  testsupport::TempDir card;
+  std::string driving = card.File("CARD\xE9/Driving");
+  SparseFile(driving + "/20240101_1201\xE9" "0_NOR2.AVI", 2048);
+  SparseFile(driving + "/caf\xE9/20240101_120300_NOR_\xE9\xE82.AVI", 3072);
+  EXPECT_EQ(CInformationDlg::GetRecordSizeKB(FileSystemToWide(driving), L"NOR"), 5u);
+}
+
 TEST(GetRecordSizeKBTest, LinksToFoldersAreNotFollowedSoALoopEnds) {
   testsupport::TempDir card;
   std::string event = card.File("Event");

@@ -264,6 +264,26 @@ TEST_F(SplitDlgFakeTest, PathsReachTheConverterWordForWordWithoutAShell) {
   EXPECT_FALSE(Exists(card.File("pwned")));
 }
 
+TEST_F(SplitDlgFakeTest, ANameThatIsNotUtf8ReachesTheConverterAsItsOwnBytes) {
+  std::string folder = card.File("caf\xE9");
+  mkdir(folder.c_str(), 0755);
+  std::string name = "20240101_1200\xE9" "0_NOR2.AVI";
+  std::ofstream(folder + "/" + name) << "recording";
+  AddRow(name, folder + "/" + name, true);
+  Behave("ok", "ok");
+  CSplitDlg dlg(list);
+  Start(dlg, {IDC_SPLIT_FRONT, IDC_SPLIT_REAR});
+  ASSERT_TRUE(PollUntil([&] { return dlg.m_nState == CSplitDlg::STATE_FINISHED; }));
+  for (const char* camera : {"Front", "Rear"}) {
+    std::string output = Output("20240101_1200\xE9" "0_NOR2", camera);
+    std::vector<std::string> args = Lines(output + ".args");
+    ASSERT_EQ(args.size(), 12u) << camera;
+    EXPECT_EQ(args[1], folder + "/" + name);
+    EXPECT_EQ(args[11], output);
+    EXPECT_EQ(ReadAll(output), "part");
+  }
+}
+
 TEST_F(SplitDlgFakeTest, StartWhileRunningKeepsTrackOfTheRunningConverters) {
   AddRow(kName, source, true);
   Behave("hang", "hang");

@@ -28,7 +28,8 @@
 
 namespace splittest {
 
-inline CString Wide(const std::string& s) { return CString::FromUtf8(s); }
+// Names and paths as the file system gives them to the program.
+inline CString Wide(const std::string& s) { return FileSystemToWide(s); }
 inline bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
 inline std::string ReadAll(const std::string& path) {

@@ -40,7 +40,7 @@ protected:
   int ParsePath(const std::string& path) {
     auto result = std::async(std::launch::async, [&] {
       CAviTextReader reader(&data, 0, &stop, lock);
-      return reader.ReadTextData(CString(path));
+      return reader.ReadTextData(FileSystemToWide(path));
     });
     if (result.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
       ADD_FAILURE() << "reader did not return";
@@ -120,6 +120,11 @@ TEST_F(AviTextReaderTest, MissingFileAndForeignFiles) {
   CAviTextReader reader(&data, 0, &stop, lock);
   EXPECT_EQ(reader.ParseRiff(f), 1);
   std::fclose(f);
+}
+
+TEST_F(AviTextReaderTest, ReadsARecordingNamedInBytesThatAreNotUtf8) {
+  EXPECT_EQ(Parse(testrec::SensorAvi({At(5, 0, 3), At(5, 100, 4)}), "20240131_1015\xE9" "0_EVT_C2.AVI"), 0);
+  EXPECT_EQ(data.m_arrGSensor.GetSize(), 2);
 }
 
 TEST_F(AviTextReaderTest, TimeBaseIsTheFirstNonZeroSecond) {

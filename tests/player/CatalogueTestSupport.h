@@ -23,7 +23,7 @@ protected:
     for (const char* folder : {"Driving", "Event", "Parking"}) mkdir((Dir(root) + folder).c_str(), 0755);
     return root;
   }
-  static std::string Dir(const CString& root) { return root.ToUtf8(); }
+  static std::string Dir(const CString& root) { return WideToFileSystem(root.str()); }
   static void MakeFile(const std::string& path, off_t bytes = 4096) {
     int fd = open(path.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
     ASSERT_GE(fd, 0) << path;

@@ -41,7 +41,7 @@ protected:
   }
 
   void AddPath(int row, const std::string& path) {
-    CString wide(path.c_str());
+    CString wide = FileSystemToWide(path);
     dlg->m_listFiles.InsertItem(row, wide.Mid(wide.ReverseFind(L'/') + 1));
     dlg->m_listFiles.SetItemText(row, 4, wide);
   }
@@ -109,6 +109,19 @@ TEST_F(PlaybackRecordingTest, OpensPlaysAndShowsEachCameraInItsPane) {
   CRect pane;
   platform::GetVideoOverlay(dlg->m_wndVideo2.GetSafeHwnd(), &pane);
   EXPECT_EQ(pane.Width(), 344);
+}
+
+TEST_F(PlaybackRecordingTest, ARecordingNamedInBytesThatAreNotUtf8PlaysWithItsSensorSamples) {
+  const std::string path = temp.File("20240131_1015\xE9" "0_EVT_C2.AVI");
+  std::filesystem::copy_file(testrec::CachedPlayableAvi(Spec()), path);
+  AddPath(0, path);
+  DoubleClick(0);
+  ASSERT_EQ(State(), 0);
+  EXPECT_TRUE(PumpUntil([&] { return Shown(dlg->m_wndVideo1); }));
+  EXPECT_TRUE(PumpUntil([&] {
+    CSingleLock lock(&dlg->m_csData, TRUE);
+    return dlg->m_textData.m_arrGPS.GetSize() > 0;
+  }));
 }
 
 TEST_F(PlaybackRecordingTest, SeekAndStepsMoveThePausedPicture) {

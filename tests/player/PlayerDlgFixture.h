@@ -80,7 +80,7 @@ protected:
   CString AddCard(const std::string& name) {
     std::string root = temp.File("drives") + "/" + name;
     mkdir(root.c_str(), 0755);
-    return CString((root + "/").c_str());
+    return FileSystemToWide(root + "/");
   }
 
   void Pump() { harness.Pump(); }

@@ -40,12 +40,9 @@ TEST(RecordingFoldersTest, WithoutACardPathNothingIsSearched) {
   EXPECT_TRUE(Plan(FILTER_EVENT, true, L"").empty());
 }
 
-TEST(RecordingFoldersTest, SearchPatternAndReachableNames) {
+TEST(RecordingFoldersTest, SearchPattern) {
   EXPECT_EQ(RecordingSearchPattern(L"/media/CARD/Driving"), L"/media/CARD/Driving/*.*");
   EXPECT_EQ(RecordingSearchPattern(L"/"), L"/*.*");
-  EXPECT_TRUE(IsReachableFileName(L"20240131_101500_NOR2.AVI"));
-  EXPECT_TRUE(IsReachableFileName(L"20240131_101500_NOR_\x00E9t\x00E9.AVI"));
-  EXPECT_FALSE(IsReachableFileName(CString::FromUtf8("20240131_1015\xff" "0_NOR2.AVI")));
 }
 
 TEST(RecordingFoldersTest, ListStopsAboveTheSmallMap) {

@@ -74,7 +74,7 @@ protected:
   // A card with recordings of the given names in "Driving", listed in the main window.
   void ListCard(std::initializer_list<const char*> names) {
     card = AddCard("CARD");
-    std::string driving = card.ToUtf8() + "Driving";
+    std::string driving = WideToFileSystem(card.str()) + "Driving";
     mkdir(driving.c_str(), 0755);
     for (const char* name : names) {
       std::ofstream(driving + "/" + name, std::ios::binary) << std::string(2048, name[15]);
@@ -84,18 +84,18 @@ protected:
     ASSERT_TRUE(dlg->RebuildFileList(1, false));
     Pump();
   }
-  std::string CardFile(const char* name) const { return card.ToUtf8() + "Driving/" + name; }
+  std::string CardFile(const char* name) const { return WideToFileSystem(card.str()) + "Driving/" + name; }
 
   int Row(const char* name) const {
     for (int row = 0; row < dlg->m_listFiles.GetItemCount(); ++row)
-      if (dlg->m_listFiles.GetItemText(row, COL_NAME) == CString(name)) return row;
+      if (dlg->m_listFiles.GetItemText(row, COL_NAME) == CString(FileSystemToWide(name))) return row;
     return -1;
   }
   void Check(const char* name) { dlg->m_listFiles.SetItemText(Row(name), COL_CHECK, L"1"); }
 
   // Opens the row's recording in the scripted graph and marks it as the playing row.
   void Play(const char* name, int state = 0) {
-    ASSERT_EQ(dlg->m_player.Open(CString(CardFile(name).c_str())), 1);
+    ASSERT_EQ(dlg->m_player.Open(FileSystemToWide(CardFile(name)).c_str()), 1);
     dlg->m_nCurItem = Row(name);
     state == 0 ? dlg->m_player.m_pGraph->Run() : dlg->m_player.m_pGraph->Pause();
   }
@@ -271,6 +271,45 @@ TEST_F(TavrenPlayerDlgFilesTest, TheOpenRecordingSurvivesADeleteAfterTheRowsMove
   scripted.MessageBoxAnswer(IDOK);
   Command(kDelete);
   EXPECT_TRUE(Exists(CardFile(kOther)));
+}
+
+// Recordings from a card written by another system: names whose bytes are not UTF-8.
+const char* const kForeign = "20240101_1234\xE9" "6_NOR_A2.AVI";
+const char* const kForeignToo = "20240101_130000_NOR_caf\xE9.AVI";
+
+TEST_F(TavrenPlayerDlgFilesTest, ANameThatIsNotUtf8IsCapturedCopiedAndDeletedUnderItsOwnBytes) {
+  ListCard({kForeign, kForeignToo, kOther});
+  ASSERT_EQ(dlg->m_listFiles.GetItemCount(), 3);
+  Play(kForeign);
+  TheWorld().image = Picture(32, 24, 0, 0, 255);
+  const std::string stills = temp.File("stills-\xE9");
+  mkdir(stills.c_str(), 0755);
+  scripted.FileAnswer(FileSystemToWide(stills + "/20240101_1234\xE9" "6_IMG_C2_0_front.jpg"));
+  Command(kCapture);
+  ASSERT_EQ(scripted.fileRequests().size(), 1u);
+  EXPECT_EQ(scripted.fileRequests()[0].fileName, FileSystemToWide("20240101_1234\xE9" "6_IMG_C2_0_front.jpg"));
+  EXPECT_EQ(JpegSize(ReadAll(stills + "/20240101_1234\xE9" "6_IMG_C2_0_front.jpg")), std::make_pair(32, 24));
+  EXPECT_EQ(JpegSize(ReadAll(stills + "/20240101_1234\xE9" "6_IMG_C2_0_rear.jpg")), std::make_pair(32, 24));
+
+  const std::string target = temp.File("Kopien-\xE9");
+  mkdir(target.c_str(), 0755);
+  Check(kForeign);
+  Check(kForeignToo);
+  scripted.FolderAnswer(FileSystemToWide(target));
+  Command(kSave);
+  EXPECT_EQ(ReadAll(target + "/" + kForeign), ReadAll(CardFile(kForeign)));
+  EXPECT_EQ(ReadAll(target + "/" + kForeignToo), ReadAll(CardFile(kForeignToo)));
+
+  dlg->m_player.Close();
+  dlg->m_nCurItem = -1;
+  Check(kForeign);
+  Check(kForeignToo);
+  scripted.MessageBoxAnswer(IDOK);
+  Command(kDelete);
+  EXPECT_FALSE(Exists(CardFile(kForeign)));
+  EXPECT_FALSE(Exists(CardFile(kForeignToo)));
+  ASSERT_EQ(dlg->m_listFiles.GetItemCount(), 1);
+  EXPECT_EQ(dlg->m_listFiles.GetItemText(0, COL_NAME), CString(kOther));
 }
 
 }  // namespace

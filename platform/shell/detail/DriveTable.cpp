@@ -12,7 +12,6 @@
 #include <sstream>
 
 #include "platform/base/Log.h"
-#include "platform/base/String.h"
 
 namespace platform::detail {
 
@@ -186,8 +185,7 @@ std::vector<DriveEntry> ReadDriveTable() {
 bool FindDrive(const std::string& root, DriveEntry* entry) {
   std::string wanted = WithSlash(root);
   for (DriveEntry& d : ReadDriveTable()) {
-    // Roots reach callers as wide text, where bytes that are not UTF-8 became U+FFFD.
-    if (d.root == wanted || WideToUtf8(Utf8ToWide(d.root)) == wanted) {
+    if (d.root == wanted) {
       *entry = std::move(d);
       return true;
     }

@@ -7,7 +7,7 @@
 namespace platform::detail {
 
 struct DriveEntry {
-  std::string root;      // mount point with a trailing "/", UTF-8
+  std::string root;      // mount point with a trailing "/", the file system's bytes
   std::string label;     // raw bytes as the medium names itself
   std::string fsType;    // "vfat", "exfat", ...
   bool removable = false;

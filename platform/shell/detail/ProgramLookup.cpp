@@ -42,7 +42,7 @@ std::vector<std::string> Candidates(const std::string& file) {
   std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
   bool exe = EndsWithExe(name);
   std::string stem = exe ? name.substr(0, name.size() - 4) : name;
-  std::string beside = GetModuleFolder().ToUtf8();
+  std::string beside = WideToFileSystem(GetModuleFolder().str());
   if (slash != std::string::npos) {
     list.push_back(file);
     if (exe) list.push_back(file.substr(0, file.size() - 4));

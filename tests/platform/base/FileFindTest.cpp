@@ -99,3 +99,30 @@ TEST(CFileFindTest, SymbolicLinksAreReparsePointsWithTheirTargetsAttributes) {
   EXPECT_FALSE(ff.MatchesMask(FILE_ATTRIBUTE_REPARSE_POINT));
   EXPECT_TRUE(ff.MatchesMask(FILE_ATTRIBUTE_DIRECTORY));
 }
+
+// A folder copied from another system: names whose bytes are not UTF-8.
+TEST(CFileFindTest, NamesThatAreNotUtf8AreFoundAndReachedAgain) {
+  testsupport::TempDir dir;
+  const std::string name = "20240131_1015\xE9" "0_EVT_C2.AVI";
+  std::filesystem::create_directory(dir.File("caf\xE9"));
+  Touch(dir.File("caf\xE9/" + name), 2048);
+  CFileFind ff;
+  ASSERT_TRUE(ff.FindFile(CString(dir.path()) + L"/*.*"));
+  CString folder;
+  for (BOOL more = TRUE; more;) {
+    more = ff.FindNextFile();
+    if (!ff.IsDots()) folder = ff.GetFilePath();
+  }
+  EXPECT_EQ(WideToFileSystem(folder.str()), dir.File("caf\xE9"));
+
+  ASSERT_TRUE(ff.FindFile(folder + L"/*.AVI"));
+  EXPECT_FALSE(ff.FindNextFile());
+  EXPECT_EQ(ff.GetFileName().GetLength(), 26);
+  EXPECT_EQ(ff.GetFileName().Mid(16, 3), L"EVT");
+  EXPECT_EQ(ff.GetLength(), 2048u);
+  const CString path = ff.GetFilePath();
+  EXPECT_EQ(WideToFileSystem(path.str()), dir.File("caf\xE9/" + name));
+  ASSERT_TRUE(ff.FindFile(path));  // the one file, by the path the search gave
+  ff.FindNextFile();
+  EXPECT_EQ(ff.GetLength(), 2048u);
+}

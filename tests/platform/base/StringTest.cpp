@@ -31,6 +31,40 @@ TEST(CStringTest, Utf8RoundTripAndInvalidBytes) {
   EXPECT_EQ(CString("\xc0\xaf").str(), std::wstring(L"\xFFFD\xFFFD"));  // overlong
 }
 
+TEST(FileSystemNameTest, EveryByteStringMapsBackToItself) {
+  const unsigned char alphabet[] = {'a', 0x80, 0xA9, 0xBF, 0xC0, 0xC3, 0xE0, 0xE9, 0xED, 0xB2, 0xEF, 0xBD, 0xF0, 0x90, 0xF4, 0xF5, 0xFF};
+  const size_t n = sizeof alphabet;
+  for (size_t code = 0; code < n * n * n * n; ++code) {
+    std::string bytes;
+    for (size_t c = code; bytes.size() < 4; c /= n) bytes += static_cast<char>(alphabet[c % n]);
+    ASSERT_EQ(WideToFileSystem(FileSystemToWide(bytes)), bytes) << code;
+  }
+}
+
+TEST(FileSystemNameTest, TextDecodesAsTextAndOtherBytesAsTheirOwnCodePoints) {
+  EXPECT_EQ(FileSystemToWide("Driving/caf\xC3\xA9_한국어.AVI"), L"Driving/caf\x00E9_한국어.AVI");
+  EXPECT_EQ(FileSystemToWide("caf\xE9.AVI"), L"caf\xDCE9.AVI");
+  EXPECT_EQ(FileSystemToWide("\xE9t\xE9"), L"\xDCE9t\xDCE9");
+  EXPECT_EQ(FileSystemToWide("\xE2\x82"), L"\xDCE2\xDC82");  // a cut sequence, byte by byte
+  // UTF-8 of a lone surrogate is not text: a real character in the reserved range can
+  // never come from a name.
+  EXPECT_EQ(FileSystemToWide("\xED\xB3\xA9"), L"\xDCED\xDCB3\xDCA9");
+  EXPECT_EQ(FileSystemToWide("\xEF\xBF\xBD"), L"\xFFFD");  // a replacement character named as such
+  EXPECT_EQ(WideToFileSystem(L"\xFFFD"), "\xEF\xBF\xBD");
+  EXPECT_EQ(WideToFileSystem(L"caf\x00E9"), "caf\xC3\xA9");
+}
+
+TEST(FileSystemNameTest, OnScreenAByteThatIsNotTextShowsAsAReplacementCharacter) {
+  const std::wstring name = FileSystemToWide("20240131_1015\xE9" "0_EVT_C2.AVI");
+  EXPECT_EQ(name.size(), 26u);  // one code point per byte: the name's fields stay in place
+  EXPECT_TRUE(IsRawByteCodePoint(name[13]));
+  EXPECT_EQ(WideToUtf8(name), "20240131_1015\xEF\xBF\xBD" "0_EVT_C2.AVI");
+  EXPECT_EQ(CString(name).ToUtf8(), WideToUtf8(name));
+  CString parameters;
+  parameters.Format(L"-i \"%s\"", name.c_str());
+  EXPECT_EQ(WideToFileSystem(parameters.str()), "-i \"20240131_1015\xE9" "0_EVT_C2.AVI\"");
+}
+
 TEST(CStringTest, SubstringsClampToTheString) {
   CString s(L"20240131_101500_NOR2.AVI");
   EXPECT_EQ(s.Left(8), L"20240131");

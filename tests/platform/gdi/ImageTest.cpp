@@ -82,6 +82,18 @@ TEST(ImageTest, TheFormatDecidesWhateverTheExtension) {
   EXPECT_EQ(image.Save(CString(dir.File("frame.JPG")).GetString()), S_OK);
 }
 
+TEST(ImageTest, SavesUnderANameThatIsNotUtf8) {
+  testsupport::TempDir dir;
+  std::filesystem::create_directory(dir.File("caf\xE9"));
+  CImage image;
+  image.Attach(MakeFrame());
+  const std::string path = dir.File("caf\xE9/20240131_1015\xE9" "0_IMG_C2_0_front.jpg");
+  ASSERT_EQ(image.Save(FileSystemToWide(path).c_str(), Gdiplus::ImageFormatJPEG), S_OK);
+  EXPECT_EQ(Decode(path).width, 64);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("caf\xE9")), std::filesystem::directory_iterator()), 1);
+  image.Detach();
+}
+
 TEST(ImageTest, MissingFolderFailsAndLeavesNothing) {
   testsupport::TempDir dir;
   CImage image;

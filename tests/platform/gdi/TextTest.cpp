@@ -48,6 +48,16 @@ TEST_F(TextTest, DrawTextInksOnlyInsideItsRectangle) {
   EXPECT_EQ(InkedIn(canvas, CRect(0, 0, 200, 60)), InkedIn(canvas, r));
 }
 
+// A file name's byte that is not text reaches the screen as a replacement character.
+TEST_F(TextTest, AByteOfANameThatIsNotTextDrawsAsAReplacementCharacter) {
+  const CString name = FileSystemToWide("caf\xE9.AVI");
+  EXPECT_EQ(canvas.dc.GetTextExtent(name), canvas.dc.GetTextExtent(CString(L"caf\xFFFD.AVI")));
+  EXPECT_GT(canvas.dc.GetTextExtent(name).cx, canvas.dc.GetTextExtent(CString(L"caf.AVI")).cx);
+  CRect r(20, 10, 120, 40);
+  canvas.dc.DrawText(name, &r, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+  EXPECT_GT(InkedIn(canvas, r), 20);
+}
+
 TEST_F(TextTest, SurfacePixelsKeepTheirUnusedByteZero) {
   CRect r(0, 0, 200, 60);
   canvas.dc.DrawText(CString(L"Unused byte"), &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);

@@ -2,13 +2,16 @@
 // inserted decoder, a graph with an unconnected renderer, the duration, and teardown without leftovers.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/base/String.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/media/MediaDiagnostics.h"
 #include "platform/media/MediaInterfaces.h"
 #include "platform/media/Volume.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/recording/PlayableAvi.h"
 
 namespace {
@@ -78,8 +81,7 @@ protected:
     m_source = Add(CLSID_AsyncReader, L"File Source");
     m_splitter = Add(CLSID_AviSplitter, L"Splitter");
     auto load = QueryAs<IFileSourceFilter>(m_source.get(), IID_IFileSourceFilter);
-    std::wstring wide(path.begin(), path.end());
-    ASSERT_EQ(load->Load(wide.c_str(), nullptr), S_OK);
+    ASSERT_EQ(load->Load(FileSystemToWide(path).c_str(), nullptr), S_OK);
     ASSERT_EQ(m_graph->Connect(Pins(m_source.get())[0].get(), Pins(m_splitter.get())[0].get()), S_OK);
   }
 
@@ -204,6 +206,16 @@ TEST_F(FilterGraphTest, DurationIsReadOnceKnownAndFollowsARebuild) {
   RemoveAllFilters();
   Load(path);
   EXPECT_NEAR(static_cast<double>(CuedDuration()), 50000000.0, 500000.0);
+}
+
+TEST_F(FilterGraphTest, ARecordingNamedInBytesThatAreNotUtf8Plays) {
+  testsupport::TempDir dir;
+  const std::string copy = dir.File("20240131_1015\xE9" "0_EVT_C2.AVI");
+  std::filesystem::copy_file(m_path, copy);
+  RemoveAllFilters();
+  Load(copy);
+  EXPECT_EQ(Pins(m_splitter.get()).size(), 5u);
+  EXPECT_NEAR(static_cast<double>(CuedDuration()), 30000000.0, 500000.0);
 }
 
 TEST_F(FilterGraphTest, ReleasedGraphLeavesNoPipeline) {

@@ -22,7 +22,7 @@ class DrivesTest : public ::testing::Test {
 protected:
   void SetUp() override { setenv("RODEMIR_DRIVES", m_drives.path().c_str(), 1); }
   void TearDown() override { unsetenv("RODEMIR_DRIVES"); }
-  CString Root(const std::string& name) const { return CString::FromUtf8(m_drives.File(name) + "/"); }
+  CString Root(const std::string& name) const { return FileSystemToWide(m_drives.File(name) + "/"); }
   void AddDrive(const std::string& name) { std::filesystem::create_directory(m_drives.File(name)); }
 
   testsupport::TempDir m_drives;
@@ -131,15 +131,21 @@ TEST_F(DrivesTest, LabelFileOverridesTheFolderNameAndMayBeEmpty) {
   EXPECT_STREQ(label, L"");
 }
 
-TEST_F(DrivesTest, LabelThatIsNotUtf8IsShownWithReplacements) {
+TEST_F(DrivesTest, RootThatIsNotUtf8MapsBackAndItsLabelIsShownWithReplacements) {
   AddDrive("CARD\xff\xfe");
   std::vector<CString> roots = GetLogicalDriveRoots();
   ASSERT_EQ(roots.size(), 2u);
+  EXPECT_EQ(WideToFileSystem(roots[1].str()), m_drives.File("CARD\xff\xfe/"));
   wchar_t label[255] = {};
   EXPECT_EQ(GetDriveTypeW(roots[1]), DRIVE_REMOVABLE);
   ASSERT_TRUE(GetVolumeInformationW(roots[1], label, 255, nullptr, nullptr, nullptr, nullptr, 0));
   EXPECT_EQ(std::wstring(label).substr(0, 4), L"CARD");
   EXPECT_EQ(std::wstring(label).find(L'\xFFFD'), 4u);
+  ULARGE_INTEGER total{};
+  EXPECT_TRUE(GetDiskFreeSpaceExW(roots[1], nullptr, &total, nullptr));
+  EXPECT_GT(total.QuadPart, 0u);
+  // Another drive whose name only shows the same is not that drive.
+  EXPECT_EQ(GetDriveTypeW(CString::FromUtf8(m_drives.File("CARD\xff\xfe/"))), DRIVE_NO_ROOT_DIR);
 }
 
 TEST_F(DrivesTest, FreeSpaceComesFromTheFileSystem) {
@@ -172,18 +178,18 @@ TEST_F(DrivesTest, AppearingAndDisappearingDrivesAreDelivered) {
   auto waitFor = [&](size_t count) {
     for (int i = 0; i < 300 && delivered.size() < count; ++i) platform::PumpUiThread(10);
   };
-  AddDrive("CARD");
+  AddDrive("KARTE\xE9");  // named by another system: not UTF-8
   waitFor(1);
   ASSERT_EQ(delivered.size(), 1u);
   EXPECT_EQ(delivered[0].hwnd, window);
   EXPECT_EQ(delivered[0].message, 0x458u);
-  EXPECT_EQ(delivered[0].path, Root("CARD"));
+  EXPECT_EQ(delivered[0].path, Root("KARTE\xE9"));
   EXPECT_EQ(delivered[0].event, SHCNE_DRIVEADD);
 
-  std::filesystem::remove(m_drives.File("CARD"));
+  std::filesystem::remove(m_drives.File("KARTE\xE9"));
   waitFor(2);
   ASSERT_EQ(delivered.size(), 2u);
-  EXPECT_EQ(delivered[1].path, Root("CARD"));
+  EXPECT_EQ(delivered[1].path, Root("KARTE\xE9"));
   EXPECT_EQ(delivered[1].event, SHCNE_DRIVEREMOVED);
   EXPECT_FALSE(delivered[1].stillListed);
 

@@ -90,8 +90,8 @@ protected:
   void TearDown() override { platform::SetFileOperationUiFactory(nullptr); }
 
   int Run(UINT func, const std::string& from, const std::string& to, FILEOP_FLAGS flags = 0, HWND owner = nullptr) {
-    std::wstring fromList = Utf8ToWide(from) + L'\0';
-    std::wstring toList = Utf8ToWide(to) + L'\0';
+    std::wstring fromList = FileSystemToWide(from) + L'\0';
+    std::wstring toList = FileSystemToWide(to) + L'\0';
     for (wchar_t& c : fromList) if (c == L'|') c = L'\0';
     m_op = SHFILEOPSTRUCTW{owner, func, fromList.c_str(), toList.c_str(), flags, FALSE, nullptr, L"File Copy"};
     return SHFileOperationW(&m_op);
@@ -269,4 +269,22 @@ TEST_F(FileOperationTest, DeleteAsksOnceThenRemovesTheFiles) {
   EXPECT_EQ(Run(FO_DELETE, m_src.File("a") + "|" + m_src.File("b"), ""), 0);
   EXPECT_TRUE(Listing(m_src.path()).empty());
   EXPECT_EQ(m_log, (std::vector<std::string>{"delete 2", "delete 2"}));
+}
+
+TEST_F(FileOperationTest, NamesThatAreNotUtf8AreCopiedAndDeletedUnderTheirOwnBytes) {
+  const std::string name = "20240131_1015\xE9" "0_EVT_C2.AVI";
+  const std::string folder = m_dst.File("caf\xE9");
+  std::filesystem::create_directory(folder);
+  Write(m_src.File(name), "recording");
+  EXPECT_EQ(Run(FO_COPY, m_src.File(name), folder), 0);
+  EXPECT_EQ(Listing(folder), std::vector<std::string>{name});
+  EXPECT_EQ(Read(folder + "/" + name), "recording");
+  // The question shows the name as text, a replacement character for the byte.
+  m_answers = {Answer::No};
+  EXPECT_EQ(Run(FO_COPY, m_src.File(name), folder), 0);
+  ASSERT_EQ(m_log.size(), 1u);
+  EXPECT_EQ(m_log[0], "replace " + folder.substr(0, folder.size() - 1) + "\xEF\xBF\xBD/20240131_1015\xEF\xBF\xBD" "0_EVT_C2.AVI");
+  m_answers = {Answer::Yes};
+  EXPECT_EQ(Run(FO_DELETE, folder + "/" + name, ""), 0);
+  EXPECT_TRUE(Listing(folder).empty());
 }

@@ -139,6 +139,23 @@ TEST(ProcessTest, ExeNameFallsBackToTheNameWithoutExtension) {
   EXPECT_EQ(args, "-i|C:\\a b\\x.avi|-map|0:0|out \"q\".avi|-y|");
 }
 
+TEST(ProcessTest, ProgramAndArgumentsGoAsTheFileSystemsBytes) {
+  testsupport::TempDir dir;
+  mkdir(dir.File("bin\xE9").c_str(), 0755);
+  WriteScript(dir.File("bin\xE9/conv"), "printf '%s|' \"$@\" > \"$(dirname \"$0\")/args\"");
+  const std::wstring program = FileSystemToWide(dir.File("bin\xE9/conv.exe"));
+  const std::wstring input = FileSystemToWide("/card/Event/20240131_1015\xE9" "0_EVT_C2.AVI");
+  const std::wstring params = L"-i \"" + input + L"\" -y \"caf\x00E9.avi\"";
+  SHELLEXECUTEINFOW info = Info(program.c_str(), params.c_str());
+  ASSERT_TRUE(ShellExecuteExW(&info));
+  EXPECT_EQ(WaitForSingleObject(info.hProcess, 10000), WAIT_OBJECT_0);
+  EXPECT_EQ(ExitCode(info.hProcess), 0u);
+  CloseHandle(info.hProcess);
+  std::string args;
+  std::getline(std::ifstream(dir.File("bin\xE9/args")), args);
+  EXPECT_EQ(args, "-i|/card/Event/20240131_1015\xE9" "0_EVT_C2.AVI|-y|caf\xC3\xA9.avi|");
+}
+
 TEST(ProcessTest, ClosedHandleStillGetsItsChildReaped) {
   SHELLEXECUTEINFOW info = Info(L"sleep", L"0.1");
   ASSERT_TRUE(ShellExecuteExW(&info));

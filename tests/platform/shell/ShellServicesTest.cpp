@@ -65,6 +65,28 @@ TEST(FileCallsTest, DeleteFileRemovesFilesButNotFolders) {
   EXPECT_TRUE(std::filesystem::exists(dir.File("sub")));
 }
 
+TEST(FileCallsTest, NamesThatAreNotUtf8ReachTheirOwnBytes) {
+  testsupport::TempDir dir;
+  const std::string folder = dir.File("caf\xE9");
+  EXPECT_TRUE(CreateDirectoryW(FileSystemToWide(folder).c_str(), nullptr));
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  std::ofstream(folder + "/x\xE9.avi") << "x";
+  std::ofstream(folder + "/x\xEF\xBF\xBD.avi") << "a real replacement character";
+  EXPECT_TRUE(DeleteFileW(FileSystemToWide(folder + "/x\xE9.avi").c_str()));
+  EXPECT_FALSE(std::filesystem::exists(folder + "/x\xE9.avi"));
+  EXPECT_TRUE(std::filesystem::exists(folder + "/x\xEF\xBF\xBD.avi"));
+}
+
+TEST(SpecialFoldersTest, DocumentsNamedInBytesThatAreNotUtf8) {
+  testsupport::TempDir dir;
+  const std::string docs = dir.File("Dokumente-\xE9");
+  ScopedEnv env("RODEMIR_DOCUMENTS", docs.c_str());
+  wchar_t path[MAX_PATH] = {};
+  ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, path, CSIDL_PERSONAL, TRUE));
+  EXPECT_EQ(WideToFileSystem(path), docs);
+  EXPECT_TRUE(std::filesystem::is_directory(docs));
+}
+
 TEST(SoundVolumeTest, ProgramVolumeRoundTripsAndSetsThePlayingLevel) {
   ScopedEnv sink("RODEMIR_AUDIO_SINK", "fakesink sync=true");
   EXPECT_EQ(waveOutSetVolume(nullptr, 0x7FFF7FFF), MMSYSERR_NOERROR);

@@ -17,6 +17,9 @@ TEST(WebBrowserTest, LocalPathsBecomeFileAddressesKeepingTheQuery) {
   EXPECT_EQ(platform::BrowserAddressToUri(L"/opt/rodemir/MapView.htm?language=en"),
             L"file:///opt/rodemir/MapView.htm?language=en");
   EXPECT_EQ(platform::BrowserAddressToUri(L"/a b/한.htm"), L"file:///a%20b/%ED%95%9C.htm");
+  // A folder named in bytes that are not UTF-8 keeps them.
+  EXPECT_EQ(platform::BrowserAddressToUri(FileSystemToWide("/opt/caf\xE9/MapView.htm?language=en")),
+            L"file:///opt/caf%E9/MapView.htm?language=en");
   EXPECT_EQ(platform::BrowserAddressToUri(L"https://example.org/x?y=1"), L"https://example.org/x?y=1");
   EXPECT_EQ(platform::BrowserAddressToUri(L""), L"");
 }
