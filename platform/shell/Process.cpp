@@ -100,3 +100,8 @@ DWORD GetProcessId(HANDLE Process) {
   auto child = platform::detail::FindHandleAs<ChildProcess>(Process);
   return child ? static_cast<DWORD>(child->Pid()) : 0;
 }
+
+CString platform::ProgramAtPath(LPCWSTR file) {
+  int error = 0;
+  return CString::FromUtf8(platform::detail::ResolveProgramAt(file ? WideToUtf8(file) : std::string(), &error));
+}

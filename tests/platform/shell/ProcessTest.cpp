@@ -5,8 +5,10 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fstream>
 
+#include "platform/base/detail/ModuleFile.h"
 #include "platform/win/MessageBox.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
@@ -137,6 +139,28 @@ TEST(ProcessTest, ExeNameFallsBackToTheNameWithoutExtension) {
   std::string args;
   std::getline(std::ifstream(dir.File("args")), args);
   EXPECT_EQ(args, "-i|C:\\a b\\x.avi|-map|0:0|out \"q\".avi|-y|");
+}
+
+TEST(ProcessTest, ProgramAtPathLooksNowhereButThePathsFolder) {
+  testsupport::TempDir dir, beside;
+  platform::detail::SetModuleFile(beside.File("program"));
+  WriteScript(beside.File("inst"), "exit 0");
+  std::string oldPath = std::getenv("PATH");
+  setenv("PATH", (beside.path() + ":" + oldPath).c_str(), 1);
+  CString exe = CString::FromUtf8(dir.File("inst.exe"));
+  EXPECT_EQ(platform::ProgramAtPath(exe), L"") << "beside the program and on PATH only";
+  EXPECT_EQ(platform::ProgramAtPath(L"inst.exe"), L"");
+  EXPECT_EQ(platform::ProgramAtPath(L"sleep"), L"");
+  EXPECT_EQ(platform::ProgramAtPath(nullptr), L"");
+
+  std::ofstream(dir.File("inst")) << "not runnable";
+  EXPECT_EQ(platform::ProgramAtPath(exe), L"");
+  WriteScript(dir.File("inst"), "exit 0");
+  EXPECT_EQ(platform::ProgramAtPath(exe), CString::FromUtf8(dir.File("inst")));
+  WriteScript(dir.File("inst.exe"), "exit 0");
+  EXPECT_EQ(platform::ProgramAtPath(exe), exe);
+  setenv("PATH", oldPath.c_str(), 1);
+  platform::detail::SetModuleFile("");
 }
 
 TEST(ProcessTest, ClosedHandleStillGetsItsChildReaped) {
