@@ -1,9 +1,11 @@
 #include "platform/base/Handle.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <unordered_map>
+#include <vector>
 
 namespace platform::detail {
 
@@ -12,6 +14,8 @@ struct KernelObject::State {
   mutable std::condition_variable cv;
   bool signaled = false;
   DWORD exitCode = STILL_ACTIVE;
+  std::vector<std::pair<int, std::function<void()>>> wakers;
+  int nextWaker = 0;
 };
 
 std::shared_ptr<KernelObject::State> KernelObject::MakeState() { return std::make_shared<State>(); }
@@ -23,6 +27,7 @@ void KernelObject::Signal(DWORD exitCode) {
     std::lock_guard<std::mutex> lock(m_state->mutex);
     m_state->exitCode = exitCode;
     m_state->signaled = true;
+    for (const auto& waker : m_state->wakers) waker.second();
   }
   m_state->cv.notify_all();
 }
@@ -44,6 +49,21 @@ bool KernelObject::WaitFor(DWORD milliseconds) const {
     return true;
   }
   return m_state->cv.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_state->signaled; });
+}
+
+int KernelObject::AddWaker(std::function<void()> fn) {
+  std::lock_guard<std::mutex> lock(m_state->mutex);
+  if (m_state->signaled) fn();
+  int id = ++m_state->nextWaker;
+  m_state->wakers.emplace_back(id, std::move(fn));
+  return id;
+}
+
+void KernelObject::RemoveWaker(int id) {
+  std::lock_guard<std::mutex> lock(m_state->mutex);
+  auto& wakers = m_state->wakers;
+  wakers.erase(std::remove_if(wakers.begin(), wakers.end(), [id](const auto& w) { return w.first == id; }),
+               wakers.end());
 }
 
 namespace {

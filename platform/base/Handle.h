@@ -1,6 +1,7 @@
 #pragma once
 // Kernel object handles (threads, processes): waitable objects with an exit code,
 // looked up through a table so that a stale or foreign handle is refused.
+#include <functional>
 #include <memory>
 
 #include "platform/base/WinTypes.h"
@@ -23,6 +24,11 @@ public:
   // STILL_ACTIVE until signalled.
   DWORD ExitCode() const;
   bool WaitFor(DWORD milliseconds) const;
+  // `fn` runs on the signalling thread when the object is signalled, at once when it already
+  // is, and never after RemoveWaker returns. It runs under the object's lock: it may only
+  // hand the news on, never call the object.
+  int AddWaker(std::function<void()> fn);
+  void RemoveWaker(int id);
 
 private:
   struct State;

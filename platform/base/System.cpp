@@ -1,5 +1,7 @@
 #include "platform/base/System.h"
 
+#include "platform/base/detail/ModuleFile.h"
+
 #include <unistd.h>
 
 #include <chrono>
@@ -20,12 +22,24 @@ ULONGLONG GetTickCount64() {
 
 DWORD GetTickCount() { return static_cast<DWORD>(GetTickCount64()); }
 
+namespace {
+
+std::string& ModuleFileOverride() {
+  static std::string path;
+  return path;
+}
+
+}  // namespace
+
+void platform::detail::SetModuleFile(const std::string& path) { ModuleFileOverride() = path; }
+
 DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize) {
   if (hModule != nullptr || lpFilename == nullptr || nSize == 0) return 0;
   char buf[4096];
   ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
   if (n <= 0) return 0;
-  std::wstring path = FileSystemToWide(std::string(buf, static_cast<size_t>(n)));
+  std::string file = ModuleFileOverride().empty() ? std::string(buf, static_cast<size_t>(n)) : ModuleFileOverride();
+  std::wstring path = FileSystemToWide(file);
   // Too small a buffer gets the truncated path and its full size, as the original call.
   DWORD copied = static_cast<DWORD>(std::min<size_t>(path.size(), nSize - 1));
   path.copy(lpFilename, copied);

@@ -100,3 +100,8 @@ DWORD GetProcessId(HANDLE Process) {
   auto child = platform::detail::FindHandleAs<ChildProcess>(Process);
   return child ? static_cast<DWORD>(child->Pid()) : 0;
 }
+
+CString platform::ProgramAtPath(LPCWSTR file) {
+  int error = 0;
+  return FileSystemToWide(platform::detail::ResolveProgramAt(file ? WideToFileSystem(file) : std::string(), &error));
+}

@@ -68,4 +68,10 @@ namespace platform {
 // literal quote; "" inside quotes is a literal quote; other backslashes are literal.
 std::vector<std::wstring> SplitCommandLine(const wchar_t* line);
 
+// The file that ShellExecute may start for `file` when nowhere but the file's own folder
+// counts: the file itself, or for "X.exe" also "X" beside it; never this executable's
+// folder, PATH or the working folder. Empty for a name without an absolute folder, or when
+// no such file may be run.
+CString ProgramAtPath(LPCWSTR file);
+
 }  // namespace platform

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/FilterInstaller.h"
+#include "tests/support/PluginFolder.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -24,14 +25,7 @@ TEST(FilterInstallerTest, PackagesFollowTheElementsEachOnce) {
   EXPECT_EQ(PackageManagerParameters({"a", "b"}), L"/usr/bin/apt-get install -y a b");
 }
 
-// The system's folder of GStreamer plugins.
-std::string PluginFolder() {
-  for (const auto& arch : fs::directory_iterator("/usr/lib")) {
-    fs::path folder = arch.path() / "gstreamer-1.0";
-    if (fs::exists(folder / "libgstvideofilter.so")) return folder.string();
-  }
-  return "";
-}
+using testsupport::SystemPluginFolder;
 
 class FilterInstallerRun : public ::testing::Test {
 protected:
@@ -39,8 +33,8 @@ protected:
     fs::create_directories(temp.File("plugins"));
     fs::create_directories(temp.File("bin"));
     // Only videobalance and videoflip are there.
-    if (!PluginFolder().empty())
-      fs::create_symlink(PluginFolder() + "/libgstvideofilter.so", temp.File("plugins/libgstvideofilter.so"));
+    if (!SystemPluginFolder().empty())
+      fs::create_symlink(SystemPluginFolder() + "/libgstvideofilter.so", temp.File("plugins/libgstvideofilter.so"));
   }
 
   void FakeProgram(const std::string& name, int status) {
@@ -71,7 +65,7 @@ protected:
 };
 
 TEST_F(FilterInstallerRun, AsksTheDesktopsInstallerForTheMissingElementsOnly) {
-  if (PluginFolder().empty()) GTEST_SKIP() << "no system plugin folder";
+  if (SystemPluginFolder().empty()) GTEST_SKIP() << "no system plugin folder";
   FakeProgram("helper", 0);
   FakeProgram("pkexec", 0);
   EXPECT_EQ(Run("helper"), kFiltersStillMissing) << "the fake installed nothing";
@@ -84,7 +78,7 @@ TEST_F(FilterInstallerRun, AsksTheDesktopsInstallerForTheMissingElementsOnly) {
 }
 
 TEST_F(FilterInstallerRun, ARefusalAtTheDesktopsInstallerInstallsNothingElse) {
-  if (PluginFolder().empty()) GTEST_SKIP() << "no system plugin folder";
+  if (SystemPluginFolder().empty()) GTEST_SKIP() << "no system plugin folder";
   FakeProgram("helper", 4);  // the user cancelled
   FakeProgram("pkexec", 0);
   EXPECT_EQ(Run("helper"), kFiltersStillMissing);
@@ -92,7 +86,7 @@ TEST_F(FilterInstallerRun, ARefusalAtTheDesktopsInstallerInstallsNothingElse) {
 }
 
 TEST_F(FilterInstallerRun, WithoutAnInstallerThePackageManagerRunsBehindThePrompt) {
-  if (PluginFolder().empty()) GTEST_SKIP() << "no system plugin folder";
+  if (SystemPluginFolder().empty()) GTEST_SKIP() << "no system plugin folder";
   if (!fs::exists("/usr/bin/apt-get")) GTEST_SKIP() << "no package manager";
   FakeProgram("pkexec", 0);
   EXPECT_EQ(Run(""), kFiltersStillMissing) << "the fake installed nothing";
@@ -104,7 +98,7 @@ TEST_F(FilterInstallerRun, WithoutAnInstallerThePackageManagerRunsBehindThePromp
 }
 
 TEST_F(FilterInstallerRun, WithNeitherInstallerNorPromptItSaysSo) {
-  if (PluginFolder().empty()) GTEST_SKIP() << "no system plugin folder";
+  if (SystemPluginFolder().empty()) GTEST_SKIP() << "no system plugin folder";
   EXPECT_EQ(Run("", true), kNoWayToInstall);
 }
 

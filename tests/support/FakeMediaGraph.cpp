@@ -62,6 +62,7 @@ void Install() {
     platform::RegisterMediaClass(*c.clsid, [kind]() -> IUnknown* {
       auto& missing = TheWorld().missingClasses;
       if (std::find(missing.begin(), missing.end(), kind) != missing.end()) return nullptr;
+      if (TheWorld().isMissing && TheWorld().isMissing(kind)) return nullptr;
       return static_cast<IBaseFilter*>(new FakeFilter(kind, PinsOf(kind)));
     });
   }

@@ -16,6 +16,7 @@ struct World {
   std::vector<std::string> log;
   std::vector<GUID> splitterPins;  // output pins of the splitter, in order
   std::vector<std::string> missingClasses;  // class names whose creation fails
+  std::function<bool(const std::string& kind)> isMissing;  // asked as well, when set
   std::function<HRESULT(const std::string& from, const std::string& to)> connect;
   HRESULT loadResult = S_OK;
   HRESULT durationResult = S_OK;

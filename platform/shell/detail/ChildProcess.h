@@ -38,5 +38,7 @@ private:
 // Finds the program file for a name as ShellExecute is given it. Empty, with the errno
 // value in *error, when there is none that may be run.
 std::string ResolveProgram(const std::string& file, int* error);
+// The same, found only at the absolute path given: never beside this executable or on PATH.
+std::string ResolveProgramAt(const std::string& file, int* error);
 
 }  // namespace platform::detail

@@ -36,6 +36,13 @@ std::vector<std::string> OnPath(const std::string& name) {
   return found;
 }
 
+// The file itself, and for "X.exe" also "X" in the same folder.
+std::vector<std::string> AtItsPath(const std::string& file) {
+  std::vector<std::string> list{file};
+  if (EndsWithExe(file)) list.push_back(file.substr(0, file.size() - 4));
+  return list;
+}
+
 std::vector<std::string> Candidates(const std::string& file) {
   std::vector<std::string> list;
   size_t slash = file.rfind('/');
@@ -44,8 +51,7 @@ std::vector<std::string> Candidates(const std::string& file) {
   std::string stem = exe ? name.substr(0, name.size() - 4) : name;
   std::string beside = WideToFileSystem(GetModuleFolder().str());
   if (slash != std::string::npos) {
-    list.push_back(file);
-    if (exe) list.push_back(file.substr(0, file.size() - 4));
+    list = AtItsPath(file);
     if (!exe) return list;
   } else {
     list.push_back(beside + name);
@@ -60,15 +66,34 @@ std::vector<std::string> Candidates(const std::string& file) {
 
 }  // namespace
 
-std::string ResolveProgram(const std::string& file, int* error) {
+namespace {
+
+std::string FirstRunnable(const std::vector<std::string>& candidates, int* error) {
   *error = ENOENT;
-  if (file.empty()) return {};
-  for (const std::string& candidate : Candidates(file)) {
+  for (const std::string& candidate : candidates) {
     int why = Runnable(candidate);
     if (why == 0) return candidate;
     if (why == EACCES) *error = EACCES;
   }
   return {};
+}
+
+}  // namespace
+
+std::string ResolveProgram(const std::string& file, int* error) {
+  if (file.empty()) {
+    *error = ENOENT;
+    return {};
+  }
+  return FirstRunnable(Candidates(file), error);
+}
+
+std::string ResolveProgramAt(const std::string& file, int* error) {
+  if (file.empty() || file[0] != '/') {
+    *error = ENOENT;
+    return {};
+  }
+  return FirstRunnable(AtItsPath(file), error);
 }
 
 }  // namespace platform::detail

@@ -5,8 +5,10 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fstream>
 
+#include "platform/base/detail/ModuleFile.h"
 #include "platform/win/MessageBox.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
@@ -154,6 +156,28 @@ TEST(ProcessTest, ProgramAndArgumentsGoAsTheFileSystemsBytes) {
   std::string args;
   std::getline(std::ifstream(dir.File("bin\xE9/args")), args);
   EXPECT_EQ(args, "-i|/card/Event/20240131_1015\xE9" "0_EVT_C2.AVI|-y|caf\xC3\xA9.avi|");
+}
+
+TEST(ProcessTest, ProgramAtPathLooksNowhereButThePathsFolder) {
+  testsupport::TempDir dir, beside;
+  platform::detail::SetModuleFile(beside.File("program"));
+  WriteScript(beside.File("inst"), "exit 0");
+  std::string oldPath = std::getenv("PATH");
+  setenv("PATH", (beside.path() + ":" + oldPath).c_str(), 1);
+  CString exe = CString::FromUtf8(dir.File("inst.exe"));
+  EXPECT_EQ(platform::ProgramAtPath(exe), L"") << "beside the program and on PATH only";
+  EXPECT_EQ(platform::ProgramAtPath(L"inst.exe"), L"");
+  EXPECT_EQ(platform::ProgramAtPath(L"sleep"), L"");
+  EXPECT_EQ(platform::ProgramAtPath(nullptr), L"");
+
+  std::ofstream(dir.File("inst")) << "not runnable";
+  EXPECT_EQ(platform::ProgramAtPath(exe), L"");
+  WriteScript(dir.File("inst"), "exit 0");
+  EXPECT_EQ(platform::ProgramAtPath(exe), CString::FromUtf8(dir.File("inst")));
+  WriteScript(dir.File("inst.exe"), "exit 0");
+  EXPECT_EQ(platform::ProgramAtPath(exe), exe);
+  setenv("PATH", oldPath.c_str(), 1);
+  platform::detail::SetModuleFile("");
 }
 
 TEST(ProcessTest, ClosedHandleStillGetsItsChildReaped) {
