@@ -190,7 +190,7 @@ int SHFileOperationW(LPSHFILEOPSTRUCTW op) {
   CString title = op->lpszProgressTitle ? CString(op->lpszProgressTitle) : CString();
   bool silent = (op->fFlags & FOF_SILENT) != 0;
   std::unique_ptr<FileOperationUi> ui = TheFactory() ? TheFactory()(op->hwnd, title, silent)
-                                                    : platform::detail::MakeGtkFileOperationUi(op->hwnd, title, silent);
+                                                    : platform::detail::MakeGtkFileOperationUi(op->hwnd, op->wFunc, title, silent);
   if (!ui) ui = std::make_unique<NoUi>();
   OwnerDisabled disabled(op->hwnd);
   Operation operation(*op, std::move(ui));

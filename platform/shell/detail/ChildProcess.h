@@ -38,5 +38,9 @@ private:
 // Finds the program file for a name as ShellExecute is given it. Empty, with the errno
 // value in *error, when there is none that may be run.
 std::string ResolveProgram(const std::string& file, int* error);
+// The name ResolveProgram looks for: the file's name, without ".exe".
+std::wstring LookedUpName(const std::wstring& file);
+// The Debian package that installs a helper program of that name; empty when unknown.
+std::wstring PackageOfProgram(const std::wstring& name);
 
 }  // namespace platform::detail

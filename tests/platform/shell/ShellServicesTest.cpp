@@ -10,28 +10,10 @@
 #include "platform/shell/NetworkState.h"
 #include "platform/shell/SoundVolume.h"
 #include "platform/shell/SpecialFolders.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
-namespace {
-
-// Sets an environment variable for one scope.
-class ScopedEnv {
-public:
-  ScopedEnv(const char* name, const char* value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old, m_had = true;
-    if (value) setenv(name, value, 1); else unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (m_had) setenv(m_name, m_old.c_str(), 1); else unsetenv(m_name);
-  }
-
-private:
-  const char* m_name;
-  std::string m_old;
-  bool m_had = false;
-};
-
-}  // namespace
+using testsupport::ScopedEnv;
 
 TEST(SpecialFoldersTest, DocumentsComeFromTheSeamWithoutTrailingSlash) {
   testsupport::TempDir dir;
