@@ -27,6 +27,13 @@ std::string Read(const std::string& path) {
   return s.str();
 }
 
+void ExpectOneShown(const GtkDialogReader& reader, const ShownDialog& want) {
+  ASSERT_EQ(reader.shown().size(), 1u);
+  EXPECT_EQ(reader.shown()[0].title, want.title);
+  EXPECT_EQ(reader.shown()[0].text, want.text);
+  EXPECT_EQ(reader.shown()[0].buttons, want.buttons);
+}
+
 class FileOperationDialogsE2e : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -68,11 +75,7 @@ TEST_F(FileOperationDialogsE2e, TheFullDiskErrorSpeaksTheUsersLanguageUnderTheOp
     ScopedUiLanguage ui(language);
     GtkDialogReader reader(0);
     EXPECT_EQ(CopyOntoAFullDisk(m_src.File("20261201_083000_NOR2.AVI"), m_dst.path()), 112);
-    ASSERT_EQ(reader.shown().size(), 1u) << language;
-    const ShownDialog& want = expected[language == 1042 ? 0 : 1];
-    EXPECT_EQ(reader.shown()[0].title, want.title);
-    EXPECT_EQ(reader.shown()[0].text, want.text);
-    EXPECT_EQ(reader.shown()[0].buttons, want.buttons);
+    ExpectOneShown(reader, expected[language == 1042 ? 0 : 1]);
   }
 }
 
@@ -87,11 +90,7 @@ TEST_F(FileOperationDialogsE2e, TheReplaceQuestionSpeaksTheUsersLanguageAndNoKee
     ScopedUiLanguage ui(language);
     GtkDialogReader reader(1);
     EXPECT_EQ(Copy(m_src.File("a.avi"), m_dst.path()), 0);
-    ASSERT_EQ(reader.shown().size(), 1u) << language;
-    const ShownDialog& want = expected[language == 1042 ? 0 : 1];
-    EXPECT_EQ(reader.shown()[0].title, want.title);
-    EXPECT_EQ(reader.shown()[0].text, want.text);
-    EXPECT_EQ(reader.shown()[0].buttons, want.buttons);
+    ExpectOneShown(reader, expected[language == 1042 ? 0 : 1]);
     EXPECT_EQ(Read(m_dst.File("a.avi")), "old");
   }
 }
