@@ -24,7 +24,7 @@ const PlatformTextRow kRows[] = {
     {T::ButtonSave, L"저장(_S)", L"_Save", L"保存(_S)", L"_Сохранить"},
     {T::ButtonSelect, L"선택(_S)", L"_Select", L"選択(_S)", L"_Выбрать"},
     {T::OpenTitle, L"열기", L"Open", L"開く", L"Открыть"},
-    {T::SaveTitle, L"다른 이름으로 저장", L"Save As", L"名前を付けて保存", L"Сохранить как"},
+    {T::SaveTitle, L"저장", L"Save", L"保存", L"Сохранить"},
     {T::BrowseForFolderTitle, L"폴더 찾아보기", L"Browse for Folder", L"フォルダーの参照", L"Обзор папок"},
     {T::CopyOperation, L"파일 복사", L"Copy Files", L"ファイルのコピー", L"Копирование файлов"},
     {T::DeleteOperation, L"파일 삭제", L"Delete Files", L"ファイルの削除", L"Удаление файлов"},

@@ -13,6 +13,7 @@ struct ShownDialog {
   std::string title;
   std::string text;
   std::vector<std::string> buttons;  // labels in order, "_" access keys included
+  std::string ownerTitle;            // of the window it stands over; empty without one
 };
 
 class GtkDialogReader {
@@ -38,6 +39,11 @@ private:
     return found;
   }
 
+  static std::string TitleOf(GtkWindow* window) {
+    const char* title = window ? gtk_window_get_title(window) : nullptr;
+    return title ? title : "";
+  }
+
   // A message dialog's only buttons are its answers, in the order they were added.
   static void CollectButtons(GtkWidget* widget, std::vector<GtkWidget*>* buttons) {
     if (GTK_IS_BUTTON(widget)) {
@@ -56,8 +62,8 @@ private:
     GtkDialog* dialog = FindDialog();
     if (!dialog) return G_SOURCE_CONTINUE;
     ShownDialog shown;
-    const char* title = gtk_window_get_title(GTK_WINDOW(dialog));
-    shown.title = title ? title : "";
+    shown.title = TitleOf(GTK_WINDOW(dialog));
+    shown.ownerTitle = TitleOf(gtk_window_get_transient_for(GTK_WINDOW(dialog)));
     gchar* text = nullptr;
     g_object_get(dialog, "text", &text, nullptr);
     shown.text = text ? text : "";
