@@ -26,12 +26,9 @@ namespace {
 
 constexpr UINT kPollPeriod = 200;  // ms
 
-CString ConverterPath() {
-  WCHAR module[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, module, MAX_PATH);
-  CString path = module;
-  return path.Left(path.ReverseFind(L'/') + 1) + L"ffmpeg.exe";
-}
+// The converter by the name this system gives it; the process layer looks for it beside
+// the executable, then on PATH, and names it so when it is missing.
+CString ConverterPath() { return L"ffmpeg"; }
 
 bool FolderExists(const CString& folder) {
   CFileFind finder;

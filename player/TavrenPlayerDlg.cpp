@@ -1,6 +1,7 @@
 #include "player/TavrenPlayerDlg.h"
 
 #include "app/DecoderSettings.h"
+#include "platform/base/System.h"
 #include "platform/gdi/DC.h"
 #include "platform/shell/ChangeNotify.h"
 #include "platform/shell/SpecialFolders.h"
@@ -167,6 +168,7 @@ BOOL CTavrenPlayerDlg::OnInitDialog() {
   m_rcNormalWindow.bottom = m_rcNormalWindow.top + kNormalHeight;
   MoveWindow(&m_rcNormalWindow, TRUE);
   m_wLangID = ChooseLanguageID();
+  SetThreadUILanguage(m_wLangID);  // the layer's own texts follow the window's language
   InitControls();
   SetLayoutMode(WINDOW_MODE_NORMAL);
   CheckDecoderFilters();

@@ -93,6 +93,17 @@ LANGID LangIDFromLocaleName(const char* name) {
   return 1033;
 }
 
+namespace {
+thread_local LANGID t_uiLanguage = 0;
+}  // namespace
+
+LANGID GetThreadUILanguage() { return t_uiLanguage ? t_uiLanguage : GetSystemDefaultLangID(); }
+
+LANGID SetThreadUILanguage(LANGID LangId) {
+  t_uiLanguage = LangId;
+  return GetThreadUILanguage();
+}
+
 LANGID GetSystemDefaultLangID() {
   for (const char* var : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
     const char* value = std::getenv(var);

@@ -25,3 +25,7 @@ int _wtoi(const wchar_t* s);
 LANGID GetSystemDefaultLangID();
 // The same mapping for one locale name such as "ru_RU.UTF-8".
 LANGID LangIDFromLocaleName(const char* name);
+// The language of the texts the layer shows on this thread: the one set, else the system's.
+LANGID GetThreadUILanguage();
+// Sets it for this thread (0 returns to the system's) and returns it.
+LANGID SetThreadUILanguage(LANGID LangId);

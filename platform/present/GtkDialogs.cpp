@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/base/PlatformText.h"
 #include "platform/base/String.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/detail/MessageLoop.h"
@@ -68,17 +69,21 @@ GtkMessageType MessageType(UINT type) {
   }
 }
 
-std::vector<std::pair<const char*, int>> Buttons(UINT type) {
-  const char* ok = g_dgettext("gtk30", "_OK");
-  const char* cancel = g_dgettext("gtk30", "_Cancel");
-  const char* yes = g_dgettext("gtk30", "_Yes");
-  const char* no = g_dgettext("gtk30", "_No");
+std::string Label(PlatformText id) { return Utf8(GetPlatformText(id)); }
+
+std::vector<std::pair<std::string, int>> Buttons(UINT type) {
+  std::string ok = Label(PlatformText::ButtonOk);
+  std::string cancel = Label(PlatformText::ButtonCancel);
+  std::string yes = Label(PlatformText::ButtonYes);
+  std::string no = Label(PlatformText::ButtonNo);
+  std::string retry = Label(PlatformText::ButtonRetry);
   switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL: return {{ok, IDOK}, {cancel, IDCANCEL}};
-    case MB_ABORTRETRYIGNORE: return {{"_Abort", IDABORT}, {"_Retry", IDRETRY}, {"_Ignore", IDIGNORE}};
+    case MB_ABORTRETRYIGNORE:
+      return {{Label(PlatformText::ButtonAbort), IDABORT}, {retry, IDRETRY}, {Label(PlatformText::ButtonIgnore), IDIGNORE}};
     case MB_YESNOCANCEL: return {{yes, IDYES}, {no, IDNO}, {cancel, IDCANCEL}};
     case MB_YESNO: return {{yes, IDYES}, {no, IDNO}};
-    case MB_RETRYCANCEL: return {{"_Retry", IDRETRY}, {cancel, IDCANCEL}};
+    case MB_RETRYCANCEL: return {{retry, IDRETRY}, {cancel, IDCANCEL}};
     default: return {{ok, IDOK}};
   }
 }
@@ -120,7 +125,7 @@ int RunGtkMessageBox(GtkWindow* parent, const MessageBoxRequest& request) {
                                                  "%s", Utf8(request.text).c_str()));
   gtk_window_set_title(GTK_WINDOW(dialog.get()), Utf8(request.caption).c_str());
   auto buttons = Buttons(request.type);
-  for (const auto& [label, id] : buttons) gtk_dialog_add_button(GTK_DIALOG(dialog.get()), label, id);
+  for (const auto& [label, id] : buttons) gtk_dialog_add_button(GTK_DIALOG(dialog.get()), label.c_str(), id);
   size_t def = (request.type & MB_DEFMASK) >> 8;
   if (def < buttons.size()) gtk_dialog_set_default_response(GTK_DIALOG(dialog.get()), buttons[def].second);
   int response = RunModal(dialog.get());
@@ -129,12 +134,11 @@ int RunGtkMessageBox(GtkWindow* parent, const MessageBoxRequest& request) {
 
 bool RunGtkFileChooser(GtkWindow* parent, const FileRequest& request, std::wstring* path) {
   GtkFileChooserAction action = request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN;
-  std::string title = request.title.empty() ? (request.save ? g_dgettext("gtk30", "Save") : g_dgettext("gtk30", "Open"))
+  std::string title = request.title.empty() ? Label(request.save ? PlatformText::SaveTitle : PlatformText::OpenTitle)
                                             : Utf8(request.title);
-  OwnedWidget dialog = OwnWidget(gtk_file_chooser_dialog_new(title.c_str(), parent, action, g_dgettext("gtk30", "_Cancel"),
-                                                 GTK_RESPONSE_CANCEL,
-                                                 request.save ? g_dgettext("gtk30", "_Save") : g_dgettext("gtk30", "_Open"),
-                                                 GTK_RESPONSE_ACCEPT, nullptr));
+  OwnedWidget dialog = OwnWidget(gtk_file_chooser_dialog_new(
+      title.c_str(), parent, action, Label(PlatformText::ButtonCancel).c_str(), GTK_RESPONSE_CANCEL,
+      Label(request.save ? PlatformText::ButtonSave : PlatformText::ButtonOpen).c_str(), GTK_RESPONSE_ACCEPT, nullptr));
   auto* chooser = GTK_FILE_CHOOSER(dialog.get());
   gtk_dialog_set_default_response(GTK_DIALOG(dialog.get()), GTK_RESPONSE_ACCEPT);
   gtk_file_chooser_set_do_overwrite_confirmation(chooser, request.overwritePrompt);
@@ -155,10 +159,9 @@ bool RunGtkFileChooser(GtkWindow* parent, const FileRequest& request, std::wstri
 
 bool RunGtkFolderChooser(GtkWindow* parent, const FolderRequest& request, std::wstring* path,
                          const std::function<void(GtkWidget*)>& open) {
-  OwnedWidget dialog = OwnWidget(gtk_file_chooser_dialog_new(Utf8(request.title).c_str(), parent,
-                                                 GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER, g_dgettext("gtk30", "_Cancel"),
-                                                 GTK_RESPONSE_CANCEL, g_dgettext("gtk30", "_Select"),
-                                                 GTK_RESPONSE_ACCEPT, nullptr));
+  OwnedWidget dialog = OwnWidget(gtk_file_chooser_dialog_new(
+      Utf8(request.title).c_str(), parent, GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER, Label(PlatformText::ButtonCancel).c_str(),
+      GTK_RESPONSE_CANCEL, Label(PlatformText::ButtonSelect).c_str(), GTK_RESPONSE_ACCEPT, nullptr));
   auto* chooser = GTK_FILE_CHOOSER(dialog.get());
   gtk_dialog_set_default_response(GTK_DIALOG(dialog.get()), GTK_RESPONSE_ACCEPT);
   gtk_file_chooser_set_create_folders(chooser, request.newFolderButton);

@@ -187,10 +187,13 @@ int SHFileOperationW(LPSHFILEOPSTRUCTW op) {
   std::vector<std::string> targets;
   if (op->wFunc == FO_COPY && !Targets(*op, sources, &targets)) return DE_INVALIDFILES;
 
-  CString title = op->lpszProgressTitle ? CString(op->lpszProgressTitle) : CString();
+  // The caller's progress title is used only with the simple progress; the UI names the
+  // operation itself otherwise.
+  bool simple = (op->fFlags & FOF_SIMPLEPROGRESS) != 0;
+  CString title = simple && op->lpszProgressTitle ? CString(op->lpszProgressTitle) : CString();
   bool silent = (op->fFlags & FOF_SILENT) != 0;
   std::unique_ptr<FileOperationUi> ui = TheFactory() ? TheFactory()(op->hwnd, title, silent)
-                                                    : platform::detail::MakeGtkFileOperationUi(op->hwnd, title, silent);
+                                                    : platform::detail::MakeGtkFileOperationUi(op->hwnd, op->wFunc, title, silent);
   if (!ui) ui = std::make_unique<NoUi>();
   OwnerDisabled disabled(op->hwnd);
   Operation operation(*op, std::move(ui));

@@ -63,7 +63,8 @@ public:
   virtual void ShowError(const CString& file, int error) = 0;
 };
 
-// Makes the UI of one operation; `silent` operations show no progress. Without a factory
+// Makes the UI of one operation; `silent` operations show no progress; `title` is the
+// caller's progress title under FOF_SIMPLEPROGRESS, else empty. Without a factory
 // the gtk presenter shows a progress window and GTK questions; the headless presenter
 // shows nothing, replaces no existing file and deletes nothing unasked.
 using FileOperationUiFactory =

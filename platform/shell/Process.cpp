@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cwctype>
 
+#include "platform/base/PlatformText.h"
 #include "platform/shell/detail/ChildProcess.h"
 #include "platform/win/MessageBox.h"
 
@@ -23,13 +24,22 @@ int ShellErrorOf(int error) {
   }
 }
 
-// The shell's own word on a program it could not start, owned by the caller's window.
+// The shell's own word on a program it could not start, owned by the caller's window and
+// titled with the application's title: a missing program is named as it was looked for,
+// with the package that installs it where that is known.
 void ReportStartFailure(HWND owner, LPCWSTR file, int code) {
+  using platform::PlatformText;
   std::wstring path = file ? file : L"";
-  std::wstring name = path.substr(path.find_last_of(L'/') + 1);
-  std::wstring text = L"\"" + name + L"\" ";
-  text += code == SE_ERR_FNF || code == SE_ERR_PNF ? L"cannot be found." : L"cannot be started.";
-  MessageBoxW(owner, text.c_str(), name.c_str(), MB_OK | MB_ICONERROR);
+  std::wstring text;
+  if (code == SE_ERR_FNF || code == SE_ERR_PNF) {
+    std::wstring name = platform::detail::LookedUpName(path);
+    text = platform::FormatPlatformText(PlatformText::ProgramNotFound, {name});
+    std::wstring package = platform::detail::PackageOfProgram(name);
+    if (!package.empty()) text += L"\n" + platform::FormatPlatformText(PlatformText::InstallPackage, {package});
+  } else {
+    text = platform::FormatPlatformText(PlatformText::ProgramNotStarted, {path.substr(path.find_last_of(L'/') + 1)});
+  }
+  MessageBoxW(owner, text.c_str(), nullptr, MB_OK | MB_ICONERROR);
 }
 
 HINSTANCE AsInstance(int code) { return reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(code)); }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/base/PlatformText.h"
 #include "platform/base/String.h"
 #include "platform/win/Presenter.h"
 #include "platform/win/WindowClass.h"
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr wchar_t kBrowserClass[] = L"RodemirFolderBrowser";
-constexpr wchar_t kDefaultTitle[] = L"Browse for Folder";
 
 struct BrowserState {
   std::wstring selection;
@@ -85,7 +85,8 @@ PIDLIST_ABSOLUTE SHBrowseForFolderW(LPBROWSEINFOW lpbi) {
   RegisterBrowserClass();
   platform::detail::ModalOwner owner(lpbi->hwndOwner);
   BrowserWindow browser;
-  browser.hwnd = CreateWindowEx(0, kBrowserClass, kDefaultTitle, WS_POPUP, 0, 0, 0, 0, owner.handle(), nullptr, nullptr);
+  std::wstring title = platform::GetPlatformText(platform::PlatformText::BrowseForFolderTitle);
+  browser.hwnd = CreateWindowEx(0, kBrowserClass, title.c_str(), WS_POPUP, 0, 0, 0, 0, owner.handle(), nullptr, nullptr);
   if (!browser.hwnd) return nullptr;
   auto state = std::make_shared<BrowserState>();
   platform::SetWindowState(browser.hwnd, state);

@@ -30,7 +30,9 @@ constexpr UINT MB_TYPEMASK = 0x0000000F;
 constexpr UINT MB_ICONMASK = 0x000000F0;
 constexpr UINT MB_DEFMASK = 0x00000F00;
 
-// IDOK, IDCANCEL, IDYES, IDNO, ... (Messages.h); 0 when the box could not be shown.
+// IDOK, IDCANCEL, IDYES, IDNO, ... (Messages.h); 0 when the box could not be shown. Without
+// a caption the box is titled with the application's title ("Error" in the thread's UI
+// language when there is none); its buttons read in that language too.
 int MessageBox(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);
 inline int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType) {
   return MessageBox(hWnd, lpText, lpCaption, uType);

@@ -129,7 +129,7 @@ LRESULT SetRange(HWND hwnd, MonthCalState& s, DWORD which, const SYSTEMTIME* ran
 
 LRESULT OnCreate(HWND hwnd) {
   auto s = std::make_shared<MonthCalState>();
-  s->names = &platform::detail::NamesFor(GetSystemDefaultLangID());
+  s->names = &platform::detail::NamesFor(GetThreadUILanguage());
   s->firstDayOfWeek = s->names->firstDayOfWeek;
   s->minDay = platform::detail::DayNumber(CivilDate{1970, 1, 1});
   s->maxDay = platform::detail::DayNumber(CivilDate{3000, 12, 31});

@@ -40,5 +40,9 @@ private:
 std::string ResolveProgram(const std::string& file, int* error);
 // The same, found only at the absolute path given: never beside this executable or on PATH.
 std::string ResolveProgramAt(const std::string& file, int* error);
+// The name ResolveProgram looks for: the file's name, without ".exe".
+std::wstring LookedUpName(const std::wstring& file);
+// The Debian package that installs a helper program of that name; empty when unknown.
+std::wstring PackageOfProgram(const std::wstring& name);
 
 }  // namespace platform::detail

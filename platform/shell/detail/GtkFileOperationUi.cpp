@@ -2,8 +2,7 @@
 
 #include <gtk/gtk.h>
 
-#include "platform/base/detail/OwnedWidget.h"
-#include "platform/shell/detail/ErrnoCodes.h"
+#include "platform/base/PlatformText.h"
 #include "platform/shell/detail/GtkStart.h"
 
 namespace platform::detail {
@@ -12,50 +11,27 @@ namespace {
 
 using Answer = FileOperationUi::Answer;
 
-enum Response { kYes = 1, kYesToAll, kNo, kNoToAll, kCancel };
-
 std::string BaseName(const CString& path) {
   std::string text = path.ToUtf8();
   size_t slash = text.rfind('/');
   return slash == std::string::npos ? text : text.substr(slash + 1);
 }
 
-std::string Reason(int error) {
-  switch (error) {
-    case DE_SAMEFILE: return "The source and destination file are the same.";
-    case DE_INVALIDFILES: return "Only files can be copied or deleted.";
-    case DE_FILEDESTISFLD: return "A folder of that name is in the way.";
-    case ERROR_DISK_FULL_CODE: return "There is not enough space on the disk.";
-    case 5: return "Access is denied.";
-    case 2: return "The file cannot be found.";
-    case 21: return "The device is not ready.";
-    default: return "The operation failed (error " + std::to_string(error) + ").";
-  }
-}
-
-int RunDialog(GtkWindow* parent, GtkMessageType type, const std::string& text,
-              std::initializer_list<std::pair<const char*, int>> buttons) {
-  OwnedWidget dialog =
-      OwnWidget(gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, type, GTK_BUTTONS_NONE, "%s", text.c_str()));
-  for (const auto& [label, id] : buttons) gtk_dialog_add_button(GTK_DIALOG(dialog.get()), label, id);
-  gtk_window_set_keep_above(GTK_WINDOW(dialog.get()), TRUE);
-  return gtk_dialog_run(GTK_DIALOG(dialog.get()));
-}
-
-Answer AnswerOf(int response) {
-  switch (response) {
-    case kYes: return Answer::Yes;
-    case kYesToAll: return Answer::YesToAll;
-    case kNo: return Answer::No;
-    case kNoToAll: return Answer::NoToAll;
-    default: return Answer::Cancel;
-  }
+// Shows the dialog over `parent` until it is answered; closing it is Cancel.
+Answer RunDialog(GtkWindow* parent, const FileOperationDialog& d) {
+  OwnedWidget dialog = BuildGtkFileOperationDialog(parent, d);
+  int response = gtk_dialog_run(GTK_DIALOG(dialog.get()));
+  if (response < 0 || static_cast<size_t>(response) >= d.buttons.size()) return Answer::Cancel;
+  return d.buttons[static_cast<size_t>(response)].second;
 }
 
 class GtkFileOperationUi : public FileOperationUi {
 public:
-  GtkFileOperationUi(GtkWindow* owner, const CString& title, bool silent)
-      : m_owner(owner), m_title(title.IsEmpty() ? "Copying" : title.ToUtf8()), m_silent(silent) {}
+  GtkFileOperationUi(GtkWindow* owner, UINT func, const CString& title, bool silent)
+      : m_owner(owner),
+        m_func(func),
+        m_title(title.IsEmpty() ? WideToUtf8(OperationName(func)) : title.ToUtf8()),
+        m_silent(silent) {}
 
   void Progress(const CString& file, ULONGLONG, ULONGLONG done, ULONGLONG total) override {
     if (m_silent) return;
@@ -66,24 +42,11 @@ public:
 
   bool CancelRequested() override { return m_cancelled; }
 
-  Answer AskReplace(const CString& target, bool more) override {
-    std::string text = "The destination already has a file named \"" + BaseName(target) + "\".\nReplace it?";
-    if (more) {
-      return AnswerOf(RunDialog(Parent(), GTK_MESSAGE_QUESTION, text,
-                                {{"_Yes", kYes}, {"Yes to _all", kYesToAll}, {"_No", kNo}, {"N_o to all", kNoToAll},
-                                 {"_Cancel", kCancel}}));
-    }
-    return AnswerOf(RunDialog(Parent(), GTK_MESSAGE_QUESTION, text, {{"_Yes", kYes}, {"_No", kNo}, {"_Cancel", kCancel}}));
-  }
+  Answer AskReplace(const CString& target, bool more) override { return RunDialog(Parent(), ReplaceDialog(target, more)); }
 
-  Answer AskDelete(int count) override {
-    std::string text = count == 1 ? "Delete this file?" : "Delete these " + std::to_string(count) + " files?";
-    return AnswerOf(RunDialog(Parent(), GTK_MESSAGE_QUESTION, text, {{"_Yes", kYes}, {"_No", kNo}}));
-  }
+  Answer AskDelete(int count) override { return RunDialog(Parent(), DeleteDialog(count)); }
 
-  void ShowError(const CString& file, int error) override {
-    RunDialog(Parent(), GTK_MESSAGE_ERROR, "Cannot handle \"" + BaseName(file) + "\".\n" + Reason(error), {{"_OK", kCancel}});
-  }
+  void ShowError(const CString& file, int error) override { RunDialog(Parent(), ErrorDialog(m_func, file, error)); }
 
 private:
   // Questions sit over the progress window once it shows, else over the owner.
@@ -101,7 +64,7 @@ private:
     m_label = gtk_label_new("");
     gtk_label_set_ellipsize(GTK_LABEL(m_label), PANGO_ELLIPSIZE_MIDDLE);
     m_bar = gtk_progress_bar_new();
-    GtkWidget* cancel = gtk_button_new_with_mnemonic("_Cancel");
+    GtkWidget* cancel = gtk_button_new_with_mnemonic(WideToUtf8(GetPlatformText(PlatformText::ButtonCancel)).c_str());
     g_signal_connect(cancel, "clicked", G_CALLBACK(OnCancel), &m_cancelled);
     // Closing the window asks to stop as well; the window stays until the copy ends.
     g_signal_connect(m_window.get(), "delete-event", G_CALLBACK(OnDelete), &m_cancelled);
@@ -119,6 +82,7 @@ private:
   }
 
   GtkWindow* m_owner;  // borrowed: the presenter's window of the owner, or null
+  UINT m_func;
   std::string m_title;
   bool m_silent;
   bool m_cancelled = false;
@@ -129,9 +93,20 @@ private:
 
 }  // namespace
 
-std::unique_ptr<FileOperationUi> MakeGtkFileOperationUi(HWND owner, const CString& title, bool silent) {
+OwnedWidget BuildGtkFileOperationDialog(GtkWindow* parent, const FileOperationDialog& d) {
+  GtkMessageType type = d.kind == FileOperationDialog::Kind::Error ? GTK_MESSAGE_ERROR : GTK_MESSAGE_QUESTION;
+  OwnedWidget dialog = OwnWidget(
+      gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, type, GTK_BUTTONS_NONE, "%s", WideToUtf8(d.text).c_str()));
+  gtk_window_set_title(GTK_WINDOW(dialog.get()), WideToUtf8(d.title).c_str());
+  for (size_t i = 0; i < d.buttons.size(); ++i)
+    gtk_dialog_add_button(GTK_DIALOG(dialog.get()), WideToUtf8(d.buttons[i].first).c_str(), static_cast<int>(i));
+  gtk_window_set_keep_above(GTK_WINDOW(dialog.get()), TRUE);
+  return dialog;
+}
+
+std::unique_ptr<FileOperationUi> MakeGtkFileOperationUi(HWND owner, UINT func, const CString& title, bool silent) {
   if (!StartGtk()) return nullptr;
-  return std::make_unique<GtkFileOperationUi>(PresenterGtkWindow(owner), title, silent);
+  return std::make_unique<GtkFileOperationUi>(PresenterGtkWindow(owner), func, title, silent);
 }
 
 }  // namespace platform::detail

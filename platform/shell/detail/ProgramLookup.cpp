@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <strings.h>
+#include <cwchar>
 
 #include "platform/base/System.h"
 #include "platform/shell/detail/ChildProcess.h"
@@ -65,6 +66,20 @@ std::vector<std::string> Candidates(const std::string& file) {
 }
 
 }  // namespace
+
+std::wstring LookedUpName(const std::wstring& file) {
+  std::wstring name = file.substr(file.find_last_of(L'/') + 1);
+  bool exe = name.size() > 4 && wcscasecmp(name.c_str() + name.size() - 4, L".exe") == 0;
+  return exe ? name.substr(0, name.size() - 4) : name;
+}
+
+std::wstring PackageOfProgram(const std::wstring& name) {
+  static const std::pair<const wchar_t*, const wchar_t*> kPackages[] = {{L"ffmpeg", L"ffmpeg"}};
+  for (const auto& [program, package] : kPackages) {
+    if (name == program) return package;
+  }
+  return {};
+}
 
 namespace {
 

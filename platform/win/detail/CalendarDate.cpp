@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/base/PlatformText.h"
+
 namespace platform::detail {
 
 // Civil-date conversions after the well-known era-based algorithm (eras of 400 years).
@@ -60,31 +62,35 @@ std::wstring Number(const wchar_t* format, int a, int b = 0, int c = 0) {
   return buffer;
 }
 
-std::wstring EnglishTitle(int year, int month) {
-  static const wchar_t* months[] = {L"January", L"February", L"March",     L"April",   L"May",      L"June",
-                                    L"July",    L"August",   L"September", L"October", L"November", L"December"};
-  return std::wstring(months[month - 1]) + Number(L" %d", year);
-}
-std::wstring RussianTitle(int year, int month) {
-  static const wchar_t* months[] = {L"Январь", L"Февраль", L"Март",     L"Апрель",  L"Май",    L"Июнь",
-                                    L"Июль",   L"Август",  L"Сентябрь", L"Октябрь", L"Ноябрь", L"Декабрь"};
-  return std::wstring(months[month - 1]) + Number(L" %d", year);
-}
-std::wstring KoreanTitle(int year, int month) { return Number(L"%d년 %d월", year, month); }
-std::wstring JapaneseTitle(int year, int month) { return Number(L"%d年%d月", year, month); }
-
 std::wstring EnglishDate(const CivilDate& d) { return Number(L"%d/%d/%d", d.month, d.day, d.year); }
 std::wstring RussianDate(const CivilDate& d) { return Number(L"%02d.%02d.%d", d.day, d.month, d.year); }
 std::wstring KoreanDate(const CivilDate& d) { return Number(L"%d-%02d-%02d", d.year, d.month, d.day); }
 std::wstring JapaneseDate(const CivilDate& d) { return Number(L"%d/%02d/%02d", d.year, d.month, d.day); }
 
+CalendarNames MakeNames(LANGID language, int firstDayOfWeek, std::wstring (*shortDate)(const CivilDate&)) {
+  CalendarNames names;
+  names.firstDayOfWeek = firstDayOfWeek;
+  for (int i = 0; i < 7; ++i)
+    names.weekdays[i] = GetPlatformText(PlatformText(int(PlatformText::CalendarSunday) + i), language);
+  for (int i = 0; i < 12; ++i)
+    names.months[i] = GetPlatformText(PlatformText(int(PlatformText::CalendarJanuary) + i), language);
+  names.monthTitle = GetPlatformText(PlatformText::CalendarMonthTitle, language);
+  names.today = GetPlatformText(PlatformText::CalendarToday, language);
+  names.shortDate = shortDate;
+  return names;
+}
+
 }  // namespace
 
+std::wstring CalendarNames::Title(int year, int month) const {
+  return ReplacePlaceholders(monthTitle, {months[(month + 11) % 12], Number(L"%d", year)});
+}
+
 const CalendarNames& NamesFor(LANGID language) {
-  static const CalendarNames english{0, {L"Su", L"Mo", L"Tu", L"We", L"Th", L"Fr", L"Sa"}, L"Today:", EnglishTitle, EnglishDate};
-  static const CalendarNames korean{0, {L"일", L"월", L"화", L"수", L"목", L"금", L"토"}, L"오늘:", KoreanTitle, KoreanDate};
-  static const CalendarNames japanese{0, {L"日", L"月", L"火", L"水", L"木", L"金", L"土"}, L"今日:", JapaneseTitle, JapaneseDate};
-  static const CalendarNames russian{1, {L"Вс", L"Пн", L"Вт", L"Ср", L"Чт", L"Пт", L"Сб"}, L"Сегодня:", RussianTitle, RussianDate};
+  static const CalendarNames english = MakeNames(1033, 0, EnglishDate);
+  static const CalendarNames korean = MakeNames(1042, 0, KoreanDate);
+  static const CalendarNames japanese = MakeNames(1041, 0, JapaneseDate);
+  static const CalendarNames russian = MakeNames(1049, 1, RussianDate);
   switch (language & 0x3FF) {
     case 0x12: return korean;
     case 0x11: return japanese;

@@ -109,7 +109,7 @@ void PaintMonthCal(HWND hwnd, const MonthCalState& s) {
     dc->FillSolidRect(&l.title, GetSysColor(COLOR_3DFACE));
     DrawArrow(dc, l.prev, true);
     DrawArrow(dc, l.next, false);
-    DrawText(dc, s.names->title(s.shownYear, s.shownMonth), l.title, GetSysColor(COLOR_WINDOWTEXT));
+    DrawText(dc, s.names->Title(s.shownYear, s.shownMonth), l.title, GetSysColor(COLOR_WINDOWTEXT));
     for (int column = 0; column < 7; ++column) {
       CRect cell(l.weekdays.left + column * l.cellWidth, l.weekdays.top, l.weekdays.left + (column + 1) * l.cellWidth,
                  l.weekdays.bottom);

@@ -120,6 +120,8 @@ TEST_F(FileOperationTest, CopiesToANamedFileKeepingContentAndTime) {
   ASSERT_EQ(stat(m_dst.File("20240101_NOR.AVI").c_str(), &st), 0);
   EXPECT_EQ(st.st_mtim.tv_sec, 1700000000);
   EXPECT_EQ(Listing(m_dst.path()), std::vector<std::string>{"20240101_NOR.AVI"});
+  EXPECT_EQ(m_title, L"");  // the progress names the operation itself
+  EXPECT_EQ(Run(FO_COPY, m_src.File("20240101_NOR.AVI"), m_dst.File("simple.AVI"), FOF_SIMPLEPROGRESS), 0);
   EXPECT_EQ(m_title, L"File Copy");
   EXPECT_FALSE(m_op.fAnyOperationsAborted);
 }

@@ -10,6 +10,9 @@
 
 #include "platform/base/detail/ModuleFile.h"
 #include "platform/win/MessageBox.h"
+#include "platform/win/WinApp.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/ScopedUiLanguage.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowHarness.h"
@@ -37,6 +40,12 @@ DWORD ExitCode(HANDLE h) {
 bool Reaped(DWORD pid) {
   int status = 0;
   return waitpid(static_cast<pid_t>(pid), &status, WNOHANG) == -1 && errno == ECHILD;
+}
+
+// The caption a box gets without one of its own.
+std::wstring AppTitleOr(const wchar_t* fallback) {
+  LPCTSTR title = AfxGetAppName();
+  return title && *title ? title : fallback;
 }
 
 void WriteScript(const std::string& path, const std::string& body) {
@@ -82,12 +91,14 @@ TEST(ProcessTest, MissingProgramIsAnErrorWithoutAHandle) {
 TEST(ProcessTest, AFailedStartIsReportedUnlessTheCallerAsksForNoUi) {
   platform::test::WindowHarness harness;
   platform::test::ScriptedDialogs dialogs;
+  platform::test::ScopedUiLanguage english(1033);
   dialogs.MessageBoxAnswer(IDOK);
   SHELLEXECUTEINFOW info = Info(L"/nonexistent/converter.exe", L"-i x");
   EXPECT_FALSE(ShellExecuteExW(&info));
   ASSERT_EQ(dialogs.messageBoxes().size(), 1u);
-  EXPECT_EQ(dialogs.messageBoxes()[0].text, L"\"converter.exe\" cannot be found.");
-  EXPECT_EQ(dialogs.messageBoxes()[0].caption, L"converter.exe");
+  // Named as it was looked for; no package is known for it.
+  EXPECT_EQ(dialogs.messageBoxes()[0].text, L"\"converter\" cannot be found.");
+  EXPECT_EQ(dialogs.messageBoxes()[0].caption, AppTitleOr(L"Error"));
   EXPECT_EQ(dialogs.messageBoxes()[0].type & MB_TYPEMASK, MB_OK);
 
   info.fMask |= SEE_MASK_FLAG_NO_UI;
@@ -100,6 +111,27 @@ TEST(ProcessTest, AFailedStartIsReportedUnlessTheCallerAsksForNoUi) {
   EXPECT_FALSE(ShellExecuteExW(&refused));
   ASSERT_EQ(dialogs.messageBoxes().size(), 2u);
   EXPECT_EQ(dialogs.messageBoxes()[1].text, L"\"data.exe\" cannot be started.");
+}
+
+TEST(ProcessTest, AMissingConverterNamesWhatToInstallInTheUsersLanguage) {
+  platform::test::WindowHarness harness;
+  platform::test::ScriptedDialogs dialogs;
+  testsupport::TempDir empty;
+  testsupport::ScopedEnv path("PATH", empty.path().c_str());
+  const std::pair<LANGID, std::wstring> expected[] = {
+      {1042, L"\"ffmpeg\" 프로그램을 찾을 수 없습니다.\n\"ffmpeg\" 패키지를 설치한 뒤 다시 시도하세요."},
+      {1049, L"Не удаётся найти «ffmpeg».\nУстановите пакет «ffmpeg» и повторите попытку."},
+      {1033, L"\"ffmpeg\" cannot be found.\nInstall the package \"ffmpeg\" and try again."},
+  };
+  for (const auto& [language, text] : expected) {
+    platform::test::ScopedUiLanguage ui(language);
+    dialogs.MessageBoxAnswer(IDOK);
+    SHELLEXECUTEINFOW info = Info(L"ffmpeg", L"-i x");
+    EXPECT_FALSE(ShellExecuteExW(&info));
+    ASSERT_FALSE(dialogs.messageBoxes().empty());
+    EXPECT_EQ(dialogs.messageBoxes().back().text, text);
+    EXPECT_FALSE(dialogs.messageBoxes().back().caption.empty());
+  }
 }
 
 TEST(ProcessTest, FilesThatCannotRunAreRefusedWithTheirReason) {

@@ -7,6 +7,7 @@
 #include "platform/win/FolderBrowser.h"
 #include "platform/win/MessageBox.h"
 #include "tests/support/DialogOwnerTest.h"
+#include "tests/support/ScopedUiLanguage.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowTestSupport.h"
@@ -99,6 +100,20 @@ TEST_F(FolderBrowserTest, CancelledOrWithoutPreselectionOpensOnHome) {
   ASSERT_EQ(dialogs.folderRequests().size(), 3u);
   for (const platform::FolderRequest& asked : dialogs.folderRequests()) EXPECT_EQ(asked.selection, Utf8ToWide(home));
   EXPECT_FALSE(dialogs.folderRequests()[0].newFolderButton);
+}
+
+TEST_F(FolderBrowserTest, ABrowserNotTitledByItsCallerHasItsOwnTitleInTheUsersLanguage) {
+  ScriptedDialogs dialogs;
+  dialogs.FolderCancel().FolderCancel();
+  for (LANGID language : {LANGID(1042), LANGID(1049)}) {
+    platform::test::ScopedUiLanguage ui(language);
+    BROWSEINFOW bi;
+    bi.hwndOwner = owner;
+    SHBrowseForFolderW(&bi);
+  }
+  ASSERT_EQ(dialogs.folderRequests().size(), 2u);
+  EXPECT_EQ(dialogs.folderRequests()[0].title, L"폴더 찾아보기");
+  EXPECT_EQ(dialogs.folderRequests()[1].title, L"Обзор папок");
 }
 
 TEST_F(FolderBrowserTest, UnansweredDialogsAreDismissed) {

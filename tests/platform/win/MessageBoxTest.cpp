@@ -4,6 +4,7 @@
 #include "platform/win/Resources.h"
 #include "platform/win/WinApp.h"
 #include "tests/support/DialogOwnerTest.h"
+#include "tests/support/ScopedUiLanguage.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/WindowTestSupport.h"
 
@@ -36,6 +37,22 @@ TEST_F(MessageBoxTest, AfxMessageBoxAsksWithTheTitleAndTheExclamationForPlainOk)
   EXPECT_EQ(asked[1].type, MB_OKCANCEL | MB_ICONEXCLAMATION);
   EXPECT_EQ(asked[2].type, MB_YESNO);
   EXPECT_EQ(asked[3].type, MB_OK | MB_ICONINFORMATION);
+}
+
+TEST_F(MessageBoxTest, ABoxWithoutCaptionIsTitledWithTheApplicationsTitleElseError) {
+  ScriptedDialogs dialogs;
+  platform::test::ScopedUiLanguage russian(1049);
+  dialogs.MessageBoxAnswer(IDOK).MessageBoxAnswer(IDOK).MessageBoxAnswer(IDOK);
+  MessageBox(owner, L"text", nullptr, MB_OK);
+  MessageBox(owner, L"text", L"", MB_OK);
+  platform::RegisterStringResource(AFX_IDS_APP_TITLE, L"");
+  MessageBox(owner, L"text", nullptr, MB_OK);
+  platform::RegisterStringResource(AFX_IDS_APP_TITLE, L"RODEMIR");
+  const auto& asked = dialogs.messageBoxes();
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_EQ(asked[0].caption, L"RODEMIR");
+  EXPECT_EQ(asked[1].caption, L"RODEMIR");
+  EXPECT_EQ(asked[2].caption, L"Ошибка");
 }
 
 TEST_F(MessageBoxTest, BoxIsModalWhileTimersAndPostedMessagesRun) {

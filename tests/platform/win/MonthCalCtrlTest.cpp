@@ -7,6 +7,7 @@
 #include "platform/win/MonthCalCtrl.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/detail/MonthCalState.h"
+#include "tests/support/ScopedUiLanguage.h"
 #include "tests/support/WindowHarness.h"
 
 namespace {
@@ -221,6 +222,33 @@ TEST_F(MonthCalCtrlTest, CalendarInATemplateDialogReportsTheDayTheUserMovedTo) {
   EXPECT_EQ(before, CTime(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0));
   CTime next = before + CTimeSpan(1, 2, 0, 0);  // past a daylight-saving change too
   EXPECT_EQ(dlg.m_time, CTime(next.GetYear(), next.GetMonth(), next.GetDay(), 0, 0, 0));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MonthCalCtrlTest, NamesAndTheWeeksFirstDayFollowTheThreadsUiLanguage) {
+  struct Expected {
+    LANGID language;
+    const wchar_t* title;
+    const wchar_t* firstColumn;
+    const wchar_t* today;
+  };
+  const Expected all[] = {{1042, L"2026년 12월", L"일", L"오늘:"},
+                          {1033, L"December 2026", L"Su", L"Today:"},
+                          {1041, L"2026年12月", L"日", L"今日:"},
+                          {1049, L"Декабрь 2026", L"Пн", L"Сегодня:"}};
+  for (const Expected& e : all) {
+    platform::test::ScopedUiLanguage ui(e.language);
+    CMonthCalCtrl local;
+    ASSERT_TRUE(local.Create(WS_CHILD, CRect(0, 0, 224, 162), CWnd::FromHandle(parent), kId + 1));
+    auto state = platform::GetWindowState<platform::detail::MonthCalState>(local);
+    EXPECT_EQ(state->names->Title(2026, 12), e.title);
+    EXPECT_EQ(state->names->weekdays[state->firstDayOfWeek], e.firstColumn);
+    EXPECT_EQ(state->names->today, e.today);
+    local.DestroyWindow();
+  }
 }
 
 }  // namespace
