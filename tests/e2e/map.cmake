@@ -6,9 +6,8 @@ if(TARGET player)
   target_link_libraries(map_e2e_tests PRIVATE test_support player GTest::gtest_main)
   set_target_properties(map_e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
   add_dependencies(map_e2e_tests map_page)
-  # GTK and WebKit keep process-lifetime allocations that the leak checker would report.
   # Run alone: their windows would show in other suites' screenshots of the shared display.
   gtest_discover_tests(map_e2e_tests
     DISCOVERY_TIMEOUT 120
-    PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0" TIMEOUT 300 LABELS e2e RUN_SERIAL TRUE)
+    PROPERTIES TIMEOUT 300 LABELS e2e RUN_SERIAL TRUE)
 endif()
