@@ -3,6 +3,7 @@
 // comparator that reads both texts back from the list, then scrolls page by page, painting
 // each page as the recording list does (a memory image of the client area, one row at a
 // time, a fill and a text per visible column). Prints each time.
+//   bench_listview [--smoke]
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
@@ -12,6 +13,7 @@
 #include "bench/support/ListPages.h"
 #include "bench/support/Measures.h"
 #include "bench/support/RecordingNames.h"
+#include "bench/support/Smoke.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/win/ListCtrl.h"
 
@@ -130,7 +132,8 @@ struct Pages {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const bool smoke = bench::TakeSmoke(argc, argv);
   platform::SetPresenter(std::make_unique<platform::HeadlessPresenter>());
   CWnd dialog;
   dialog.CreateEx(0, nullptr, L"bench", WS_POPUP | WS_VISIBLE, 0, 0, 1022, 682, nullptr, nullptr);
@@ -143,7 +146,7 @@ int main() {
   for (int c = 0; c < 6; ++c) list.InsertColumn(c, headings[c], c ? LVCFMT_CENTER : LVCFMT_LEFT, widths[c]);
   PumpAll();
 
-  const int rows = 10000;
+  const int rows = smoke ? 500 : 10000;
   std::vector<std::wstring> names = bench::RecordingNames(rows);
   double insertedLive = Insert(list, names, FALSE);
   list.DeleteAllItems();

@@ -2,11 +2,13 @@
 // Prints the time of one full repaint after a whole-window invalidation, and of one
 // 200 ms timer tick's worth of small invalidations (a position slider, two time labels,
 // a few buttons).
+//   bench_paint [--smoke]
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "bench/support/Measures.h"
+#include "bench/support/Smoke.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/win/Wnd.h"
 
@@ -40,7 +42,8 @@ using bench::PumpAll;
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const int runs = bench::TakeSmoke(argc, argv) ? 5 : 50;
   platform::SetPresenter(std::make_unique<platform::HeadlessPresenter>());
   CPane dialog(RGB(30, 30, 30));
   dialog.CreateEx(0, nullptr, L"bench", WS_POPUP | WS_VISIBLE, 0, 0, 1022, 682, nullptr, nullptr);
@@ -55,7 +58,7 @@ int main() {
   PumpAll();
 
   std::vector<double> full, tick;
-  for (int run = 0; run < 50; ++run) {
+  for (int run = 0; run < runs; ++run) {
     auto start = Clock::now();
     dialog.Invalidate(TRUE);
     PumpAll();

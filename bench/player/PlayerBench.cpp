@@ -1,11 +1,14 @@
 // Playback through the main window, with both cameras shown side by side, of a 30 s
 // recording as a car recorder writes it: two 1920x1080 30 fps H.264 streams of 8.2 Mb/s
 // with a camera's grain, plus AAC sound. Frames are counted where the panes show them.
-//   player_bench [RECORDING]         latencies, tick, frames shown, CPU beside two floors
-//   player_bench --play RECORDING    only plays it to the end (for an outside timer)
-//   player_bench --floors RECORDING  prints the two floor command lines
-// The recording is made at RECORDING when missing (ffmpeg). Run under Xvfb to draw
-// through the desktop presenter; without a display the headless one is used.
+//   player_bench [--smoke] [RECORDING]  latencies, tick, frames shown, and CPU beside two
+//                                       floors and a peer player, three runs of each in turn
+//   player_bench --play RECORDING       only plays it to the end (for an outside timer)
+//   player_bench --floors RECORDING     prints the floor and peer command lines
+// The program's CPU is that of all its threads and child processes from the double-click to
+// the graph closed at the end, as a floor's is from its start to its exit. The recording is
+// made at RECORDING when missing (ffmpeg). Run under Xvfb to draw through the desktop
+// presenter; without a display the headless one is used. The peer, mpv, runs when installed.
 #include <time.h>
 
 #include <algorithm>
@@ -19,10 +22,13 @@
 #include <vector>
 
 #include "bench/support/Measures.h"
+#include "bench/support/Rounds.h"
+#include "bench/support/Smoke.h"
 #include "bench/support/TwoCameraRecording.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/win/ListView.h"
 #include "platform/win/SliderCtrl.h"
+#include "platform/win/Timer.h"
 #include "platform/win/VideoOverlay.h"
 #include "player/TavrenPlayerDlg.h"
 
@@ -60,6 +66,13 @@ std::string Joined(const std::vector<std::string>& words) {
   return s;
 }
 
+// One run from the double-click to the end of the recording.
+struct PlayRun {
+  double cpu = 0;  // seconds of every thread and child process; -1 when nothing opened
+  double wallS = 0;
+  std::uint64_t shown[2] = {0, 0};
+};
+
 class Bench {
 public:
   explicit Bench(const std::string& path) : m_path(path) {
@@ -82,8 +95,9 @@ public:
   std::uint64_t Shown(int i) { return platform::ShownVideoFrameCount(Pane(i)); }
   bool BothShownSince(std::uint64_t a, std::uint64_t b) { return Shown(0) > a && Shown(1) > b; }
 
-  // Double-click on the row to the first picture in both panes, in ms; -1 when none came.
-  double OpenToFirstFrame() {
+  // Double-click on the row to the first picture in both panes, in ms; -1 when none came
+  // within `waitMs`.
+  double OpenToFirstFrame(int waitMs = 5000) {
     std::uint64_t a = Shown(0), b = Shown(1);
     NMITEMACTIVATE nm;
     nm.hdr.hwndFrom = m_dlg.m_listFiles.GetSafeHwnd();
@@ -92,7 +106,7 @@ public:
     nm.iItem = 0;
     auto t0 = Clock::now();
     m_dlg.SendMessage(WM_NOTIFY, IDC_LIST_FILES, reinterpret_cast<LPARAM>(&nm));
-    bool ok = PumpUntil([&] { return BothShownSince(a, b); }, 5000);
+    bool ok = waitMs > 0 && PumpUntil([&] { return BothShownSince(a, b); }, waitMs);
     return ok ? Ms(t0) : -1;
   }
 
@@ -108,41 +122,47 @@ public:
     return ok ? Ms(t0) : -1;
   }
 
-  // Plays from the first picture, already shown, to the end. The bench ticks in place of
-  // the window's timer, every 200 ms, so that every tick is timed, the last one too.
-  void PlayToEnd(bool timeTicks) {
-    CDShowGraph* graph = m_dlg.m_player.m_pGraph;
-    if (!graph) return;
-    Pause();
-    SeekToNewFrame(0);
+  // A double-click on the row, then the recording played to its end, which closes the graph.
+  // The bench ticks in place of the window's timer, every 200 ms as it does, so that every
+  // tick is timed, the last one too.
+  PlayRun PlayThrough(bool timeTicks) {
+    if (m_dlg.m_player.m_pGraph) m_dlg.StopPlayback();
+    m_dlg.m_nViewChannel = 4;  // stopping forgets the view
     std::uint64_t a = Shown(0), b = Shown(1);
-    m_dlg.OnBnClickedPlay();
-    if (timeTicks) m_dlg.KillTimer(IDT_PLAY_POSITION);
-    m_cpu0 = bench::SelfCpu();
+    PlayRun run;
+    double cpu0 = bench::TreeCpuSeconds();
     auto t0 = Clock::now();
-    auto nextTick = t0;
-    // The end of the recording moves the window on, which closes the graph.
-    while (m_dlg.m_player.m_pGraph == graph && Ms(t0) < 45000) {
-      platform::PumpUiThread(1);
-      if (timeTicks && Clock::now() >= nextTick) {
-        nextTick += std::chrono::milliseconds(200);
-        TimedTick(graph);
-      }
-      m_shown[0] = Shown(0) - a;
-      m_shown[1] = Shown(1) - b;
+    OpenToFirstFrame(0);
+    m_graph = m_dlg.m_player.m_pGraph;
+    if (!m_graph) {
+      run.cpu = -1;
+      return run;
     }
-    m_playSeconds = Ms(t0) / 1000.0;
-    m_cpu = bench::SelfCpu() - m_cpu0;
+    if (timeTicks) {
+      m_dlg.KillTimer(IDT_PLAY_POSITION);
+      s_ticking = this;
+      m_ticker = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR, DWORD) { s_ticking->TimedTick(); });
+    }
+    // The window's own loop, waiting for work as the program's does.
+    platform::detail::RunLoop([&] { return m_dlg.m_player.m_pGraph != m_graph || Ms(t0) > 45000; });
+    run.wallS = Ms(t0) / 1000.0;
+    run.cpu = bench::TreeCpuSeconds() - cpu0;
+    if (m_ticker) KillTimer(nullptr, m_ticker);
+    m_ticker = 0;
+    s_ticking = nullptr;
+    run.shown[0] = Shown(0) - a;
+    run.shown[1] = Shown(1) - b;
+    return run;
   }
 
   // One tick, timed on the clock and on the UI thread's CPU, with what it changed.
-  void TimedTick(CDShowGraph* graph) {
+  void TimedTick() {
     TickShot before = Snapshot();
     auto s0 = Clock::now();
     double c0 = ThreadCpuMs();
     m_dlg.UpdatePlayPosition();
     TickTime tick{Ms(s0), ThreadCpuMs() - c0, ""};
-    if (m_dlg.m_player.m_pGraph != graph) {
+    if (m_dlg.m_player.m_pGraph != m_graph) {
       tick.what = m_dlg.m_player.m_pGraph ? "opened the next recording" : "stopped after the last row";
       m_end = tick;
       return;
@@ -178,16 +198,18 @@ public:
   }
   ULONGLONG Duration() { return m_dlg.m_player.GetDuration(); }
 
+  static Bench* s_ticking;  // whose ticks the tick timer times
+
   std::string m_path;
   CWinThread m_thread;
   CTavrenPlayerDlg m_dlg;
+  CDShowGraph* m_graph = nullptr;  // borrowed: the graph of the run under way
+  UINT_PTR m_ticker = 0;
   std::vector<TickTime> m_ticks;
   TickTime m_end;
-  std::uint64_t m_shown[2] = {0, 0};
-  double m_playSeconds = 0;
-  double m_cpu0 = 0;
-  double m_cpu = 0;
 };
+
+Bench* Bench::s_ticking = nullptr;
 
 void PrintTicks(const std::vector<TickTime>& ticks, const TickTime& end) {
   std::vector<double> ms, cpu;
@@ -214,63 +236,99 @@ void PrintTicks(const std::vector<TickTime>& ticks, const TickTime& end) {
                 end.ms, end.cpuMs, end.what.c_str());
 }
 
-void Measure(const std::string& path) {
-  double openMs = 0;
-  std::vector<double> opens, seeks;
-  std::vector<TickTime> ticks;
-  TickTime end;
-  std::uint64_t shown[2] = {0, 0};
-  double playS = 0, cpu = 0;
-  ULONGLONG duration = 0;
-  {
-    Bench bench(path);
-    for (int i = 0; i < 5; ++i) opens.push_back(bench.OpenToFirstFrame());
-    openMs = Median(opens);
-    duration = bench.Duration();
-    bench.Pause();
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> where(0, static_cast<int>(duration) - 1000);
-    for (int i = 0; i < 10; ++i) seeks.push_back(bench.SeekToNewFrame(where(random)));
-    bench.PlayToEnd(true);
-    ticks = bench.m_ticks;
-    end = bench.m_end;
-    shown[0] = bench.m_shown[0];
-    shown[1] = bench.m_shown[1];
-    playS = bench.m_playSeconds;
-    cpu = bench.m_cpu;
+// How much each part measures: the full run, or seconds for the smoke run.
+struct Amounts {
+  int opens = 5;
+  int seeks = 10;
+  int rounds = 3;
+};
+
+void PrintShown(const std::vector<PlayRun>& runs, ULONGLONG duration) {
+  // Whole frames of 30 fps, the first one included.
+  double expected = std::floor(static_cast<double>(duration) * 30.0 / 1000.0);
+  for (int i = 0; i < 2; ++i) {
+    std::uint64_t fewest = runs.front().shown[i];
+    for (const PlayRun& r : runs) fewest = std::min(fewest, r.shown[i]);
+    std::printf("%s pane: %llu frames shown of %.0f in the run that showed fewest, %.0f dropped (target 0)\n",
+                i == 0 ? "front" : "rear", static_cast<unsigned long long>(fewest), expected,
+                std::max(0.0, expected - static_cast<double>(fewest)));
   }
-  double worstSeek = *std::max_element(seeks.begin(), seeks.end());
-  // Whole frames of 30 fps, less the first one, shown before playing.
-  double expected = std::floor(static_cast<double>(duration) * 30.0 / 1000.0) - 1.0;
-  std::printf("double-click to first frame in both panes: median %.1f ms of 5 (target < 300)\n", openMs);
-  std::printf("seek slider release to the new frame in both panes (10, paused): median %.1f ms, worst %.1f ms "
-              "(target < 150)\n", Median(seeks), worstSeek);
-  PrintTicks(ticks, end);
-  for (int i = 0; i < 2; ++i)
-    std::printf("%s pane: %llu frames shown of %.0f, %.0f dropped (target 0)\n", i == 0 ? "front" : "rear",
-                static_cast<unsigned long long>(shown[i]), expected,
-                std::max(0.0, expected - static_cast<double>(shown[i])));
-  double decode = bench::RunFloor(bench::FloorCommand(path, false));
-  double display = bench::RunFloor(bench::FloorCommand(path, true));
-  std::printf("CPU over the whole recording: program %.2f s in %.1f s, decode floor %.2f s, display floor %.2f s\n",
-              cpu, playS, decode, display);
-  if (decode > 0 && display > 0)
-    std::printf("ratios: display floor / decode floor %.2f; program / decode floor %.2f; program / display floor "
-                "%.2f (target <= 1.1)\n", display / decode, cpu / decode, cpu / display);
+}
+
+void PrintCpu(const bench::Rounds& cpu, const std::vector<PlayRun>& runs, const std::string& loadBefore) {
+  std::vector<double> walls;
+  for (const PlayRun& r : runs) walls.push_back(r.wallS);
+  std::printf("CPU from the open to the end, medians of %zu runs of each in turn:\n", runs.size());
+  std::printf("  program: %s, in %.1f s\n", cpu.Figure("program").c_str(), Median(walls));
+  std::printf("  decode floor (pictures and sound decoded): %s\n", cpu.Figure("decode floor").c_str());
+  std::printf("  display floor (and each picture scaled to its pane, nearest pixels): %s\n",
+              cpu.Figure("display floor").c_str());
+  if (cpu.Has("mpv"))
+    std::printf("  peer, mpv (both streams scaled to the panes the same way, side by side): %s\n",
+                cpu.Figure("mpv").c_str());
+  cpu.PrintRatio("display floor", "decode floor");
+  cpu.PrintRatio("program", "decode floor");
+  cpu.PrintRatio("program", "display floor", " (target <= 1.1)");
+  cpu.PrintRatio("program", "mpv", " (target < 1)");
+  std::printf("machine load: %s before, %s after\n", loadBefore.c_str(), bench::MachineLoad().c_str());
+}
+
+// False, said on stdout, when the program could not play the recording.
+bool Measure(const std::string& path, const Amounts& amounts) {
+  std::vector<double> opens, seeks;
+  std::vector<PlayRun> runs;
+  bench::Rounds cpu;
+  Bench bench(path);
+  for (int i = 0; i < amounts.opens; ++i) opens.push_back(bench.OpenToFirstFrame());
+  ULONGLONG duration = bench.Duration();
+  bench.Pause();
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> where(0, std::max(0, static_cast<int>(duration) - 1000));
+  for (int i = 0; i < amounts.seeks; ++i) seeks.push_back(bench.SeekToNewFrame(where(random)));
+  const std::string load = bench::MachineLoad();
+  for (int round = 0; round < amounts.rounds; ++round) {
+    runs.push_back(bench.PlayThrough(true));
+    cpu.Add("program", runs.back().cpu);
+    cpu.Add("decode floor", bench::RunAndTime(bench::FloorCommand(path, false)));
+    cpu.Add("display floor", bench::RunAndTime(bench::FloorCommand(path, true)));
+    if (round == 0 || cpu.Has("mpv")) cpu.Add("mpv", bench::RunAndTime(bench::PeerCommand(path)));
+  }
+  if (!cpu.Has("program")) {
+    std::printf("the program did not open the recording\n");
+    return false;
+  }
+  std::printf("double-click to first frame in both panes: median %.1f ms of %zu (target < 300)\n", Median(opens),
+              opens.size());
+  std::printf("seek slider release to the new frame in both panes (%zu, paused): median %.1f ms, worst %.1f ms "
+              "(target < 150)\n", seeks.size(), Median(seeks), *std::max_element(seeks.begin(), seeks.end()));
+  PrintTicks(bench.m_ticks, bench.m_end);
+  PrintShown(runs, duration);
+  PrintCpu(cpu, runs, load);
+  return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   setvbuf(stdout, nullptr, _IOLBF, 0);
+  const bool smoke = bench::TakeSmoke(argc, argv);
   std::string mode = argc > 1 && argv[1][0] == '-' ? argv[1] : "";
   std::string path = argc > (mode.empty() ? 1 : 2) ? argv[mode.empty() ? 1 : 2] : "";
-  if (path.empty()) path = (std::filesystem::temp_directory_path() / "player-bench-30s-1080p.avi").string();
+  if (path.empty())
+    path = (std::filesystem::temp_directory_path() / (smoke ? "player-bench-smoke.avi" : "player-bench-30s-1080p.avi")).string();
   if (mode == "--floors") {
-    std::printf("%s\n%s\n", Joined(bench::FloorCommand(path, false)).c_str(), Joined(bench::FloorCommand(path, true)).c_str());
+    for (bool display : {false, true}) std::printf("%s\n", Joined(bench::FloorCommand(path, display)).c_str());
+    std::printf("%s\n", Joined(bench::PeerCommand(path)).c_str());
     return 0;
   }
-  if (!bench::EnsureRecording(path, CarRecorderSpec())) return 1;
+  testrec::PlayableSpec spec = CarRecorderSpec();
+  if (smoke) {
+    spec.seconds = 2;
+    spec.width = 640;
+    spec.height = 360;
+    spec.videoKbps = 0;
+  }
+  if (!bench::EnsureRecording(path, spec)) return 1;
   std::string scratch = (std::filesystem::temp_directory_path() / "player-bench-home").string();
   std::filesystem::create_directories(scratch + "/registry");
   std::filesystem::create_directories(scratch + "/drives");
@@ -282,13 +340,14 @@ int main(int argc, char** argv) {
   setenv("RODEMIR_PRESENTER", std::getenv("DISPLAY") ? "gtk" : "headless", 0);
   if (mode == "--play") {
     Bench bench(path);
-    bench.OpenToFirstFrame();
-    bench.PlayToEnd(false);
-    std::printf("played %.1f s, frames shown %llu and %llu\n", bench.m_playSeconds,
-                static_cast<unsigned long long>(bench.m_shown[0]), static_cast<unsigned long long>(bench.m_shown[1]));
+    PlayRun run = bench.PlayThrough(false);
+    if (run.cpu < 0) return 1;
+    std::printf("played %.1f s, frames shown %llu and %llu\n", run.wallS, static_cast<unsigned long long>(run.shown[0]),
+                static_cast<unsigned long long>(run.shown[1]));
     return 0;
   }
   std::printf("presenter: %s\n", std::getenv("RODEMIR_PRESENTER"));
-  Measure(path);
-  return 0;
+  Amounts amounts;
+  if (smoke) amounts = Amounts{1, 2, 1};
+  return Measure(path, amounts) ? 0 : 1;
 }

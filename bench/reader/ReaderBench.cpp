@@ -1,5 +1,6 @@
 // Times the sensor reader over the three-minute recording (about 300 MB).
 // Prints the wall time of warm runs, the bytes read from the file and the samples found.
+//   bench_reader [--smoke] [recording.avi]   (written there, else in /tmp and removed)
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "media/AviTextReader.h"
+#include "bench/support/Smoke.h"
 #include "bench/support/ThreeMinuteRecording.h"
 
 namespace {
@@ -26,8 +28,9 @@ long long BytesRead() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool smoke = bench::TakeSmoke(argc, argv);
   std::string path = argc > 1 ? argv[1] : "/tmp/rodemir-bench-reader-" + std::to_string(getpid()) + ".avi";
-  bench::WriteThreeMinuteRecording(path);
+  bench::WriteThreeMinuteRecording(path, smoke ? 10 : bench::kThreeMinutes);
   std::ifstream size(path, std::ios::ate | std::ios::binary);
   long long fileBytes = static_cast<long long>(size.tellg());
 

@@ -4,6 +4,7 @@
 // cell), sorts it by name, then scrolls from top to bottom a page at a time, painting each
 // page with its grid, cells and scroll bar. Prints the fill time, the time per page and
 // how much the process grew; then empties the list from the top.
+//   bench_recordinglist [--smoke]
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -12,6 +13,7 @@
 #include "bench/support/ListPages.h"
 #include "bench/support/Measures.h"
 #include "bench/support/RecordingNames.h"
+#include "bench/support/Smoke.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "skin/CellCheckBox.h"
 #include "skin/ConfigListCtrl.h"
@@ -43,7 +45,8 @@ double Fill(CConfigListCtrl& list, const std::vector<std::wstring>& names) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const bool smoke = bench::TakeSmoke(argc, argv);
   platform::SetPresenter(std::make_unique<platform::HeadlessPresenter>());
   CWnd dialog;
   dialog.CreateEx(0, nullptr, L"bench", WS_POPUP | WS_VISIBLE, 0, 0, 1022, 682, nullptr, nullptr);
@@ -63,7 +66,7 @@ int main() {
   list.RepositionSkinScrollBar();
   PumpAll();
 
-  const int rows = 10000;
+  const int rows = smoke ? 500 : 10000;
   std::vector<std::wstring> names = bench::RecordingNames(rows);
   const long before = ResidentKb();
   const double filled = Fill(list, names);

@@ -4,7 +4,8 @@
 # to the first picture, a seek, a capture, a copy of a 100 MB recording (beside cp of the
 # same file), a split of a 30 s recording (beside the converter run alone), and the
 # program's peak resident memory over the road. Prints each run's figures and the medians.
-# Usage: road.sh <rodemir> <road_watch> <road_card> <card cache> [RUNS]
+# Usage: road.sh <rodemir> <road_watch> <road_card> <card cache> [--smoke] [RUNS]
+# --smoke: one run on a card of a short, small recording.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tests/e2e/desktop.sh"
@@ -18,10 +19,19 @@ rodemir=$1
 watch=$2
 card_writer=$3
 cache=$4
-runs=${5:-3}
+shift 4
+card_size=()
+runs=3
+if [ "${1:-}" = --smoke ]; then
+  shift
+  card_size=(--smoke)
+  cache=$cache-smoke
+  runs=1
+fi
+runs=${1:-$runs}
 
 echo "writing the card (once per build tree)..."
-recording=$("$card_writer" "$cache/drives/ROADCARD")
+recording=$("$card_writer" "${card_size[@]}" "$cache/drives/ROADCARD")
 name=$(basename "$recording")
 size=$(stat -c %s "$recording")
 echo "recording: $name, $((size / 1000000)) MB"

@@ -1,6 +1,7 @@
 // Times the sensor loader and the sensor views over the three-minute recording (about
 // 300 MB): from the loader's start until its result reaches the UI thread, one tick's
 // update of the read-out and the curves, and a full redraw of the panel.
+//   bench_sensors [--smoke] [recording.avi]   (written there, else in /tmp and removed)
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/Smoke.h"
 #include "bench/support/ThreeMinuteRecording.h"
 #include "platform/base/Thread.h"
 #include "platform/base/UiDispatch.h"
@@ -88,8 +90,11 @@ Figures Time(int runs, F&& f) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool smoke = bench::TakeSmoke(argc, argv);
+  const int seconds = smoke ? 10 : bench::kThreeMinutes;
+  const int repeats = smoke ? 10 : 100;
   std::string path = argc > 1 ? argv[1] : "/tmp/rodemir-bench-sensors-" + std::to_string(getpid()) + ".avi";
-  bench::WriteThreeMinuteRecording(path);
+  bench::WriteThreeMinuteRecording(path, seconds);
 
   CTextData data;
   CCriticalSection lock;
@@ -97,22 +102,22 @@ int main(int argc, char** argv) {
   for (int run = 0; run < 6; ++run) load.push_back(LoadOnce(path, data, lock));
   if (argc <= 1) unlink(path.c_str());
   Figures loaded = Summarise(load);
-  const long long durationMs = 180000;
+  const long long durationMs = seconds * 1000LL;
 
   WindowCanvas window;
   // A tick: the read-out at the position, and the curves again (the count changed).
-  Figures tick = Time(200, [&](int i) {
+  Figures tick = Time(2 * repeats, [&](int i) {
     CSingleLock hold(&lock, TRUE);
     UINT pos = static_cast<UINT>(i) * 900u;
     DrawSpeedReadout(&window.dc, SpeedReadoutValue(data.m_arrGPS, pos), SpeedReadoutOrigin(0));
     DrawGSensorCurves(&window.dc, kSensorPanelX, kSensorPanelY, data.m_arrGSensor, durationMs);
   });
-  Figures readout = Time(200, [&](int i) {
+  Figures readout = Time(2 * repeats, [&](int i) {
     CSingleLock hold(&lock, TRUE);
     DrawSpeedReadout(&window.dc, SpeedReadoutValue(data.m_arrGPS, static_cast<UINT>(i) * 900u), SpeedReadoutOrigin(0));
   });
   CBitmap picture;
-  Figures panel = Time(100, [&](int) {
+  Figures panel = Time(repeats, [&](int) {
     CSingleLock hold(&lock, TRUE);
     DrawSensorPanelPicture(&window.dc, picture, data.m_arrGSensor, durationMs);
   });

@@ -2,8 +2,7 @@
 // Xvfb): time from the process's start to its first window on screen, CPU used while idle
 // with nothing open, and resident memory after idling (the browser's helper processes
 // apart).
-//   startup_bench [RUNS]
-#include <dirent.h>
+//   startup_bench [--smoke] [RUNS]
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -14,15 +13,21 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "bench/support/Processes.h"
+#include "bench/support/Smoke.h"
+
 extern char** environ;
 
 namespace {
+
+using bench::Children;
+using bench::CpuTicks;
+using bench::Name;
+using bench::RssKb;
 
 using Clock = std::chrono::steady_clock;
 
@@ -76,65 +81,17 @@ void Stop(Child& child) {
   close(child.err);
 }
 
-// User plus system CPU time of a process, in clock ticks.
-long CpuTicks(pid_t pid) {
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-  std::istringstream fields(text.substr(text.rfind(')') + 2));
-  std::string field;
-  long utime = 0, stime = 0;
-  for (int i = 3; i <= 15 && fields >> field; ++i) {
-    if (i == 14) utime = std::stol(field);
-    if (i == 15) stime = std::stol(field);
-  }
-  return utime + stime;
-}
-
-long RssKb(pid_t pid) {
-  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  return 0;
-}
-
-std::string Name(pid_t pid) {
-  std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
-  std::string name;
-  std::getline(comm, name);
-  return name;
-}
-
-pid_t Parent(pid_t pid) {
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-  size_t close = text.rfind(')');
-  if (close == std::string::npos) return 0;
-  std::istringstream fields(text.substr(close + 2));
-  std::string state;
-  pid_t parent = 0;
-  fields >> state >> parent;
-  return parent;
-}
-
-std::vector<pid_t> Children(pid_t pid) {
-  std::vector<pid_t> found;
-  DIR* proc = opendir("/proc");
-  while (dirent* entry = proc ? readdir(proc) : nullptr) {
-    pid_t p = std::atoi(entry->d_name);
-    if (p > 0 && Parent(p) == pid) found.push_back(p);
-  }
-  if (proc) closedir(proc);
-  return found;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool smoke = bench::TakeSmoke(argc, argv);
   if (!std::getenv("DISPLAY")) {
     std::fprintf(stderr, "startup_bench: run it on a display (xvfb-run -a %s)\n", argv[0]);
     return 1;
   }
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : smoke ? 1 : 5;
+  const int settleSeconds = smoke ? 1 : 5;
+  const int idleSeconds = smoke ? 2 : 10;
   char folderTemplate[] = "/tmp/rodemir-startup-XXXXXX";
   const std::string folder = mkdtemp(folderTemplate);
   std::system(("mkdir -p " + folder + "/drives").c_str());
@@ -160,13 +117,13 @@ int main(int argc, char** argv) {
 
   Child child = Start(folder);
   if (child.pid < 0 || !WaitFirstPaint(child)) return 1;
-  std::this_thread::sleep_for(std::chrono::seconds(5));
-  std::printf("resident memory after 5 s idle: %ld KB\n", RssKb(child.pid));
+  std::this_thread::sleep_for(std::chrono::seconds(settleSeconds));
+  std::printf("resident memory after %d s idle: %ld KB\n", settleSeconds, RssKb(child.pid));
   for (pid_t helper : Children(child.pid))
     std::printf("  helper %s (%d): %ld KB\n", Name(helper).c_str(), helper, RssKb(helper));
   const long ticks = CpuTicks(child.pid);
   auto t0 = Clock::now();
-  std::this_thread::sleep_for(std::chrono::seconds(10));
+  std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
   const double seconds = std::chrono::duration<double>(Clock::now() - t0).count();
   const double cpu = 100.0 * (CpuTicks(child.pid) - ticks) / sysconf(_SC_CLK_TCK) / seconds;
   std::printf("CPU while idle over %.0f s: %.2f %% (target under 1 %%)\n", seconds, cpu);

@@ -1,15 +1,14 @@
 #pragma once
-// What the benchmarks measure with: wall time in ms, CPU seconds, resident memory, and the
-// UI thread's work run to completion or until a condition holds.
-#include <sys/resource.h>
-
+// What the benchmarks measure with: wall time in ms, medians, resident memory (and, from
+// Processes.h, CPU seconds), and the UI thread's work run to completion or until a
+// condition holds.
 #include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "bench/support/Processes.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/win/detail/MessageLoop.h"
 
@@ -28,25 +27,8 @@ inline double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-inline double CpuSeconds(const rusage& r) {
-  return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
-         static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
-}
-
-inline double SelfCpu() {
-  rusage r{};
-  getrusage(RUSAGE_SELF, &r);
-  return CpuSeconds(r);
-}
-
 // Resident memory of the process in KB.
-inline long ResidentKb() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  return 0;
-}
+inline long ResidentKb() { return RssKb(getpid()); }
 
 // Runs whatever the UI thread has ready, until nothing is left.
 inline void PumpAll() {

@@ -1,14 +1,15 @@
 #pragma once
 // A recording shaped like the recorder's: two video streams at 30 chunks a second, audio,
-// one sensor chunk a second, for three minutes (about 300 MB).
+// one sensor chunk a second, for three minutes (about 300 MB) unless told otherwise.
 #include <string>
 
 #include "tests/support/recording/RiffWriter.h"
 
 namespace bench {
 
-inline void WriteThreeMinuteRecording(const std::string& path) {
-  constexpr int kSeconds = 180;
+constexpr int kThreeMinutes = 180;
+
+inline void WriteThreeMinuteRecording(const std::string& path, int seconds = kThreeMinutes) {
   constexpr size_t kVideoChunk = 36 * 1024;
   constexpr size_t kAudioChunk = 1024;
   testrec::StreamingRiffWriter w(path);
@@ -16,7 +17,7 @@ inline void WriteThreeMinuteRecording(const std::string& path) {
   w.Open("LIST", "hdrl");
   w.Close();
   w.Open("LIST", "movi");
-  for (int s = 0; s < kSeconds; ++s) {
+  for (int s = 0; s < seconds; ++s) {
     for (int frame = 0; frame < 30; ++frame) {
       w.ZeroChunk("00dc", kVideoChunk + static_cast<size_t>(frame % 7) * 101);
       w.ZeroChunk("01dc", kVideoChunk / 2 + static_cast<size_t>(frame % 5) * 37);
@@ -34,7 +35,7 @@ inline void WriteThreeMinuteRecording(const std::string& path) {
     }
   }
   w.Close();
-  w.ZeroChunk("idx1", 16 * static_cast<size_t>(kSeconds) * 70);
+  w.ZeroChunk("idx1", 16 * static_cast<size_t>(seconds) * 70);
   w.Close();
 }
 

@@ -15,9 +15,19 @@ constexpr int kVertical = 5;
 
 }  // namespace
 
+// videoflip copies every picture at identity until its direction has changed once; after a
+// change there and back it passes them through untouched.
+GstElement* MakeVideoFlip() {
+  GstElement* flip = gst_element_factory_make(elements::kFlip, nullptr);
+  if (!flip) return nullptr;
+  g_object_set(flip, "video-direction", kVertical, nullptr);
+  g_object_set(flip, "video-direction", kIdentity, nullptr);
+  return flip;
+}
+
 DecoderFilter* DecoderFilter::Create() {
   GstElement* balance = gst_element_factory_make(elements::kBalance, nullptr);
-  GstElement* flip = gst_element_factory_make(elements::kFlip, nullptr);
+  GstElement* flip = MakeVideoFlip();
   GstElement* decoder = gst_element_factory_make(elements::kH264Decoder, nullptr);
   // Frame threads hold pictures back by one frame each: the first picture and every seek
   // would wait for the whole set. Slices decode in order, and two streams use two cores.

@@ -111,19 +111,20 @@ std::shared_ptr<const VideoFrame> FrameStore::Convert(GstSample* sample, int wid
   frame->width = width;
   frame->height = height;
   frame->pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
-  GstVideoInfo out = OutputInfo(in, GST_VIDEO_FORMAT_BGRx, width, height);
-  BufferPtr target(gst_buffer_new_wrapped_full(GstMemoryFlags(0), frame->pixels.data(), frame->pixels.size() * 4, 0,
-                                               frame->pixels.size() * 4, nullptr, nullptr));
-  bool ok = false;
   bool sameSize = GST_VIDEO_INFO_WIDTH(&in) == width && GST_VIDEO_INFO_HEIGHT(&in) == height;
   if (!sameSize && GST_VIDEO_INFO_FORMAT(&in) == GST_VIDEO_FORMAT_I420) {
     GstVideoFrame from;
+    bool scaled = false;
     if (gst_video_frame_map(&from, &in, buffer, GST_MAP_READ)) {
-      ok = ScaleI420ToBgrx(from, frame->pixels.data(), width, height);
+      scaled = ScaleI420ToBgrx(from, frame->pixels.data(), width, height);
       gst_video_frame_unmap(&from);
     }
+    if (scaled) return frame;  // its x bytes are 0 already
   }
-  if (!ok) ok = m_colour.Run(in, buffer, out, target.get());
+  GstVideoInfo out = OutputInfo(in, GST_VIDEO_FORMAT_BGRx, width, height);
+  BufferPtr target(gst_buffer_new_wrapped_full(GstMemoryFlags(0), frame->pixels.data(), frame->pixels.size() * 4, 0,
+                                               frame->pixels.size() * 4, nullptr, nullptr));
+  bool ok = m_colour.Run(in, buffer, out, target.get());
   target.reset();
   if (!ok) return nullptr;
   for (uint32_t& p : frame->pixels) p &= 0x00FFFFFFu;  // BGRx: the x byte is not alpha

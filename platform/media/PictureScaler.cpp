@@ -23,6 +23,8 @@ inline std::uint32_t Clamp8(int v) { return static_cast<std::uint32_t>(std::clam
 
 }  // namespace
 
+// Each target row is done in two passes: the nearest samples are gathered into rows of
+// their own, then converted in a loop over those rows alone, which the compiler vectorises.
 bool ScaleI420ToBgrx(const GstVideoFrame& source, std::uint32_t* target, int width, int height) {
   if (GST_VIDEO_FRAME_FORMAT(&source) != GST_VIDEO_FORMAT_I420 || width <= 0 || height <= 0) return false;
   int srcW = GST_VIDEO_FRAME_WIDTH(&source);
@@ -33,25 +35,36 @@ bool ScaleI420ToBgrx(const GstVideoFrame& source, std::uint32_t* target, int wid
   int yStride = GST_VIDEO_FRAME_PLANE_STRIDE(&source, 0);
   int uStride = GST_VIDEO_FRAME_PLANE_STRIDE(&source, 1);
   int vStride = GST_VIDEO_FRAME_PLANE_STRIDE(&source, 2);
-  Coefficients k = CoefficientsFor(GST_VIDEO_INFO_COLORIMETRY(&source.info));
-  // Source column of each target column, taken at the pixel centres.
-  std::vector<int> columns(static_cast<size_t>(width));
-  for (int x = 0; x < width; ++x)
-    columns[static_cast<size_t>(x)] = std::min(srcW - 1, static_cast<int>((2LL * x + 1) * srcW / (2LL * width)));
+  const Coefficients k = CoefficientsFor(GST_VIDEO_INFO_COLORIMETRY(&source.info));
+  const size_t w = static_cast<size_t>(width);
+  // Source column of each target column, taken at the pixel centres, and its chroma column.
+  std::vector<int> columns(w), chromaColumns(w);
+  for (size_t x = 0; x < w; ++x) {
+    columns[x] = std::min(srcW - 1, static_cast<int>((2LL * static_cast<long long>(x) + 1) * srcW / (2LL * width)));
+    chromaColumns[x] = columns[x] / 2;
+  }
+  std::vector<int> lumas(w), us(w), vs(w);
   for (int y = 0; y < height; ++y) {
     int sy = std::min(srcH - 1, static_cast<int>((2LL * y + 1) * srcH / (2LL * height)));
     const std::uint8_t* yRow = yPlane + static_cast<ptrdiff_t>(sy) * yStride;
     const std::uint8_t* uRow = uPlane + static_cast<ptrdiff_t>(sy / 2) * uStride;
     const std::uint8_t* vRow = vPlane + static_cast<ptrdiff_t>(sy / 2) * vStride;
-    std::uint32_t* out = target + static_cast<size_t>(y) * static_cast<size_t>(width);
-    for (int x = 0; x < width; ++x) {
-      int sx = columns[static_cast<size_t>(x)];
-      int luma = (yRow[sx] - k.yOffset) * k.y;
-      int u = uRow[sx / 2] - 128;
-      int v = vRow[sx / 2] - 128;
-      std::uint32_t r = Clamp8(luma + k.rv * v + 512);
-      std::uint32_t g = Clamp8(luma + k.gu * u + k.gv * v + 512);
-      std::uint32_t b = Clamp8(luma + k.bu * u + 512);
+    for (size_t x = 0; x < w; ++x) {
+      lumas[x] = yRow[columns[x]];
+      us[x] = uRow[chromaColumns[x]];
+      vs[x] = vRow[chromaColumns[x]];
+    }
+    std::uint32_t* out = target + static_cast<size_t>(y) * w;
+    const int* l = lumas.data();
+    const int* u = us.data();
+    const int* v = vs.data();
+    for (size_t x = 0; x < w; ++x) {
+      int luma = (l[x] - k.yOffset) * k.y + 512;
+      int cu = u[x] - 128;
+      int cv = v[x] - 128;
+      std::uint32_t r = Clamp8(luma + k.rv * cv);
+      std::uint32_t g = Clamp8(luma + k.gu * cu + k.gv * cv);
+      std::uint32_t b = Clamp8(luma + k.bu * cu);
       out[x] = (r << 16) | (g << 8) | b;
     }
   }

@@ -50,6 +50,10 @@ private:
   SignalConnection m_padAdded;
 };
 
+// A floating videoflip that passes pictures through while its direction is identity; null
+// when the element is not installed.
+GstElement* MakeVideoFlip();
+
 class DecoderFilter : public GstFilterBase, public IDecoderParameters {
 public:
   static DecoderFilter* Create();

@@ -1,5 +1,7 @@
 #include "platform/win/detail/OverlayComposer.h"
 
+#include <vector>
+
 #include "platform/win/VideoOverlay.h"
 #include "platform/win/detail/WindowTree.h"
 
@@ -11,14 +13,16 @@ namespace {
 void Blit(Surface& surface, const VideoFrame& frame, const CRect& dest, const CRect& clip) {
   if (frame.width <= 0 || frame.height <= 0 || dest.IsRectEmpty()) return;
   if (frame.pixels.size() < static_cast<size_t>(frame.width) * static_cast<size_t>(frame.height)) return;
+  // The source column of each column written, worked out once for all rows.
+  std::vector<int> columns(static_cast<size_t>(clip.Width()));
+  for (int x = clip.left; x < clip.right; ++x)
+    columns[static_cast<size_t>(x - clip.left)] =
+        static_cast<int>(static_cast<long long>(x - dest.left) * frame.width / dest.Width());
   for (int y = clip.top; y < clip.bottom; ++y) {
     int sy = static_cast<int>(static_cast<long long>(y - dest.top) * frame.height / dest.Height());
     const uint32_t* srcRow = frame.pixels.data() + static_cast<size_t>(sy) * static_cast<size_t>(frame.width);
-    uint32_t* dstRow = surface.pixels() + static_cast<size_t>(y) * static_cast<size_t>(surface.width());
-    for (int x = clip.left; x < clip.right; ++x) {
-      int sx = static_cast<int>(static_cast<long long>(x - dest.left) * frame.width / dest.Width());
-      dstRow[x] = srcRow[sx] & 0x00FFFFFF;
-    }
+    uint32_t* dstRow = surface.pixels() + static_cast<size_t>(y) * static_cast<size_t>(surface.width()) + clip.left;
+    for (size_t i = 0; i < columns.size(); ++i) dstRow[i] = srcRow[columns[i]] & 0x00FFFFFF;
   }
 }
 

@@ -123,8 +123,11 @@ bool HasPaintWork() {
 }
 
 void PaintPass() {
-  std::vector<HWND> tops = WindowTree::Get().TopLevels();
-  for (auto it = tops.rbegin(); it != tops.rend(); ++it) PaintTree(*it);
+  // A pass that only shows new video pictures has no window to paint: no walk of the trees.
+  if (!Dirty().empty()) {
+    std::vector<HWND> tops = WindowTree::Get().TopLevels();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) PaintTree(*it);
+  }
   // Windows left over (destroyed, or outside every tree) are dropped.
   for (auto it = Dirty().begin(); it != Dirty().end();) {
     WindowNode* node = FindWindowNode(*it);
