@@ -4,6 +4,7 @@
 #include "player/PanelSupport.h"
 #include "player/PlaybackRules.h"
 #include "player/TavrenPlayerDlg.h"
+#include "player/Twins.h"
 #include "res/dialogs/PlayerTemplate.h"
 
 namespace {
@@ -202,7 +203,7 @@ void CControlPanelDlg::OnVolumeScroll(UINT nSBCode) {
 // bar's top edge and its right edge on the bar's right edge.
 void CControlPanelDlg::OnBnClickedFileList() {
   CTavrenPlayerDlg* pMain = PanelMainDialog(this);
-  if (!pMain || !::IsWindow(pMain->m_dlgFileList.m_hWnd)) return;
+  if (!pMain || !Exists(pMain->m_dlgFileList)) return;
   CDialog& fileList = pMain->m_dlgFileList;
   if (m_btnFileList.GetCheck() != BST_CHECKED) {
     m_btnFileList.SetCheck(BST_UNCHECKED);

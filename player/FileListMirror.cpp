@@ -8,8 +8,16 @@ void SetRowCheckText(CConfigListCtrl& list, int nRow, const CString& strText) {
   list.SetItemText(nRow, CHECK_COLUMN, strText);
 }
 
+void SelectOnlyRow(CConfigListCtrl& list, int nRow) {
+  list.DeselectAll();
+  list.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
+}
+
 void MirrorRowClick(CConfigListCtrl& source, CConfigListCtrl& twin, int nRow) {
-  if (nRow >= 0) SetRowCheckText(twin, nRow, source.GetItemText(nRow, CHECK_COLUMN));
-  twin.DeselectAll();
-  if (nRow >= 0) twin.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
+  if (nRow < 0) {
+    twin.DeselectAll();
+    return;
+  }
+  SetRowCheckText(twin, nRow, source.GetItemText(nRow, CHECK_COLUMN));
+  SelectOnlyRow(twin, nRow);
 }

@@ -7,6 +7,9 @@
 // Writes the check text into the row's check-box cell of `list`, when it has one.
 void SetRowCheckText(CConfigListCtrl& list, int nRow, const CString& strText);
 
+// Deselects every row of `list`, then selects row nRow.
+void SelectOnlyRow(CConfigListCtrl& list, int nRow);
+
 // After a click on row nRow of `source`: the twin's row gets the source row's check text
 // and becomes the twin's one selected row. A click below the last row (nRow < 0) only
 // deselects the twin.

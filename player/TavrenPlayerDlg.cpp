@@ -10,6 +10,7 @@
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinApp.h"
 #include "platform/win/WindowStyles.h"
+#include "player/Twins.h"
 
 BEGIN_MESSAGE_MAP(CTavrenPlayerDlg, CDialog)
   // TavrenPlayerDlg.cpp
@@ -109,7 +110,7 @@ CTavrenPlayerDlg::CTavrenPlayerDlg() : CDialog((RegisterPlayerResources(), IDD_T
 CTavrenPlayerDlg::~CTavrenPlayerDlg() {
   // Nothing that runs on may outlive the members it uses.
   TearDown();
-  if (IsWindow(m_hWnd)) DestroyWindow();
+  if (Exists(*this)) DestroyWindow();
   DestroyInformationDlg();
 }
 
@@ -176,7 +177,7 @@ BOOL CTavrenPlayerDlg::OnInitDialog() {
   const BOOL panelsMade = CreatePanels();
   // Without a panel the window still gets its enable state and its drive search; every
   // use of a panel checks that its window exists.
-  if (IsWindow(m_dlgFileList.GetSafeHwnd())) m_dlgFileList.MoveWindow(0, 0, 326, 200, TRUE);
+  if (Exists(m_dlgFileList)) m_dlgFileList.MoveWindow(0, 0, 326, 200, TRUE);
   EnableControls(0);
   PostMessage(WM_SCAN_DRIVES, 0, 0);
   return panelsMade;
@@ -263,7 +264,7 @@ void CTavrenPlayerDlg::OnDestroy() {
 }
 
 void CTavrenPlayerDlg::TearDown() {
-  if (IsWindow(m_hWnd)) KillTimer(IDT_PLAY_POSITION);
+  if (Exists(*this)) KillTimer(IDT_PLAY_POSITION);
   if (m_player.m_pGraph) m_player.m_pGraph->Stop();
   m_player.Close();
   StopLoaderThread();

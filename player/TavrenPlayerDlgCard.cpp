@@ -7,6 +7,7 @@
 #include "platform/shell/Drives.h"
 #include "platform/win/MessageBox.h"
 #include "player/RecordingRow.h"
+#include "player/Twins.h"
 #include "res/dialogs/CardTemplates.h"
 
 namespace {
@@ -66,7 +67,7 @@ void CTavrenPlayerDlg::RelistAfterSplit() {
 
 // After the card went: the window stays, hidden, with its figures at zero.
 void CTavrenPlayerDlg::HideInformationDlg() {
-  if (!m_pInfoDlg || !IsWindow(m_pInfoDlg->GetSafeHwnd())) return;
+  if (!m_pInfoDlg || !Exists(*m_pInfoDlg)) return;
   for (COktStaticTrans* value : {&m_pInfoDlg->m_staticTotal, &m_pInfoDlg->m_staticFree, &m_pInfoDlg->m_staticNormal,
                                  &m_pInfoDlg->m_staticEvent, &m_pInfoDlg->m_staticMotion}) {
     value->SetWindowText(L"0.0 GB");

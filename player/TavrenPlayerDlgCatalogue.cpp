@@ -11,19 +11,16 @@
 #include "player/RecordingFolders.h"
 #include "player/RecordingRow.h"
 #include "player/TavrenPlayerDlg.h"
+#include "player/Twins.h"
 #include "skin/CellCheckBox.h"
 
 namespace {
 
 constexpr LONG kInterruptEvent = static_cast<LONG>(0x80000000);
 
-bool Exists(const CWnd& wnd) { return ::IsWindow(wnd.GetSafeHwnd()) != FALSE; }
-
 bool IsChecked(const COktSkinButton& button) { return Exists(button) && button.GetCheck() == BST_CHECKED; }
 
-void SetChecked(COktSkinButton& button, bool bOn) {
-  if (Exists(button)) button.SetCheck(bOn ? BST_CHECKED : BST_UNCHECKED);
-}
+void SetChecked(COktSkinButton& button, bool bOn) { button.SetCheck(bOn ? BST_CHECKED : BST_UNCHECKED); }
 
 struct RowTexts {
   CString name;
@@ -47,7 +44,6 @@ void AppendRow(CConfigListCtrl& list, int r, const RowTexts& row) {
 
 // From the top, each row's cells before the row, so that the cell map stays in step.
 void EmptyList(CConfigListCtrl& list) {
-  if (!Exists(list)) return;
   for (int n = list.GetItemCount(); n > 0; --n) {
     list.DeleteRowCells();
     list.DeleteItem(0);
@@ -55,7 +51,6 @@ void EmptyList(CConfigListCtrl& list) {
 }
 
 void SortByName(CConfigListCtrl& list) {
-  if (!Exists(list)) return;
   CONFIGLIST_SORTINFO info{list.GetSafeHwnd(), COL_NAME, 1};
   list.SortItemsEx(CompareItemText, reinterpret_cast<DWORD_PTR>(&info));
 }
@@ -87,14 +82,12 @@ BOOL CTavrenPlayerDlg::RebuildFileList(int nFilter, bool bDayFilter) {
   ShowTypeFilter(known ? nFilter : FILTER_ALL);
   for (const RecordingFolder& folder : RecordingFoldersToScan(CheckedTypeFilter(), m_bFolderMode == 1, m_strCardPath))
     AddFolderFiles(folder.path, folder.typeCode, bDayFilter);
-  SortByName(m_listFiles);
-  SortByName(m_dlgFileList.m_listFiles);
+  ChangeTwins(m_listFiles, m_dlgFileList.m_listFiles, SortByName);
   FindPlayingRow();
   return TRUE;
 }
 
 void CTavrenPlayerDlg::AddFolderFiles(const CString& strFolder, const CString& strTypeCode, bool bDayFilter) {
-  CConfigListCtrl& panelList = m_dlgFileList.m_listFiles;
   m_listFiles.SetRedraw(FALSE);
   CFileFind find;
   if (find.FindFile(RecordingSearchPattern(strFolder))) {
@@ -108,8 +101,7 @@ void CTavrenPlayerDlg::AddFolderFiles(const CString& strFolder, const CString& s
       find.GetCreationTime(created);
       const RowTexts row{name, find.GetFilePath(), RecordingDateText(created), RecordingSizeText(find.GetLength()),
                          RecordingFullDateText(created)};
-      AppendRow(m_listFiles, next, row);
-      if (Exists(panelList)) AppendRow(panelList, next, row);
+      ChangeTwins(m_listFiles, m_dlgFileList.m_listFiles, [&](CConfigListCtrl& list) { AppendRow(list, next, row); });
       ++next;
     }
   }
@@ -151,7 +143,7 @@ void CTavrenPlayerDlg::OnTypeFilterClicked(int nFilter) {
 void CTavrenPlayerDlg::OnBnClickedCalendar() {
   if (!IsChecked(m_btnCalendar)) {
     if (int filter = CheckedTypeFilter()) RebuildFileList(filter, false);
-    SetChecked(m_dlgFileList.m_btnCalendar, false);
+    if (Exists(m_dlgFileList.m_btnCalendar)) SetChecked(m_dlgFileList.m_btnCalendar, false);
     return;
   }
   if (m_dlgSelectMonth.DoModal() != IDOK) {
@@ -181,19 +173,17 @@ void CTavrenPlayerDlg::OnBnClickedFolder() {
     filter = FILTER_ALL;
   }
   RebuildFileList(filter, IsChecked(m_btnCalendar));
-  SetChecked(m_dlgFileList.m_btnFolder, true);
+  if (Exists(m_dlgFileList.m_btnFolder)) SetChecked(m_dlgFileList.m_btnFolder, true);
   PlaceFileLists();
   EnableControls(ListedEnableState());
 }
 
 void CTavrenPlayerDlg::OnBnClickedCheckAll() {
   const CString text = IsChecked(m_btnCheckAll) ? L"1" : L"0";
-  CConfigListCtrl& panelList = m_dlgFileList.m_listFiles;
   const int count = m_listFiles.GetItemCount();
-  for (int row = 0; row < count; ++row) {
-    SetRowCheckText(m_listFiles, row, text);
-    if (Exists(panelList)) SetRowCheckText(panelList, row, text);
-  }
+  for (int row = 0; row < count; ++row)
+    ChangeTwins(m_listFiles, m_dlgFileList.m_listFiles,
+                [&](CConfigListCtrl& list) { SetRowCheckText(list, row, text); });
   SetCheckTwins(m_btnCheckAll, m_dlgFileList.m_btnCheckAll, text == L"1");
   m_listFiles.Invalidate(TRUE);
 }
@@ -241,14 +231,10 @@ int CTavrenPlayerDlg::CheckedTypeFilter() const {
 }
 
 void CTavrenPlayerDlg::SetCheckTwins(COktSkinButton& main, COktSkinButton& panel, bool bOn) {
-  SetChecked(main, bOn);
-  SetChecked(panel, bOn);
+  ChangeTwins(main, panel, [bOn](COktSkinButton& button) { SetChecked(button, bOn); });
 }
 
-void CTavrenPlayerDlg::EmptyFileLists() {
-  EmptyList(m_listFiles);
-  EmptyList(m_dlgFileList.m_listFiles);
-}
+void CTavrenPlayerDlg::EmptyFileLists() { ChangeTwins(m_listFiles, m_dlgFileList.m_listFiles, EmptyList); }
 
 // Only the main list stops above the small map; the panel has no map under its list.
 void CTavrenPlayerDlg::PlaceFileLists() {

@@ -1,22 +1,29 @@
+#include <initializer_list>
+
 #include "platform/shell/SoundVolume.h"
 #include "platform/win/WindowStyles.h"
 #include "player/TavrenPlayerDlg.h"
+#include "player/Twins.h"
 
 namespace {
 
 constexpr int kNothingLoaded = 0;
 constexpr int kRecordingOpen = 2;
 
-void Enable(CWnd& wnd, BOOL bEnable) {
-  if (IsWindow(wnd.GetSafeHwnd())) wnd.EnableWindow(bEnable);
-}
+struct TwinPair {
+  CWnd* main;
+  CWnd* twin;
+};
 
-bool Exists(const CWnd& wnd) { return IsWindow(wnd.GetSafeHwnd()) != FALSE; }
+void EnableTwins(std::initializer_list<TwinPair> pairs, BOOL bEnable) {
+  for (const TwinPair& pair : pairs)
+    ChangeTwins(*pair.main, *pair.twin, [bEnable](CWnd& wnd) { wnd.EnableWindow(bEnable); });
+}
 
 }  // namespace
 
 // State 0: nothing listed; 1: a list, nothing open; 2: a recording open. The panels'
-// twin controls follow, each panel only once its window exists.
+// twin controls follow.
 void CTavrenPlayerDlg::EnableControls(int nState) {
   if (nState < kNothingLoaded || nState > kRecordingOpen) return;
   const BOOL listed = nState != kNothingLoaded;
@@ -25,35 +32,23 @@ void CTavrenPlayerDlg::EnableControls(int nState) {
     m_wndVideo1.ShowWindow(SW_HIDE);
     m_wndVideo2.ShowWindow(SW_HIDE);
   }
-  Enable(m_sliderSeek, open);
-  Enable(m_sliderSpeed, TRUE);
-  Enable(m_sliderBrightness, TRUE);
+  CControlTopDlg& top = m_dlgControlTop;
+  CControlPanelDlg& bar = m_dlgControlPanel;
+  CControlFileListDlg& panel = m_dlgFileList;
+  EnableTwins({{&m_sliderSeek, &bar.m_sliderSeek}, {&m_btnFront, &top.m_btnFront}, {&m_btnRear, &top.m_btnRear},
+               {&m_btnAll, &top.m_btnAll}, {&m_btnRotate, &top.m_btnRotate}, {&m_btnReverse, &top.m_btnReverse},
+               {&m_btnRewind, &bar.m_btnRewind}, {&m_btnForward, &bar.m_btnForward}, {&m_btnPlay, &bar.m_btnPlay},
+               {&m_btnPrev, &bar.m_btnPrev}, {&m_btnNext, &bar.m_btnNext}},
+              open);
+  for (CWnd* wnd : {&m_btnCapture, &m_btnLargeMap, &m_btnShowMap}) wnd->EnableWindow(open);
+  m_sliderSpeed.EnableWindow(TRUE);
+  m_sliderBrightness.EnableWindow(TRUE);
+  for (CWnd* wnd : {&m_btnExtend, &m_btnSplit}) wnd->EnableWindow(TRUE);
   ApplyAudioRule();
-  for (CWnd* wnd : {&m_btnFront, &m_btnRear, &m_btnAll, &m_btnRotate, &m_btnReverse, &m_btnCapture}) Enable(*wnd, open);
-  Enable(m_btnExtend, TRUE);
-  for (CWnd* wnd : {&m_btnRewind, &m_btnForward, &m_btnPlay, &m_btnPrev, &m_btnNext}) Enable(*wnd, open);
-  Enable(m_btnSplit, TRUE);
-  Enable(m_btnFolder, TRUE);
-  for (CWnd* wnd : {&m_btnCalendar, &m_btnSave, &m_btnDelete}) Enable(*wnd, listed);
-  Enable(m_btnLargeMap, open);
-  Enable(m_btnShowMap, open);
-  if (Exists(m_dlgControlTop)) {
-    CControlTopDlg& top = m_dlgControlTop;
-    for (CWnd* wnd : {&top.m_btnFront, &top.m_btnRear, &top.m_btnAll, &top.m_btnRotate, &top.m_btnReverse})
-      Enable(*wnd, open);
-  }
-  if (Exists(m_dlgControlPanel)) {
-    CControlPanelDlg& bar = m_dlgControlPanel;
-    for (CWnd* wnd : {static_cast<CWnd*>(&bar.m_sliderSeek), static_cast<CWnd*>(&bar.m_btnRewind),
-                      static_cast<CWnd*>(&bar.m_btnForward), static_cast<CWnd*>(&bar.m_btnPlay),
-                      static_cast<CWnd*>(&bar.m_btnPrev), static_cast<CWnd*>(&bar.m_btnNext)})
-      Enable(*wnd, open);
-  }
-  if (Exists(m_dlgFileList)) {
-    CControlFileListDlg& panel = m_dlgFileList;
-    Enable(panel.m_btnFolder, TRUE);
-    for (CWnd* wnd : {&panel.m_btnCalendar, &panel.m_btnSave, &panel.m_btnDelete}) Enable(*wnd, listed);
-  }
+  EnableTwins({{&m_btnFolder, &panel.m_btnFolder}}, TRUE);
+  EnableTwins({{&m_btnCalendar, &panel.m_btnCalendar}, {&m_btnSave, &panel.m_btnSave},
+               {&m_btnDelete, &panel.m_btnDelete}},
+              listed);
   if (open) ApplyOneCameraRule();
 }
 
@@ -62,24 +57,23 @@ void CTavrenPlayerDlg::EnableControls(int nState) {
 void CTavrenPlayerDlg::ApplyAudioRule() {
   DWORD volume = 0;
   if (waveOutGetVolume(nullptr, &volume) == MMSYSERR_NOERROR) {
-    Enable(m_sliderVolume, TRUE);
-    Enable(m_btnMute, TRUE);
+    m_sliderVolume.EnableWindow(TRUE);
+    m_btnMute.EnableWindow(TRUE);
     return;
   }
   m_sliderVolume.SetPos(0);
   m_sliderVolume.Invalidate(TRUE);
-  Enable(m_sliderVolume, FALSE);
+  m_sliderVolume.EnableWindow(FALSE);
   m_btnMute.SetCheck(BST_CHECKED);
-  Enable(m_btnMute, FALSE);
+  m_btnMute.EnableWindow(FALSE);
 }
 
 // A recording with one video stream has no rear camera to show, flip or mirror.
 void CTavrenPlayerDlg::ApplyOneCameraRule() {
   const BOOL twoCameras = !(m_player.m_pGraph && m_player.m_pGraph->m_nVideoStreams == 1);
-  Enable(m_btnFront, TRUE);
-  for (CWnd* wnd : {&m_btnRear, &m_btnAll, &m_btnRotate, &m_btnReverse}) Enable(*wnd, twoCameras);
-  if (!Exists(m_dlgControlTop)) return;
   CControlTopDlg& top = m_dlgControlTop;
-  Enable(top.m_btnFront, TRUE);
-  for (CWnd* wnd : {&top.m_btnRear, &top.m_btnAll, &top.m_btnRotate, &top.m_btnReverse}) Enable(*wnd, twoCameras);
+  EnableTwins({{&m_btnFront, &top.m_btnFront}}, TRUE);
+  EnableTwins({{&m_btnRear, &top.m_btnRear}, {&m_btnAll, &top.m_btnAll}, {&m_btnRotate, &top.m_btnRotate},
+               {&m_btnReverse, &top.m_btnReverse}},
+              twoCameras);
 }

@@ -12,8 +12,10 @@
 #include "platform/win/WaitCursor.h"
 #include "platform/win/WinApp.h"
 #include "player/FileCommandNames.h"
+#include "player/FileListMirror.h"
 #include "player/RecordingRow.h"
 #include "player/TavrenPlayerDlg.h"
+#include "player/Twins.h"
 
 namespace {
 
@@ -210,12 +212,7 @@ void CTavrenPlayerDlg::SelectRowAfterDelete(int firstChecked) {
   if (rows == 0)
     return;
   const int row = firstChecked < rows ? firstChecked : rows - 1;
-  m_listFiles.DeselectAll();
-  m_listFiles.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
-  if (::IsWindow(m_dlgFileList.GetSafeHwnd())) {
-    m_dlgFileList.m_listFiles.DeselectAll();
-    m_dlgFileList.m_listFiles.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
-  }
+  ChangeTwins(m_listFiles, m_dlgFileList.m_listFiles, [row](CConfigListCtrl& list) { SelectOnlyRow(list, row); });
 }
 
 int FolderBrowseCallback(HWND hwnd, UINT uMsg, LPARAM, LPARAM lpData) {

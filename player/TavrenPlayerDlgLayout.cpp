@@ -11,6 +11,7 @@
 #include "player/PlayerLayout.h"
 #include "player/RecordingColumns.h"
 #include "player/TavrenPlayerDlg.h"
+#include "player/Twins.h"
 #include "skin/OktFileListVerticleScrollbar.h"
 
 int g_cxVScroll = 0;
@@ -98,11 +99,10 @@ CImageList& RowHeightImages() {
   return images;
 }
 
-void ShowIfExists(CWnd& wnd, int nCmdShow) {
-  if (IsWindow(wnd.GetSafeHwnd())) wnd.ShowWindow(nCmdShow);
+// Hides a window that exists and shows.
+void HideShown(CWnd& wnd) {
+  if (Exists(wnd) && wnd.IsWindowVisible()) wnd.ShowWindow(SW_HIDE);
 }
-
-bool IsShown(const CWnd& wnd) { return IsWindow(wnd.GetSafeHwnd()) && wnd.IsWindowVisible(); }
 
 }  // namespace
 
@@ -183,7 +183,8 @@ void CTavrenPlayerDlg::ReapplyView() {
 
 void CTavrenPlayerDlg::ShowFileList(int nCmdShow) {
   m_listFiles.ShowWindow(nCmdShow);
-  if (COktFileListVerticleScrollbar* bar = m_listFiles.GetSkinScrollBar()) ShowIfExists(*bar, nCmdShow);
+  COktFileListVerticleScrollbar* bar = m_listFiles.GetSkinScrollBar();
+  if (bar && Exists(*bar)) bar->ShowWindow(nCmdShow);
 }
 
 void CTavrenPlayerDlg::ShowControls(std::initializer_list<int> ids, int nCmdShow) {
@@ -279,8 +280,8 @@ void CTavrenPlayerDlg::OnBnClickedExtend() {
     GetWindowRect(&m_rcNormalWindow);
     ShowWindow(SW_HIDE);
     m_nWindowMode = WINDOW_MODE_FULL;
-    ShowIfExists(m_dlgControlPanel, SW_HIDE);
-    ShowIfExists(m_dlgControlTop, SW_HIDE);
+    if (Exists(m_dlgControlPanel)) m_dlgControlPanel.ShowWindow(SW_HIDE);
+    if (Exists(m_dlgControlTop)) m_dlgControlTop.ShowWindow(SW_HIDE);
     HideFileListPanel();
     ShowWindow(SW_MAXIMIZE);
   } else if (m_nWindowMode == WINDOW_MODE_FULL) {
@@ -296,15 +297,15 @@ void CTavrenPlayerDlg::LeaveFullWindow() {
   m_wndVideo1.ShowWindow(SW_HIDE);
   m_nWindowMode = WINDOW_MODE_NORMAL;
   ShowWindow(SW_SHOWNORMAL);
-  if (IsShown(m_dlgControlPanel)) m_dlgControlPanel.ShowWindow(SW_HIDE);
-  if (IsShown(m_dlgControlTop)) m_dlgControlTop.ShowWindow(SW_HIDE);
+  HideShown(m_dlgControlPanel);
+  HideShown(m_dlgControlTop);
   HideFileListPanel();
 }
 
 // The file-list panel goes, and the control bar's button that opened it is released.
 void CTavrenPlayerDlg::HideFileListPanel() {
-  if (IsShown(m_dlgFileList)) m_dlgFileList.ShowWindow(SW_HIDE);
-  if (IsWindow(m_dlgControlPanel.m_btnFileList.GetSafeHwnd())) m_dlgControlPanel.m_btnFileList.SetCheck(BST_UNCHECKED);
+  HideShown(m_dlgFileList);
+  if (Exists(m_dlgControlPanel.m_btnFileList)) m_dlgControlPanel.m_btnFileList.SetCheck(BST_UNCHECKED);
 }
 
 void CTavrenPlayerDlg::OnMouseMove(UINT, CPoint point) {
@@ -333,9 +334,9 @@ void CTavrenPlayerDlg::ShowExtendedPanels(int nAction, int nFromTop) {
                SW_HIDE);
   if (m_player.m_pGraph) m_player.m_pGraph->UpdateVideoWindows();
   if (nAction == STRIP_HIDE_PANELS) {
-    if (IsShown(m_dlgControlPanel)) m_dlgControlPanel.ShowWindow(SW_HIDE);
-    if (IsShown(m_dlgControlTop)) m_dlgControlTop.ShowWindow(SW_HIDE);
-    if (IsShown(m_dlgFileList)) HideFileListPanel();
+    HideShown(m_dlgControlPanel);
+    HideShown(m_dlgControlTop);
+    if (Exists(m_dlgFileList) && m_dlgFileList.IsWindowVisible()) HideFileListPanel();
     return;
   }
   if (nFromTop) {
@@ -348,7 +349,7 @@ void CTavrenPlayerDlg::ShowExtendedPanels(int nAction, int nFromTop) {
 }
 
 void CTavrenPlayerDlg::ShowControlBar() {
-  if (!IsWindow(m_dlgControlPanel.GetSafeHwnd()) || m_dlgControlPanel.IsWindowVisible()) return;
+  if (!Exists(m_dlgControlPanel) || m_dlgControlPanel.IsWindowVisible()) return;
   CRect w;
   GetWindowRect(&w);
   m_dlgControlPanel.SetWindowPos(&CWnd::wndTop, w.left, w.bottom - kBottomStrip, w.Width(), kBottomStrip,
@@ -357,7 +358,7 @@ void CTavrenPlayerDlg::ShowControlBar() {
 }
 
 void CTavrenPlayerDlg::ShowTopBar() {
-  if (!IsWindow(m_dlgControlTop.GetSafeHwnd()) || m_dlgControlTop.IsWindowVisible()) return;
+  if (!Exists(m_dlgControlTop) || m_dlgControlTop.IsWindowVisible()) return;
   CRect w;
   GetWindowRect(&w);
   m_dlgControlTop.SetWindowPos(&CWnd::wndTop, w.left, w.top, w.Width(), kTopStrip, SWP_SHOWWINDOW);
@@ -369,13 +370,13 @@ void CTavrenPlayerDlg::OnSize(UINT, int, int) {
   if (m_nWindowMode != WINDOW_MODE_FULL) return;
   CRect w;
   GetWindowRect(&w);
-  if (IsWindow(m_dlgControlPanel.GetSafeHwnd())) {
+  if (Exists(m_dlgControlPanel)) {
     m_dlgControlPanel.ShowWindow(SW_HIDE);
     m_dlgControlPanel.SetWindowPos(&CWnd::wndTop, w.left, w.bottom - kBottomStrip, w.Width(), kBottomStrip,
                                    SWP_HIDEWINDOW);
     m_dlgControlPanel.RepositionControls();
   }
-  if (IsWindow(m_dlgControlTop.GetSafeHwnd())) {
+  if (Exists(m_dlgControlTop)) {
     m_dlgControlTop.ShowWindow(SW_HIDE);
     m_dlgControlTop.SetWindowPos(&CWnd::wndTop, w.left, w.top, w.Width(), kTopStrip, SWP_HIDEWINDOW);
     m_dlgControlTop.RepositionControls();

@@ -6,7 +6,9 @@
 #include "platform/win/ListView.h"
 #include "platform/win/Notify.h"
 #include "player/PlaybackRules.h"
+#include "player/FileListMirror.h"
 #include "player/TavrenPlayerDlg.h"
+#include "player/Twins.h"
 
 namespace {
 
@@ -14,8 +16,6 @@ constexpr UINT kTickMs = 200;
 constexpr int kLoaderPolls = 100;  // of 10 ms each
 constexpr int kPathColumn = 4;
 constexpr LONGLONG kUnitsPerMs = 10000;  // the graph counts 100-ns units
-
-bool Exists(const CWnd& wnd) { return IsWindow(wnd.GetSafeHwnd()) != FALSE; }
 
 // The text after the last separator; the whole path without one.
 CString FileNameOf(const CString& strPath) {
@@ -43,11 +43,6 @@ LONGLONG DurationMsOf(CDShowGraph& graph) {
   return SUCCEEDED(graph.GetDuration(&units)) ? units / kUnitsPerMs : 0;
 }
 
-void SelectOnly(CConfigListCtrl& list, int nRow) {
-  list.DeselectAll();
-  list.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
-}
-
 }  // namespace
 
 void CTavrenPlayerDlg::OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult) {
@@ -67,7 +62,7 @@ void CTavrenPlayerDlg::OpenRowAndPlay(int nRow, CConfigListCtrl* pTwin) {
     m_nCurItem = -1;
     return;
   }
-  if (pTwin) SelectOnly(*pTwin, nRow);
+  if (pTwin) SelectOnlyRow(*pTwin, nRow);
   OnBnClickedPlay();
 }
 
@@ -111,19 +106,17 @@ bool CTavrenPlayerDlg::OpenVideoFile(const CString& strPath) {
 }
 
 void CTavrenPlayerDlg::ShowFileName(const CString& strName) {
-  m_lblFileName.ShowWindow(SW_HIDE);
-  m_lblFileName.SetWindowText(strName);
-  m_lblFileName.Invalidate(TRUE);
-  if (!Exists(m_dlgControlTop)) return;
-  m_dlgControlTop.m_lblFileName.ShowWindow(SW_HIDE);
-  m_dlgControlTop.m_lblFileName.SetWindowText(strName);
-  m_dlgControlTop.m_lblFileName.Invalidate(TRUE);
+  ChangeTwins(m_lblFileName, m_dlgControlTop.m_lblFileName, [&strName](COktStaticTrans& label) {
+    label.ShowWindow(SW_HIDE);
+    label.SetWindowText(strName);
+    label.Invalidate(TRUE);
+  });
 }
 
 void CTavrenPlayerDlg::SetSeekRange(LONGLONG llDurationMs) {
   int top = static_cast<int>(std::clamp<LONGLONG>(llDurationMs, 0, INT_MAX));
-  m_sliderSeek.SetRange(0, top, FALSE);
-  if (Exists(m_dlgControlPanel)) m_dlgControlPanel.m_sliderSeek.SetRange(0, top, FALSE);
+  ChangeTwins(m_sliderSeek, m_dlgControlPanel.m_sliderSeek,
+              [top](COktImageSlider& slider) { slider.SetRange(0, top, FALSE); });
 }
 
 LONGLONG CTavrenPlayerDlg::DurationMs() { return m_player.m_pGraph ? DurationMsOf(*m_player.m_pGraph) : 0; }
@@ -176,8 +169,7 @@ void CTavrenPlayerDlg::OnBnClickedPlay() {
   } else if (!PlayFromStopped()) {
     return;
   }
-  m_listFiles.Invalidate(TRUE);
-  if (Exists(m_dlgFileList)) m_dlgFileList.m_listFiles.Invalidate(TRUE);
+  ChangeTwins(m_listFiles, m_dlgFileList.m_listFiles, [](CConfigListCtrl& list) { list.Invalidate(TRUE); });
 }
 
 // Opens the selected row unless it is already open; false when that open failed.
@@ -202,8 +194,8 @@ bool CTavrenPlayerDlg::PlayFromStopped() {
 }
 
 void CTavrenPlayerDlg::SetPlayLooks(bool bPause) {
-  SetPlayLook(m_btnPlay, bPause);
-  if (Exists(m_dlgControlPanel)) SetPlayLook(m_dlgControlPanel.m_btnPlay, bPause);
+  ChangeTwins(m_btnPlay, m_dlgControlPanel.m_btnPlay,
+              [bPause](COktSkinButton& button) { SetPlayLook(button, bPause); });
 }
 
 void CTavrenPlayerDlg::StopPlayback() {
@@ -226,20 +218,17 @@ void CTavrenPlayerDlg::StopPlayback() {
 // The looks of a window with nothing open; the row stays as the caller left it.
 void CTavrenPlayerDlg::ShowNothingOpen() {
   KillTimer(IDT_PLAY_POSITION);
-  for (COktImageSlider* slider : {&m_sliderSeek, &m_dlgControlPanel.m_sliderSeek}) {
-    if (!Exists(*slider)) continue;
-    slider->SetPos(0);
-    slider->Invalidate(TRUE);
-  }
-  const CString zero(L"00:00:00");
-  for (COktStaticTrans* label : {&m_lblElapsed, &m_lblDuration, &m_dlgControlPanel.m_lblElapsed,
-                                 &m_dlgControlPanel.m_lblDuration}) {
-    if (!Exists(*label)) continue;
-    label->SetWindowText(zero);
-    label->Invalidate(TRUE);
-  }
-  m_lblFileName.SetWindowText(L"");
-  if (Exists(m_dlgControlTop)) m_dlgControlTop.m_lblFileName.SetWindowText(L"");
+  ChangeTwins(m_sliderSeek, m_dlgControlPanel.m_sliderSeek, [](COktImageSlider& slider) {
+    slider.SetPos(0);
+    slider.Invalidate(TRUE);
+  });
+  const auto showZero = [](COktStaticTrans& label) {
+    label.SetWindowText(L"00:00:00");
+    label.Invalidate(TRUE);
+  };
+  ChangeTwins(m_lblElapsed, m_dlgControlPanel.m_lblElapsed, showZero);
+  ChangeTwins(m_lblDuration, m_dlgControlPanel.m_lblDuration, showZero);
+  ChangeTwins(m_lblFileName, m_dlgControlTop.m_lblFileName, [](COktStaticTrans& label) { label.SetWindowText(L""); });
   SetPlayLooks(false);
   EnableControls(1);
 }
@@ -269,12 +258,11 @@ void CTavrenPlayerDlg::MoveToRow(int nRow, bool bHot) {
   m_nCurItem = nRow;
   if (bHot) m_listFiles.SetHotItem(nRow);
   if (path.IsEmpty()) return;
-  for (CConfigListCtrl* list : {&m_listFiles, &m_dlgFileList.m_listFiles}) {
-    if (!Exists(*list)) continue;
-    SelectOnly(*list, nRow);
-    list->EnsureVisible(nRow, FALSE);
-    list->UpdateWindow();
-  }
+  ChangeTwins(m_listFiles, m_dlgFileList.m_listFiles, [nRow](CConfigListCtrl& list) {
+    SelectOnlyRow(list, nRow);
+    list.EnsureVisible(nRow, FALSE);
+    list.UpdateWindow();
+  });
   if (OpenVideoFile(path)) OnBnClickedPlay();
 }
 
@@ -345,16 +333,14 @@ void CTavrenPlayerDlg::UpdatePanelSlider() {
 
 // Labels are written only when their text changes.
 void CTavrenPlayerDlg::UpdateTimeLabels(ULONGLONG nPosition, ULONGLONG nDuration) {
-  bool bar = Exists(m_dlgControlPanel);
   CString elapsed = FormatHms(static_cast<LONGLONG>(nPosition));
   CString shown;
   m_lblElapsed.GetWindowText(shown);
   if (elapsed != shown) {
-    for (COktStaticTrans* label : {&m_lblElapsed, &m_dlgControlPanel.m_lblElapsed}) {
-      if (label != &m_lblElapsed && !bar) continue;
-      label->SetWindowText(elapsed);
-      label->Invalidate(TRUE);
-    }
+    ChangeTwins(m_lblElapsed, m_dlgControlPanel.m_lblElapsed, [&elapsed](COktStaticTrans& label) {
+      label.SetWindowText(elapsed);
+      label.Invalidate(TRUE);
+    });
   }
   CString total = FormatHms(static_cast<LONGLONG>(nDuration));
   m_lblDuration.GetWindowText(shown);
@@ -362,5 +348,5 @@ void CTavrenPlayerDlg::UpdateTimeLabels(ULONGLONG nPosition, ULONGLONG nDuration
   m_lblDuration.RedrawParentArea();
   m_lblDuration.SetWindowText(total);
   m_lblDuration.Invalidate(TRUE);
-  if (bar) m_dlgControlPanel.m_lblDuration.SetWindowText(total);
+  if (Exists(m_dlgControlPanel)) m_dlgControlPanel.m_lblDuration.SetWindowText(total);
 }

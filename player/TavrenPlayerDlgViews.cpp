@@ -3,11 +3,10 @@
 #include "player/PanelSupport.h"
 #include "player/PlaybackRules.h"
 #include "player/TavrenPlayerDlg.h"
+#include "player/Twins.h"
 #include "player/VideoPaneLayout.h"
 
 namespace {
-
-bool Exists(const CWnd& wnd) { return IsWindow(wnd.GetSafeHwnd()) != FALSE; }
 
 // What the decoder does with a parameter is its own business; a missing decoder or one
 // without the interface is skipped.
@@ -140,17 +139,15 @@ void CTavrenPlayerDlg::ShowView(int nView) {
 }
 
 void CTavrenPlayerDlg::SetViewChecks(int nView) {
-  auto set = [](COktSkinButton& button, bool bOn) {
-    button.SetCheck(bOn ? BST_CHECKED : BST_UNCHECKED);
-    button.UpdateWindow();
+  const auto check = [](bool bOn) {
+    return [bOn](COktSkinButton& button) {
+      button.SetCheck(bOn ? BST_CHECKED : BST_UNCHECKED);
+      button.UpdateWindow();
+    };
   };
-  set(m_btnFront, nView == kViewFront);
-  set(m_btnRear, nView == kViewRear);
-  set(m_btnAll, nView == kViewBoth);
-  if (!Exists(m_dlgControlTop)) return;
-  set(m_dlgControlTop.m_btnFront, nView == kViewFront);
-  set(m_dlgControlTop.m_btnRear, nView == kViewRear);
-  set(m_dlgControlTop.m_btnAll, nView == kViewBoth);
+  ChangeTwins(m_btnFront, m_dlgControlTop.m_btnFront, check(nView == kViewFront));
+  ChangeTwins(m_btnRear, m_dlgControlTop.m_btnRear, check(nView == kViewRear));
+  ChangeTwins(m_btnAll, m_dlgControlTop.m_btnAll, check(nView == kViewBoth));
 }
 
 void CTavrenPlayerDlg::OnBnClickedRotate() {
@@ -164,17 +161,14 @@ void CTavrenPlayerDlg::OnBnClickedReverse() {
 // Only a running or paused recording flips; otherwise the button goes back off.
 void CTavrenPlayerDlg::ToggleRearFlip(COktSkinButton& button, COktSkinButton& twin, BYTE& flag, int nParam) {
   if (m_strCardPath.IsEmpty()) return;
-  bool twinExists = Exists(m_dlgControlTop);
   if (!IsPlayingOrPaused()) {
-    button.SetCheck(BST_UNCHECKED);
-    if (twinExists) twin.SetCheck(BST_UNCHECKED);
+    SetCheckTwins(button, twin, false);
     return;
   }
   BYTE next = flag ? 0 : 1;
   PutRearFlip(nParam, next);
   m_player.m_pGraph->UpdateVideoWindows();
   flag = next;
-  button.SetCheck(next ? BST_CHECKED : BST_UNCHECKED);
-  if (twinExists) twin.SetCheck(next ? BST_CHECKED : BST_UNCHECKED);
+  SetCheckTwins(button, twin, next != 0);
   m_player.m_pGraph->UpdateVideoWindows();
 }
