@@ -24,7 +24,7 @@ int CDShowGraph::ResetState(BYTE bOptions) {
   if (m_pGraphBuilder || m_pSourceFilter) TearDown();
   m_bOptions = bOptions;
   m_bInitialised = 1;
-  PlayState = 3;
+  PlayState = PLAY_STATE_NO_GRAPH;
   return 0;
 }
 
@@ -33,7 +33,7 @@ HRESULT CDShowGraph::OpenFile(LPCWSTR pszFileName) {
   if (m_pGraphBuilder) {
     // What a failed build left behind goes too, or the new graph would overwrite it.
     TearDown();
-    PlayState = 3;
+    PlayState = PLAY_STATE_NO_GRAPH;
   }
   if (!pszFileName) return S_FALSE;
   if (m_pSourceFilter) {
@@ -270,7 +270,7 @@ HRESULT CDShowGraph::Prepare() {
   hr = pControl->StopWhenReady();
   pControl->Release();
   if (FAILED(hr)) return hr;
-  PlayState = 2;
+  PlayState = PLAY_STATE_STOPPED;
   m_bPrepared = 1;
   return hr;
 }

@@ -6,6 +6,17 @@
 #include "platform/base/String.h"
 #include "platform/media/MediaInterfaces.h"
 
+// PlayState, the graph's transport state.
+constexpr int PLAY_STATE_RUNNING = 0;
+constexpr int PLAY_STATE_PAUSED = 1;
+constexpr int PLAY_STATE_STOPPED = 2;
+constexpr int PLAY_STATE_NO_GRAPH = 3;
+
+// The states in which a recording stands open at a position: it can step, seek and capture.
+inline bool IsRunningOrPaused(int nPlayState) {
+  return nPlayState == PLAY_STATE_RUNNING || nPlayState == PLAY_STATE_PAUSED;
+}
+
 class CDShowGraph {
 public:
   CDShowGraph(int nMode, HWND hWndVideo1, HWND hWndVideo2);
@@ -50,7 +61,7 @@ public:
   HWND m_hWndVideo1 = nullptr;
   HWND m_hWndVideo2 = nullptr;
   int m_bInitialised = 0;
-  int PlayState = 3;  // 0 running, 1 paused, 2 stopped, 3 no graph built
+  int PlayState = PLAY_STATE_NO_GRAPH;
   float m_fRate = 1.0f;
   int m_bPrepared = 0;
   LONGLONG m_llDuration = 0;  // 100-ns units; 0 = not read yet

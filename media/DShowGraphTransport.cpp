@@ -12,7 +12,7 @@ constexpr long kSilence = -10000;
 
 HRESULT CDShowGraph::Run() {
   if (!m_bInitialised) return -1;
-  if (PlayState != 1 && PlayState != 2) return VFW_E_WRONG_STATE;
+  if (PlayState != PLAY_STATE_PAUSED && PlayState != PLAY_STATE_STOPPED) return VFW_E_WRONG_STATE;
   LONGLONG position = 0, duration = 0;
   if (GetCurrentPosition(&position) == S_OK && GetDuration(&duration) == S_OK && position == duration)
     SetPosition(0);
@@ -31,7 +31,7 @@ HRESULT CDShowGraph::Run() {
   if (FAILED(hr)) return hr;
   pControl->Run();
   pControl->Release();
-  PlayState = 0;
+  PlayState = PLAY_STATE_RUNNING;
   IBasicAudio* pAudio = nullptr;
   hr = GraphInterface(IID_IBasicAudio, &pAudio);
   if (pAudio) {
@@ -49,19 +49,19 @@ HRESULT CDShowGraph::Pause() {
   if (FAILED(hr)) return hr;
   pControl->Pause();
   pControl->Release();
-  PlayState = 1;
+  PlayState = PLAY_STATE_PAUSED;
   return hr;
 }
 
 HRESULT CDShowGraph::Stop() {
   if (!m_bInitialised) return -1;
-  if (PlayState != 0 && PlayState != 1) return VFW_E_WRONG_STATE;
+  if (!IsRunningOrPaused(PlayState)) return VFW_E_WRONG_STATE;
   IMediaControl* pControl = nullptr;
   HRESULT hr = GraphInterface(IID_IMediaControl, &pControl);
   if (FAILED(hr)) return hr;
   pControl->Stop();
   pControl->Release();
-  PlayState = 2;
+  PlayState = PLAY_STATE_STOPPED;
   return hr;
 }
 
@@ -156,14 +156,14 @@ int CDShowGraph::SetBrightness(int) { return 1; }
 // The graph is brought to a full stop by the first removal, so nothing streams while
 // filters go. Everything a reused object would report is cleared as well.
 int CDShowGraph::TearDown() {
-  PlayState = 3;
+  PlayState = PLAY_STATE_NO_GRAPH;
   if (m_pGraphBuilder) {
     IMediaEventEx* pEvents = nullptr;
     if (SUCCEEDED(GraphInterface(IID_IMediaEventEx, &pEvents)) && pEvents) {
       pEvents->SetNotifyWindow(0, 0, 0);
       pEvents->Release();
     }
-    PlayState = 2;
+    PlayState = PLAY_STATE_STOPPED;
   }
   ReleaseFilters();
   if (m_pGraphBuilder) {

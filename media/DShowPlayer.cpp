@@ -67,12 +67,12 @@ int CDShowPlayer::SetRate(float fRate) {
   int state = m_pGraph->PlayState;
   m_pGraph->Pause();
   m_pGraph->m_fRate = fRate;
-  if (state == 0) m_pGraph->Run();
+  if (state == PLAY_STATE_RUNNING) m_pGraph->Run();
   return 1;
 }
 
 int CDShowPlayer::StepBackward(double dSeconds) {
-  if (!m_pGraph || (m_pGraph->PlayState != 0 && m_pGraph->PlayState != 1)) return 0;
+  if (!m_pGraph || !IsRunningOrPaused(m_pGraph->PlayState)) return 0;
   LONGLONG position = 0;
   if (m_pGraph->GetCurrentPosition(&position) < 0) return 0;
   LONGLONG target = position + static_cast<LONGLONG>(dSeconds * -10000.0 * 1000.0);
@@ -84,7 +84,7 @@ int CDShowPlayer::StepBackward(double dSeconds) {
 // A step needs the duration to clamp to; without it the step is refused rather than sent
 // to the start.
 int CDShowPlayer::StepForward(double dSeconds) {
-  if (!m_pGraph || (m_pGraph->PlayState != 0 && m_pGraph->PlayState != 1)) return 0;
+  if (!m_pGraph || !IsRunningOrPaused(m_pGraph->PlayState)) return 0;
   LONGLONG position = 0;
   if (m_pGraph->GetCurrentPosition(&position) < 0) return 0;
   LONGLONG duration = 0;

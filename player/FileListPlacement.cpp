@@ -1,7 +1,5 @@
 #include "player/FileListPlacement.h"
 
-namespace {
-constexpr int kSmallMapMode = 8;
-}
+#include "player/PlayerStates.h"
 
-int FileListHeight(int nMapMode) { return nMapMode == kSmallMapMode ? 310 : 508; }
+int FileListHeight(int nMapMode) { return nMapMode == MAP_MODE_SMALL ? 310 : 508; }

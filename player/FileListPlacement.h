@@ -8,5 +8,5 @@ constexpr int PANEL_FILELIST_TOP = 79;
 constexpr int PANEL_FILELIST_HEIGHT = 508;
 constexpr int FILELIST_WIDTH = 308;  // the skinned scroll bar's width comes on top
 
-// The main list stops above the small map while it shows (map mode 8): 310 high, else 508.
+// The main list stops above the small map while it shows (MAP_MODE_SMALL): 310 high, else 508.
 int FileListHeight(int nMapMode);

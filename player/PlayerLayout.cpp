@@ -1,15 +1,15 @@
 #include "player/PlayerLayout.h"
 
-namespace {
+#include "player/PlayerStates.h"
 
-constexpr int kSmallMapMode = 8;
+namespace {
 
 ControlPlace At(int id, int x, int y, int cx, int cy) { return {id, CRect(x, y, x + cx, y + cy)}; }
 
 }  // namespace
 
 std::vector<ControlPlace> NormalLayout(int nMapMode) {
-  const int mapButtonsY = nMapMode == kSmallMapMode ? 441 : 639;
+  const int mapButtonsY = nMapMode == MAP_MODE_SMALL ? 441 : 639;
   return {
       At(1002, 901, 12, 37, 28),   At(1000, 937, 12, 36, 28),  At(1001, 973, 12, 37, 28),
       At(1028, 431, 53, 36, 22),   At(1030, 467, 53, 36, 22),  At(1031, 501, 53, 36, 22),

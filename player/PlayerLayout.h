@@ -15,5 +15,5 @@ inline const CRect kLargeMapRect(2, 48, 2 + 1017, 48 + 615);
 inline const CPoint kOfflineMapAt(676, 71);
 
 // The 37 controls of the normal layout with their rectangles; the two map buttons stand
-// higher while the small map (map mode 8) is shown.
+// higher while the small map (MAP_MODE_SMALL) is shown.
 std::vector<ControlPlace> NormalLayout(int nMapMode);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "player/PlayerStates.h"
+
 namespace {
 
 constexpr double kValueScale = 19.0 / 128.0;  // panel pixels per sensor unit
@@ -105,7 +107,7 @@ bool SpeedDigits(int value, int digits[3]) {
   return true;
 }
 
-CPoint SpeedReadoutOrigin(int mapMode) { return mapMode == 8 ? CPoint(830, 445) : CPoint(830, 643); }
+CPoint SpeedReadoutOrigin(int mapMode) { return mapMode == MAP_MODE_SMALL ? CPoint(830, 445) : CPoint(830, 643); }
 
 void DrawSpeedReadout(CDC* pDC, int value, CPoint origin) {
   int digits[3];

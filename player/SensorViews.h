@@ -53,7 +53,7 @@ INT_PTR SpeedSampleIndex(const GPSArray& samples, UINT posMs);
 int SpeedReadoutValue(const GPSArray& samples, UINT posMs);
 // The three digits shown for a value (its last three); false for a negative value.
 bool SpeedDigits(int value, int digits[3]);
-// Where the read-out goes: above the small map (map mode 8), else at the bottom.
+// Where the read-out goes: above the small map (MAP_MODE_SMALL), else at the bottom.
 CPoint SpeedReadoutOrigin(int mapMode);
 // The read-out canvas (digits on black) put at `origin` of pDC; a negative value leaves
 // pDC as it was.

@@ -178,7 +178,7 @@ BOOL CTavrenPlayerDlg::OnInitDialog() {
   // Without a panel the window still gets its enable state and its drive search; every
   // use of a panel checks that its window exists.
   if (Exists(m_dlgFileList)) m_dlgFileList.MoveWindow(0, 0, 326, 200, TRUE);
-  EnableControls(0);
+  EnableControls(CONTROLS_NOTHING_LOADED);
   PostMessage(WM_SCAN_DRIVES, 0, 0);
   return panelsMade;
 }
@@ -213,7 +213,7 @@ void CTavrenPlayerDlg::OnPaint() {
   CPaintDC dc(this);
   if (CDShowGraph* graph = m_player.m_pGraph) {
     // The video is presented in its pane, never drawn into this window's DC.
-    if (graph->PlayState == 0 && m_player.m_hWndVideo1) graph->RepaintVideo(nullptr);
+    if (graph->PlayState == PLAY_STATE_RUNNING && m_player.m_hWndVideo1) graph->RepaintVideo(nullptr);
     graph->UpdateVideoWindows();
   }
   if (m_nWindowMode == WINDOW_MODE_NORMAL && m_bmpSensorPanel.GetSafeHandle())

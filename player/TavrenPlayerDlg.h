@@ -24,6 +24,7 @@
 #include "player/ControlTopDlg.h"
 #include "player/FileCommandNames.h"
 #include "player/MapView.h"
+#include "player/PlayerStates.h"
 #include "player/StaticView.h"
 #include "res/dialogs/PlayerTemplate.h"
 #include "skin/ConfigListCtrl.h"
@@ -44,16 +45,6 @@ constexpr UINT WM_SENSOR_LOADED = WM_USER + 96;  // wParam: the generation of th
 enum TimerId : UINT_PTR {
   IDT_PLAY_POSITION = 100,  // every 200 ms while a recording is open
 };
-
-// Window modes, map modes and strip actions.
-constexpr int WINDOW_MODE_NORMAL = 1;
-constexpr int WINDOW_MODE_FULL = 2;
-constexpr int LAYOUT_LARGE_MAP = 16;
-constexpr int MAP_MODE_NONE = 0;
-constexpr int MAP_MODE_SMALL = 8;
-constexpr int MAP_MODE_LARGE = 16;
-constexpr int STRIP_SHOW_PANELS = 21;
-constexpr int STRIP_HIDE_PANELS = 22;
 
 // The system's vertical scroll-bar width, read once by InitControls; the list is
 // 308 + g_cxVScroll pixels wide wherever it is placed.
@@ -207,9 +198,9 @@ public:
   void OnBnClickedShowMap();
   void OnBnClickedShowLargeMap();
   // Places the list, the map window and the two map buttons (with their skins and
-  // tooltips) for m_nMapMode 0 or 8.
+  // tooltips) for MAP_MODE_NONE or MAP_MODE_SMALL.
   void ApplyMapMode();
-  // Map mode 8, then the page is loaded when there is a network.
+  // MAP_MODE_SMALL, then the page is loaded when there is a network.
   void ShowSmallMap();
   bool HasGpsSamples();
   bool MapModeAllowed(int nMapMode);
@@ -240,9 +231,9 @@ public:
   // Members, in construction order.
   WORD m_wLangID = 0;
   int m_nWindowMode = WINDOW_MODE_NORMAL;
-  int m_nViewChannel = 0;  // 1 front, 2 rear, 4 both; 0 until a recording is opened
+  int m_nViewChannel = VIEW_NONE;
   int m_nMapMode = MAP_MODE_NONE;
-  int m_nStripAction = 0;
+  int m_nStripAction = STRIP_NONE;
   CRect m_rcNormalWindow;  // screen coordinates
   ULONG m_nShellNotifyId = 0;
   CDShowPlayer m_player;

@@ -46,17 +46,17 @@ void CTavrenPlayerDlg::OpenInformationDlg() {
 // Only the first checked recording counts, and only when it has both cameras.
 void CTavrenPlayerDlg::OnBnClickedSplit() {
   CDShowGraph* graph = m_player.m_pGraph;
-  const int state = graph ? graph->PlayState : -1;
+  const int state = graph ? graph->PlayState : PLAY_STATE_NO_GRAPH;
   const int row = FirstCheckedRow(m_listFiles);
   if (row < 0 || !IsTwoCameraName(m_listFiles.GetItemText(row, COL_NAME))) return;
-  if (state == 0) {
+  if (state == PLAY_STATE_RUNNING) {
     graph->Pause();
     SetPlayLooks(false);
   }
   CSplitDlg dlgSplit(m_listFiles);
   dlgSplit.DoModal();
   RelistAfterSplit();
-  if (state == 0) OnBnClickedPlay();
+  if (state == PLAY_STATE_RUNNING) OnBnClickedPlay();
 }
 
 // The active type filter lists again; with none checked the lists stay as they are.

@@ -249,8 +249,7 @@ void CTavrenPlayerDlg::FindPlayingRow() {
 
 // A new card or folder chosen while a recording is open keeps the controls of playback.
 int CTavrenPlayerDlg::ListedEnableState() const {
-  const CDShowGraph* graph = m_player.m_pGraph;
-  return graph && (graph->PlayState == 0 || graph->PlayState == 1) ? 2 : 1;
+  return IsPlayingOrPaused() ? CONTROLS_RECORDING_OPEN : CONTROLS_LIST_LOADED;
 }
 
 // The card's drive went: nothing open, no lists, the normal window. The day, folder mode,
@@ -261,7 +260,7 @@ void CTavrenPlayerDlg::ResetForRemovedCard() {
   // A loader that would not end made the stop give up; the reset goes on regardless and the
   // loader, asked to stop, drops what it would still hand over.
   m_bStopLoader = 1;
-  m_nViewChannel = 0;
+  m_nViewChannel = VIEW_NONE;
   m_nCurItem = -1;
   m_strCardPath.Empty();
   m_player.Close();
@@ -282,7 +281,7 @@ void CTavrenPlayerDlg::ResetForRemovedCard() {
   SetCheckTwins(m_btnReverse, m_dlgControlTop.m_btnReverse, false);
   SetLayoutMode(WINDOW_MODE_NORMAL);
   PlaceFileLists();
-  EnableControls(0);
+  EnableControls(CONTROLS_NOTHING_LOADED);
   {
     CSingleLock lock(&m_csData, TRUE);
     m_textData.m_arrGPS.RemoveAll();

@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int kNothingLoaded = 0;
-constexpr int kRecordingOpen = 2;
-
 struct TwinPair {
   CWnd* main;
   CWnd* twin;
@@ -22,12 +19,12 @@ void EnableTwins(std::initializer_list<TwinPair> pairs, BOOL bEnable) {
 
 }  // namespace
 
-// State 0: nothing listed; 1: a list, nothing open; 2: a recording open. The panels'
-// twin controls follow.
+// Nothing loaded: no list; list loaded: a list, nothing open; recording open: playing or
+// paused. The panels' twin controls follow.
 void CTavrenPlayerDlg::EnableControls(int nState) {
-  if (nState < kNothingLoaded || nState > kRecordingOpen) return;
-  const BOOL listed = nState != kNothingLoaded;
-  const BOOL open = nState == kRecordingOpen;
+  if (nState < CONTROLS_NOTHING_LOADED || nState > CONTROLS_RECORDING_OPEN) return;
+  const BOOL listed = nState != CONTROLS_NOTHING_LOADED;
+  const BOOL open = nState == CONTROLS_RECORDING_OPEN;
   if (!open) {
     m_wndVideo1.ShowWindow(SW_HIDE);
     m_wndVideo2.ShowWindow(SW_HIDE);

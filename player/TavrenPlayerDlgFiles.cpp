@@ -74,9 +74,9 @@ int InitFolderBrowser(HWND hwnd, UINT uMsg, LPARAM lpData, LPCWSTR titleKey) {
 
 void CTavrenPlayerDlg::OnBnClickedCapture() {
   CDShowGraph* graph = m_player.m_pGraph;
-  if (m_strCardPath.IsEmpty() || !graph || (graph->PlayState != 0 && graph->PlayState != 1))
+  if (m_strCardPath.IsEmpty() || !graph || !IsRunningOrPaused(graph->PlayState))
     return;
-  const bool wasRunning = graph->PlayState == 0;
+  const bool wasRunning = graph->PlayState == PLAY_STATE_RUNNING;
   const int videoStreams = graph->m_nVideoStreams;
   const CString openPath = graph->m_szFileName;
   const CDShowGraph* const pausedGraph = graph;
@@ -113,7 +113,8 @@ void CTavrenPlayerDlg::SaveCaptures(CBitmap& front, const CString& chosenPath, b
 }
 
 bool CTavrenPlayerDlg::IsOpenGraph(const CDShowGraph* graph, const CString& openPath) const {
-  return graph && graph == m_player.m_pGraph && graph->PlayState != 3 && graph->m_szFileName == openPath;
+  return graph && graph == m_player.m_pGraph && graph->PlayState != PLAY_STATE_NO_GRAPH &&
+         graph->m_szFileName == openPath;
 }
 
 void CTavrenPlayerDlg::OnBnClickedSave() {

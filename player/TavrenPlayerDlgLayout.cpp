@@ -173,9 +173,9 @@ int CTavrenPlayerDlg::SetLayoutMode(int nMode) {
 // Shows the panes for the current view and lets the graph place its video in them.
 void CTavrenPlayerDlg::ReapplyView() {
   switch (m_nViewChannel) {
-    case 1: OnBnClickedFront(); break;
-    case 2: OnBnClickedRear(); break;
-    case 4: OnBnClickedAll(); break;
+    case VIEW_FRONT: OnBnClickedFront(); break;
+    case VIEW_REAR: OnBnClickedRear(); break;
+    case VIEW_BOTH: OnBnClickedAll(); break;
     default: break;
   }
   if (m_player.m_pGraph) m_player.m_pGraph->UpdateVideoWindows();

@@ -99,7 +99,7 @@ bool CTavrenPlayerDlg::OpenVideoFile(const CString& strPath) {
   if (m_nWindowMode == WINDOW_MODE_NORMAL && m_nMapMode != MAP_MODE_LARGE) m_lblFileName.ShowWindow(SW_SHOWNORMAL);
   if (Exists(m_dlgControlTop)) m_dlgControlTop.m_lblFileName.ShowWindow(SW_SHOWNORMAL);
   ApplyViewOfOpenFile();
-  EnableControls(2);
+  EnableControls(CONTROLS_RECORDING_OPEN);
   StartDataStreamLoader(strPath);
   EndWaitCursor();
   return true;
@@ -125,14 +125,14 @@ LONGLONG CTavrenPlayerDlg::DurationMs() { return m_player.m_pGraph ? DurationMsO
 // the rear camera's flips as they were left.
 void CTavrenPlayerDlg::ApplyViewOfOpenFile() {
   if (m_player.m_pGraph && m_player.m_pGraph->m_nVideoStreams == 1) {
-    m_nViewChannel = 1;
+    m_nViewChannel = VIEW_FRONT;
     m_bFlipV = m_bFlipH = 0;
     m_btnRotate.SetCheck(BST_UNCHECKED);
     m_btnReverse.SetCheck(BST_UNCHECKED);
     OnBnClickedFront();
     return;
   }
-  if (m_nViewChannel == 0) m_nViewChannel = 1;
+  if (m_nViewChannel == VIEW_NONE) m_nViewChannel = VIEW_FRONT;
   ReapplyView();
   if (m_bFlipV) PutRearFlip(DECODER_FLIP_VERTICAL, 1);
   if (m_bFlipH) PutRearFlip(DECODER_FLIP_HORIZONTAL, 1);
@@ -152,18 +152,18 @@ void CTavrenPlayerDlg::ApplySpeed() {
   int state = graph->PlayState;
   graph->Pause();
   graph->m_fRate = RateFromSpeed(m_sliderSpeed.GetPos());
-  if (state == 0) graph->Run();
+  if (state == PLAY_STATE_RUNNING) graph->Run();
 }
 
 void CTavrenPlayerDlg::OnBnClickedPlay() {
   CDShowGraph* graph = m_player.m_pGraph;
-  int state = graph ? graph->PlayState : 3;
-  if (state == 1) {
+  int state = graph ? graph->PlayState : PLAY_STATE_NO_GRAPH;
+  if (state == PLAY_STATE_PAUSED) {
     SetPlayLooks(true);
     ApplySpeed();
     graph->Run();
     SetTimer(IDT_PLAY_POSITION, kTickMs, nullptr);
-  } else if (state == 0) {
+  } else if (state == PLAY_STATE_RUNNING) {
     graph->Pause();
     SetPlayLooks(false);
   } else if (!PlayFromStopped()) {
@@ -189,7 +189,7 @@ bool CTavrenPlayerDlg::PlayFromStopped() {
   SetPlayLooks(true);
   SetSeekRange(static_cast<LONGLONG>(m_player.GetDuration()));
   if (m_player.m_pGraph) m_player.m_pGraph->SetBrightness(m_sliderBrightness.GetPos());
-  EnableControls(2);
+  EnableControls(CONTROLS_RECORDING_OPEN);
   return true;
 }
 
@@ -200,7 +200,7 @@ void CTavrenPlayerDlg::SetPlayLooks(bool bPause) {
 
 void CTavrenPlayerDlg::StopPlayback() {
   if (!WaitForLoader()) return;
-  m_nViewChannel = 0;
+  m_nViewChannel = VIEW_NONE;
   if (CDShowGraph* graph = m_player.m_pGraph) {
     graph->Stop();
     if (graph->m_pGraphBuilder) graph->SetPosition(0);
@@ -230,7 +230,7 @@ void CTavrenPlayerDlg::ShowNothingOpen() {
   ChangeTwins(m_lblDuration, m_dlgControlPanel.m_lblDuration, showZero);
   ChangeTwins(m_lblFileName, m_dlgControlTop.m_lblFileName, [](COktStaticTrans& label) { label.SetWindowText(L""); });
   SetPlayLooks(false);
-  EnableControls(1);
+  EnableControls(CONTROLS_LIST_LOADED);
 }
 
 void CTavrenPlayerDlg::OnBnClickedPrev() {
@@ -282,7 +282,7 @@ void CTavrenPlayerDlg::OnBnClickedForward() {
 
 bool CTavrenPlayerDlg::IsPlayingOrPaused() const {
   const CDShowGraph* graph = m_player.m_pGraph;
-  return graph && (graph->PlayState == 0 || graph->PlayState == 1);
+  return graph && IsRunningOrPaused(graph->PlayState);
 }
 
 void CTavrenPlayerDlg::OnTimer(UINT_PTR nIDEvent) {
@@ -292,8 +292,8 @@ void CTavrenPlayerDlg::OnTimer(UINT_PTR nIDEvent) {
 
 void CTavrenPlayerDlg::UpdatePlayPosition() {
   CDShowGraph* graph = m_player.m_pGraph;
-  if (!graph || graph->PlayState == 3) return;
-  bool running = graph->PlayState == 0;
+  if (!graph || graph->PlayState == PLAY_STATE_NO_GRAPH) return;
+  bool running = graph->PlayState == PLAY_STATE_RUNNING;
   // A stopped graph comes to pause on its current frame.
   if (!running) graph->Pause();
   LONGLONG position = PositionMs(*graph);

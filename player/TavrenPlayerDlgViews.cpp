@@ -57,7 +57,8 @@ void CTavrenPlayerDlg::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar
       UpdatePlayPosition();
     } else if (from == m_sliderSpeed.GetSafeHwnd()) {
       // While paused the next resume reads the slider.
-      if (m_player.m_pGraph && m_player.m_pGraph->PlayState == 0) m_player.SetRate(RateFromSpeed(m_sliderSpeed.GetPos()));
+      if (m_player.m_pGraph && m_player.m_pGraph->PlayState == PLAY_STATE_RUNNING)
+        m_player.SetRate(RateFromSpeed(m_sliderSpeed.GetPos()));
     } else if (from == m_sliderVolume.GetSafeHwnd()) {
       ApplyVolumeSlider();
     } else if (from == m_sliderBrightness.GetSafeHwnd()) {
@@ -95,8 +96,8 @@ bool CTavrenPlayerDlg::HasRearCamera() const {
 }
 
 void CTavrenPlayerDlg::OnBnClickedFront() {
-  m_nViewChannel = kViewFront;
-  ShowView(kViewFront);
+  m_nViewChannel = VIEW_FRONT;
+  ShowView(VIEW_FRONT);
 }
 
 void CTavrenPlayerDlg::OnBnClickedRear() {
@@ -104,8 +105,8 @@ void CTavrenPlayerDlg::OnBnClickedRear() {
     m_btnRear.SetCheck(BST_UNCHECKED);
     return;
   }
-  m_nViewChannel = kViewRear;
-  ShowView(kViewRear);
+  m_nViewChannel = VIEW_REAR;
+  ShowView(VIEW_REAR);
 }
 
 void CTavrenPlayerDlg::OnBnClickedAll() {
@@ -113,8 +114,8 @@ void CTavrenPlayerDlg::OnBnClickedAll() {
     m_btnAll.SetCheck(BST_UNCHECKED);
     return;
   }
-  m_nViewChannel = kViewBoth;
-  ShowView(kViewBoth);
+  m_nViewChannel = VIEW_BOTH;
+  ShowView(VIEW_BOTH);
 }
 
 // The panes of the view, shown unless the large map covers the normal window.
@@ -125,7 +126,7 @@ void CTavrenPlayerDlg::ShowView(int nView) {
   bool show = m_nWindowMode == WINDOW_MODE_FULL || m_nMapMode != MAP_MODE_LARGE;
   m_wndVideo1.ShowWindow(SW_HIDE);
   m_wndVideo2.ShowWindow(SW_HIDE);
-  if (nView == kViewBoth) {
+  if (nView == VIEW_BOTH) {
     // Both panes start empty where they will stand, so the video is placed afresh.
     Place(m_wndVideo1, CRect(place.rcFront.TopLeft(), CSize(0, 0)), show);
     Place(m_wndVideo2, CRect(place.rcRear.TopLeft(), CSize(0, 0)), show);
@@ -145,9 +146,9 @@ void CTavrenPlayerDlg::SetViewChecks(int nView) {
       button.UpdateWindow();
     };
   };
-  ChangeTwins(m_btnFront, m_dlgControlTop.m_btnFront, check(nView == kViewFront));
-  ChangeTwins(m_btnRear, m_dlgControlTop.m_btnRear, check(nView == kViewRear));
-  ChangeTwins(m_btnAll, m_dlgControlTop.m_btnAll, check(nView == kViewBoth));
+  ChangeTwins(m_btnFront, m_dlgControlTop.m_btnFront, check(nView == VIEW_FRONT));
+  ChangeTwins(m_btnRear, m_dlgControlTop.m_btnRear, check(nView == VIEW_REAR));
+  ChangeTwins(m_btnAll, m_dlgControlTop.m_btnAll, check(nView == VIEW_BOTH));
 }
 
 void CTavrenPlayerDlg::OnBnClickedRotate() {

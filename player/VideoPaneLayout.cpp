@@ -6,11 +6,11 @@ CRect Box(int x, int y, int w, int h) { return CRect(x, y, x + w, y + h); }
 
 PanePlacement NormalPanes(int nView) {
   PanePlacement p;
-  if (nView == kViewBoth) {
+  if (nView == VIEW_BOTH) {
     p.bShowFront = p.bShowRear = true;
     p.rcFront = Box(3, 175, 344, 194);
     p.rcRear = Box(347, 175, 344, 194);
-  } else if (nView == kViewRear) {
+  } else if (nView == VIEW_REAR) {
     p.bShowRear = true;
     p.rcRear = Box(3, 78, 688, 387);
   } else {
@@ -31,7 +31,7 @@ CRect SinglePane(int w, int h) {
 PanePlacement FullWindowPanes(int nView, CSize client) {
   int w = client.cx, h = client.cy;
   PanePlacement p;
-  if (nView == kViewBoth) {
+  if (nView == VIEW_BOTH) {
     int unit = w / 16;
     if (h < unit * 9) unit = h / 9;
     int paneHeight = (unit * 9) / 2;
@@ -40,7 +40,7 @@ PanePlacement FullWindowPanes(int nView, CSize client) {
     p.bShowFront = p.bShowRear = true;
     p.rcFront = Box(0, y, paneWidth, paneHeight);
     p.rcRear = Box(paneWidth, y, paneWidth, paneHeight);
-  } else if (nView == kViewRear) {
+  } else if (nView == VIEW_REAR) {
     p.bShowRear = true;
     p.rcRear = SinglePane(w, h);
   } else {
@@ -53,5 +53,5 @@ PanePlacement FullWindowPanes(int nView, CSize client) {
 }  // namespace
 
 PanePlacement PlaceVideoPanes(int nWindowMode, int nView, CSize szClient) {
-  return nWindowMode == 2 ? FullWindowPanes(nView, szClient) : NormalPanes(nView);
+  return nWindowMode == WINDOW_MODE_FULL ? FullWindowPanes(nView, szClient) : NormalPanes(nView);
 }

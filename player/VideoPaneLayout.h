@@ -2,8 +2,8 @@
 // Where the front and rear video panes go for a camera view, in the normal window (fixed
 // places) or the full window (the client area, 16:9 pictures, truncating arithmetic).
 #include "platform/base/Geometry.h"
+#include "player/PlayerStates.h"
 
-enum ViewChannel { kViewNone = 0, kViewFront = 1, kViewRear = 2, kViewBoth = 4 };
 
 struct PanePlacement {
   bool bShowFront = false;
@@ -12,6 +12,6 @@ struct PanePlacement {
   CRect rcRear;
 };
 
-// nWindowMode 1 normal, 2 full window; szClient is the dialog's client size (full window only).
+// szClient is the dialog's client size (full window only).
 // A view other than rear or both is the front view.
 PanePlacement PlaceVideoPanes(int nWindowMode, int nView, CSize szClient);
