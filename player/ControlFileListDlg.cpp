@@ -1,16 +1,15 @@
 #include "player/ControlFileListDlg.h"
 
 #include "player/FileListMirror.h"
+#include "player/FileListPlacement.h"
 #include "player/PanelSupport.h"
+#include "player/PlayerLayout.h"
 #include "player/RecordingColumns.h"
 #include "player/TavrenPlayerDlg.h"
 #include "res/dialogs/PlayerTemplate.h"
 
 namespace {
 
-constexpr UINT kMainBackground = 129;  // the main dialog's background, 1022 x 682
-constexpr int kPanelWidth = 326;
-constexpr int kPanelHeight = 587;
 // The panel shows the part of the main background under the main dialog's list column.
 constexpr int kBackgroundLeft = 693;
 constexpr int kBackgroundTop = 47;
@@ -57,7 +56,7 @@ void CControlFileListDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CControlFileListDlg::OnInitDialog() {
   CPanelDlg::OnInitDialog();
-  SkinPanelButtons({
+  SkinButtons({
       {&m_btnFolder, {313, 315, 314, 313, 313}, L"PLAYERDLG_FOLDER"},
       {&m_btnCalendar, {148, 150, 149, 148, 148}, L"PLAYERDLG_CALENDER"},
       {&m_btnSave, {154, 156, 155, 154, 154}, L"PLAYERDLG_SAVE"},
@@ -73,16 +72,10 @@ BOOL CControlFileListDlg::OnInitDialog() {
   return TRUE;
 }
 
-// The same columns as the main dialog's list, which holds the same rows.
+// Set up as the main dialog's list, which holds the same rows.
 void CControlFileListDlg::InitList() {
-  m_listFiles.MoveWindow(2, 79, 308, 508);
-  m_listFiles.CreateSkinScrollBar();
-  m_listFiles.MoveWindow(2, 79, 329, 508);
-  m_listFiles.RepositionSkinScrollBar();
-  m_rowHeightImages.Create(1, 20, ILC_COLORDDB, 1, 1);
-  m_listFiles.SetImageList(&m_rowHeightImages, LVSIL_SMALL);
-  m_listFiles.ModifyStyle(LVS_TYPEMASK, LVS_REPORT);
-  InsertRecordingColumns(m_listFiles);
+  SetUpRecordingList(m_listFiles, CPoint(PANEL_FILELIST_LEFT, PANEL_FILELIST_TOP), PANEL_FILELIST_SETUP_WIDTH,
+                     m_rowHeightImages);
 }
 
 // The main dialog's places of the twin buttons, moved by (-693, -47).
@@ -101,9 +94,9 @@ void CControlFileListDlg::PlaceButtons() {
 }
 
 BOOL CControlFileListDlg::OnEraseBkgnd(CDC* pDC) {
-  DrawPanelBackground(pDC, kMainBackground,
-                      CRect(CPoint(kBackgroundLeft, kBackgroundTop), CSize(kPanelWidth, kPanelHeight)),
-                      CRect(0, 0, kPanelWidth, kPanelHeight));
+  DrawPanelBackground(pDC, IDB_MAIN_BACKGROUND,
+                      CRect(CPoint(kBackgroundLeft, kBackgroundTop), CSize(FILELIST_PANEL_WIDTH, FILELIST_PANEL_HEIGHT)),
+                      CRect(0, 0, FILELIST_PANEL_WIDTH, FILELIST_PANEL_HEIGHT));
   return TRUE;
 }
 

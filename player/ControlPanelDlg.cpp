@@ -1,6 +1,7 @@
 #include "player/ControlPanelDlg.h"
 
 #include "platform/shell/SoundVolume.h"
+#include "player/FileListPlacement.h"
 #include "player/PanelSupport.h"
 #include "player/PlaybackRules.h"
 #include "player/TavrenPlayerDlg.h"
@@ -11,12 +12,6 @@ namespace {
 
 constexpr UINT kBackground = 269;  // 1 x 44, stretched along the bar
 constexpr int kBarHeight = 44;
-constexpr int kFileListWidth = 326;
-constexpr int kFileListHeight = 587;
-
-void SetSliderBitmaps(COktImageSlider& slider, WORD nChannel, WORD nFilled, WORD nThumb) {
-  slider.SetBitmaps(nChannel, nFilled, nThumb, nThumb, nThumb);
-}
 
 // Both mute buttons show the state; the main one with its own faces.
 void ShowBothMuteStates(COktSkinButton& bar, CTavrenPlayerDlg* pMain, BOOL bMuted) {
@@ -64,18 +59,17 @@ void CControlPanelDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CControlPanelDlg::OnInitDialog() {
   CPanelDlg::OnInitDialog();
-  SkinPanelButtons({
+  SkinButtons({
       {&m_btnInformation, {308, 310, 309, 308, 308}, L"PLAYERDLG_INFORMATION"},
       {&m_btnFileList, {288, 290, 289, 288, 288}, L"PLAYERDLG_FILELIST"},
       {&m_btnRewind, {206, 208, 207, 206, 206}, L"PLAYERDLG_REWIND"},
       {&m_btnForward, {191, 193, 192, 191, 191}, L"PLAYERDLG_FORWARD"},
-      {&m_btnPlay, {200, 202, 201, 200, 200}, L"PLAYERDLG_PLAY"},
+      {&m_btnPlay, kPlayFaces, L"PLAYERDLG_PLAY"},
       {&m_btnPrev, {203, 205, 204, 203, 203}, L"PLAYERDLG_PREV"},
       {&m_btnNext, {194, 196, 195, 194, 194}, L"PLAYERDLG_NEXT"},
       {&m_btnMute, kBarMuteFaces.unmuted, L"PLAYERDLG_VOLUME"},
   });
-  SetSliderBitmaps(m_sliderSeek, 209, 210, 213);
-  SetSliderBitmaps(m_sliderVolume, 268, 216, 219);
+  SkinSliders({{&m_sliderSeek, {209, 210, 213, 213, 213}}, {&m_sliderVolume, {268, 216, 219, 219, 219}}});
   m_sliderSeek.m_bWheelEnabled = 0;
   m_sliderVolume.m_bWheelEnabled = 0;
   for (COktStaticTrans* label : {&m_lblElapsed, &m_lblDuration}) {
@@ -109,8 +103,7 @@ BOOL CControlPanelDlg::RepositionControls() {
       {&m_lblElapsed, CRect(CPoint(20, H - 19), CSize(50, 15))},
       {&m_lblDuration, CRect(CPoint(W - 628, H - 19), CSize(50, 15))},
   };
-  SetSliderBitmaps(m_sliderSeek, 306, 307, 213);
-  SetSliderBitmaps(m_sliderVolume, 296, 297, 219);
+  SkinSliders({{&m_sliderSeek, {306, 307, 213, 213, 213}}, {&m_sliderVolume, {296, 297, 219, 219, 219}}});
   for (const auto& place : places) {
     place.control->MoveWindow(&place.rect);
     place.control->Invalidate();
@@ -214,6 +207,6 @@ void CControlPanelDlg::OnBnClickedFileList() {
   if (fileList.IsWindowVisible()) return;
   CRect bar;
   GetWindowRect(&bar);
-  fileList.SetWindowPos(&CWnd::wndTop, bar.right - kFileListWidth, bar.bottom - kBarHeight - kFileListHeight,
-                        kFileListWidth, kFileListHeight, SWP_SHOWWINDOW);
+  fileList.SetWindowPos(&CWnd::wndTop, bar.right - FILELIST_PANEL_WIDTH, bar.bottom - kBarHeight - FILELIST_PANEL_HEIGHT,
+                        FILELIST_PANEL_WIDTH, FILELIST_PANEL_HEIGHT, SWP_SHOWWINDOW);
 }

@@ -41,7 +41,7 @@ void CControlTopDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CControlTopDlg::OnInitDialog() {
   CPanelDlg::OnInitDialog();
-  SkinPanelButtons({
+  SkinButtons({
       {&m_btnFront, {473, 475, 474, 472, 473}, L"PLAYERDLG_FRONT"},
       {&m_btnRear, {477, 479, 478, 476, 477}, L"PLAYERDLG_REAR"},
       {&m_btnAll, {481, 483, 482, 480, 481}, L"PLAYERDLG_ALL"},

@@ -1,6 +1,5 @@
 #include "player/PanelSupport.h"
 
-#include "app/LangStringTable.h"
 #include "platform/gdi/DC.h"
 #include "platform/win/Accelerator.h"
 #include "platform/win/Keys.h"
@@ -35,19 +34,6 @@ CTavrenPlayerDlg* PanelMainDialog(const CWnd* pPanel) {
 
 void ForwardToMainDialog(const CWnd* pPanel, MainDialogHandler handler) {
   if (CTavrenPlayerDlg* pMain = PanelMainDialog(pPanel)) (pMain->*handler)();
-}
-
-void SetSkinFaces(COktSkinButton& button, const SkinFaces& faces) {
-  button.SetBitmaps(faces.normal, faces.pressed, faces.hover, faces.disabled, faces.focus);
-}
-
-void SkinPanelButtons(std::initializer_list<PanelButtonSkin> buttons) {
-  CLangStringTable table;
-  for (const PanelButtonSkin& skin : buttons) {
-    SetSkinFaces(*skin.button, skin.faces);
-    skin.button->SetWindowText(L"");
-    if (skin.tooltipKey) skin.button->SetTooltipText(table.GetString(skin.tooltipKey));
-  }
 }
 
 void ShowMuteState(COktSkinButton& button, BOOL bMuted, const MuteFaces& faces) {

@@ -1,25 +1,12 @@
 #pragma once
 // What the three panels of the full window share: their base class with their keys,
-// finding the main dialog they work for, skinning their buttons, their backgrounds, and the
-// mute face.
-#include <initializer_list>
-
+// finding the main dialog they work for, their backgrounds, and the mute face.
 #include "platform/win/Dialog.h"
+#include "player/SkinTable.h"
 
 class CDC;
 class COktSkinButton;
 class CTavrenPlayerDlg;
-
-// Skin bitmap ids of a button: normal, pressed, hover, disabled, focus.
-struct SkinFaces {
-  WORD normal, pressed, hover, disabled, focus;
-};
-
-struct PanelButtonSkin {
-  COktSkinButton* button;
-  SkinFaces faces;
-  LPCWSTR tooltipKey;  // null: no tooltip
-};
 
 // The main dialog a panel works for: the window object of the panel's owner when that is
 // the main dialog, else null.
@@ -28,17 +15,6 @@ CTavrenPlayerDlg* PanelMainDialog(const CWnd* pPanel);
 // Calls the main dialog's handler when the panel has a main dialog.
 using MainDialogHandler = void (CTavrenPlayerDlg::*)();
 void ForwardToMainDialog(const CWnd* pPanel, MainDialogHandler handler);
-
-void SetSkinFaces(COktSkinButton& button, const SkinFaces& faces);
-// Faces, an empty caption and the tooltip in the main window's language, in list order.
-void SkinPanelButtons(std::initializer_list<PanelButtonSkin> buttons);
-
-// The faces of a mute button: the main window's and the control bar's.
-struct MuteFaces {
-  SkinFaces muted, unmuted;
-};
-constexpr MuteFaces kMainMuteFaces{{220, 222, 221, 222, 220}, {223, 225, 224, 225, 223}};
-constexpr MuteFaces kBarMuteFaces{{300, 302, 301, 302, 300}, {303, 305, 304, 305, 303}};
 
 // A mute button's check and face, repainted.
 void ShowMuteState(COktSkinButton& button, BOOL bMuted, const MuteFaces& faces);

@@ -1,6 +1,7 @@
 #include "player/PlayerLayout.h"
 
 #include "player/PlayerStates.h"
+#include "res/dialogs/PlayerTemplate.h"
 
 namespace {
 
@@ -11,18 +12,42 @@ ControlPlace At(int id, int x, int y, int cx, int cy) { return {id, CRect(x, y, 
 std::vector<ControlPlace> NormalLayout(int nMapMode) {
   const int mapButtonsY = nMapMode == MAP_MODE_SMALL ? 441 : 639;
   return {
-      At(1002, 901, 12, 37, 28),   At(1000, 937, 12, 36, 28),  At(1001, 973, 12, 37, 28),
-      At(1028, 431, 53, 36, 22),   At(1030, 467, 53, 36, 22),  At(1031, 501, 53, 36, 22),
-      At(1006, 543, 53, 36, 22),   At(1027, 579, 53, 34, 22),  At(1007, 613, 53, 34, 22),
-      At(1008, 647, 53, 36, 22),   At(1034, 835, 53, 36, 22),  At(1092, 871, 53, 36, 22),
-      At(1003, 907, 53, 36, 22),   At(1004, 940, 53, 34, 22),  At(1005, 974, 53, 36, 22),
-      At(1093, 963, 107, 39, 19),  At(1025, 40, 494, 50, 13),  At(1024, 364, 494, 50, 13),
-      At(1069, 121, 57, 290, 15),  At(1009, 695, 78, 81, 29),  At(1010, 776, 78, 81, 29),
-      At(1011, 857, 78, 81, 29),   At(1012, 938, 78, 82, 29),  At(1013, 450, 475, 36, 28),
-      At(1014, 486, 475, 37, 28),  At(1015, 535, 475, 37, 28), At(1016, 584, 475, 36, 28),
-      At(1017, 620, 475, 37, 28),  At(1018, 937, mapButtonsY, 36, 22), At(1019, 973, mapButtonsY, 37, 22),
-      At(1032, 450, 544, 22, 16),  At(1026, 450, 581, 22, 16), At(1033, 450, 617, 22, 21),
-      At(1020, 30, 474, 391, 20),  At(1021, 477, 544, 179, 15), At(1022, 477, 582, 179, 15),
-      At(1023, 477, 620, 179, 15),
+      At(IDC_BTN_INFORMATION, 901, 12, 37, 28),
+      At(IDC_BTN_MINIMIZE, 937, 12, 36, 28),
+      At(IDC_BTN_CLOSE, 973, 12, 37, 28),
+      At(IDC_BTN_FRONT, 431, 53, 36, 22),
+      At(IDC_BTN_REAR, 467, 53, 36, 22),
+      At(IDC_BTN_ALL, 501, 53, 36, 22),
+      At(IDC_BTN_ROTATE, 543, 53, 36, 22),
+      At(IDC_BTN_REVERSE, 579, 53, 34, 22),
+      At(IDC_BTN_CAPTURE, 613, 53, 34, 22),
+      At(IDC_BTN_EXTEND, 647, 53, 36, 22),
+      At(IDC_BTN_SPLIT, 835, 53, 36, 22),
+      At(IDC_BTN_FOLDER, 871, 53, 36, 22),
+      At(IDC_BTN_CALENDAR, 907, 53, 36, 22),
+      At(IDC_BTN_SAVE, 940, 53, 34, 22),
+      At(IDC_BTN_DELETE, 974, 53, 36, 22),
+      At(IDC_BTN_CHECKALL, 963, 107, 39, 19),
+      At(IDC_LBL_ELAPSED, 40, 494, 50, 13),
+      At(IDC_LBL_DURATION, 364, 494, 50, 13),
+      At(IDC_LBL_FILENAME, 121, 57, 290, 15),
+      At(IDC_BTN_FILE_ALL, 695, 78, 81, 29),
+      At(IDC_BTN_FILE_NORMAL, 776, 78, 81, 29),
+      At(IDC_BTN_FILE_EVENT, 857, 78, 81, 29),
+      At(IDC_BTN_FILE_MOTION, 938, 78, 82, 29),
+      At(IDC_BTN_REWIND, 450, 475, 36, 28),
+      At(IDC_BTN_FORWARD, 486, 475, 37, 28),
+      At(IDC_BTN_PLAY, 535, 475, 37, 28),
+      At(IDC_BTN_PREV, 584, 475, 36, 28),
+      At(IDC_BTN_NEXT, 620, 475, 37, 28),
+      At(IDC_BTN_LARGEMAP, 937, mapButtonsY, 36, 22),
+      At(IDC_BTN_SHOWMAP, 973, mapButtonsY, 37, 22),
+      At(IDC_BTN_SPEEDICON, 450, 544, 22, 16),
+      At(IDC_BTN_MUTE, 450, 581, 22, 16),
+      At(IDC_BTN_BRIGHTNESSICON, 450, 617, 22, 21),
+      At(IDC_SLIDER_SEEK, 30, 474, 391, 20),
+      At(IDC_SLIDER_SPEED, 477, 544, 179, 15),
+      At(IDC_SLIDER_VOLUME, 477, 582, 179, 15),
+      At(IDC_SLIDER_BRIGHTNESS, 477, 620, 179, 15),
   };
 }

@@ -1,9 +1,13 @@
 #pragma once
-// Where the main window's controls stand in the normal window, and the map window's
-// rectangles, in the window's client pixels.
+// The normal window: its size, its background, where its controls stand, and the map
+// window's rectangles, in the window's client pixels.
 #include <vector>
 
 #include "platform/base/Geometry.h"
+
+constexpr int NORMAL_WINDOW_WIDTH = 1022;
+constexpr int NORMAL_WINDOW_HEIGHT = 682;
+constexpr UINT IDB_MAIN_BACKGROUND = 129;  // the normal window's size; the file-list panel shows a part
 
 struct ControlPlace {
   int id;

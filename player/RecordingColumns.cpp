@@ -1,5 +1,22 @@
 #include "player/RecordingColumns.h"
 
+#include "player/FileListPlacement.h"
+
+namespace {
+constexpr int kRowHeight = 20;
+}
+
+void SetUpRecordingList(CConfigListCtrl& list, CPoint at, int nSetupWidth, CImageList& rowHeightImages) {
+  list.MoveWindow(at.x, at.y, FILELIST_WIDTH, FILELIST_HEIGHT, TRUE);
+  list.CreateSkinScrollBar();
+  list.MoveWindow(at.x, at.y, nSetupWidth, FILELIST_HEIGHT, TRUE);
+  list.RepositionSkinScrollBar();
+  if (!rowHeightImages.GetSafeHandle()) rowHeightImages.Create(1, kRowHeight, ILC_COLORDDB, 1, 1);
+  list.SetImageList(&rowHeightImages, LVSIL_SMALL);
+  list.ModifyStyle(LVS_TYPEMASK, LVS_REPORT);
+  InsertRecordingColumns(list);
+}
+
 void InsertRecordingColumns(CConfigListCtrl& list) {
   static const struct {
     const wchar_t* heading;

@@ -10,6 +10,7 @@
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinApp.h"
 #include "platform/win/WindowStyles.h"
+#include "player/PlayerLayout.h"
 #include "player/Twins.h"
 
 BEGIN_MESSAGE_MAP(CTavrenPlayerDlg, CDialog)
@@ -74,9 +75,6 @@ IMPLEMENT_DYNAMIC(CTavrenPlayerDlg, CDialog)
 
 namespace {
 
-constexpr int kNormalWidth = 1022;
-constexpr int kNormalHeight = 682;
-constexpr UINT kBackgroundBitmap = 129;
 constexpr UINT kFrameBarBitmap = 279;
 const CPoint kFrameBarSmallMap(695, 437);
 const CPoint kFrameBarNoMap(695, 635);
@@ -164,10 +162,7 @@ BOOL CTavrenPlayerDlg::OnInitDialog() {
   m_hAccel = ::LoadAccelerators(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_ACCELERATOR));
   SetWindowText(L"RODEMIR");
   UpdateDecoderSettings();
-  GetWindowRect(&m_rcNormalWindow);
-  m_rcNormalWindow.right = m_rcNormalWindow.left + kNormalWidth;
-  m_rcNormalWindow.bottom = m_rcNormalWindow.top + kNormalHeight;
-  MoveWindow(&m_rcNormalWindow, TRUE);
+  ResizeToNormalWindow();
   m_wLangID = ChooseLanguageID();
   SetThreadUILanguage(m_wLangID);  // the layer's own texts follow the window's language
   InitControls();
@@ -177,7 +172,7 @@ BOOL CTavrenPlayerDlg::OnInitDialog() {
   const BOOL panelsMade = CreatePanels();
   // Without a panel the window still gets its enable state and its drive search; every
   // use of a panel checks that its window exists.
-  if (Exists(m_dlgFileList)) m_dlgFileList.MoveWindow(0, 0, 326, 200, TRUE);
+  if (Exists(m_dlgFileList)) m_dlgFileList.MoveWindow(0, 0, FILELIST_PANEL_WIDTH, 200, TRUE);
   EnableControls(CONTROLS_NOTHING_LOADED);
   PostMessage(WM_SCAN_DRIVES, 0, 0);
   return panelsMade;
@@ -235,7 +230,7 @@ BOOL CTavrenPlayerDlg::OnEraseBkgnd(CDC* pDC) {
   }
   if (m_nWindowMode != WINDOW_MODE_NORMAL) return TRUE;
   CBitmap background;
-  if (background.LoadBitmap(kBackgroundBitmap)) DrawBitmap(*pDC, background, CPoint(0, 0));
+  if (background.LoadBitmap(IDB_MAIN_BACKGROUND)) DrawBitmap(*pDC, background, CPoint(0, 0));
   if (m_nMapMode == MAP_MODE_LARGE) return TRUE;
   CBitmap frameBar;
   if (m_nMapMode == MAP_MODE_SMALL && frameBar.LoadBitmap(kFrameBarBitmap)) DrawBitmap(*pDC, frameBar, kFrameBarSmallMap);

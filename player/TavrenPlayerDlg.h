@@ -23,6 +23,7 @@
 #include "player/ControlPanelDlg.h"
 #include "player/ControlTopDlg.h"
 #include "player/FileCommandNames.h"
+#include "player/FileListPlacement.h"
 #include "player/MapView.h"
 #include "player/PlayerStates.h"
 #include "player/StaticView.h"
@@ -45,10 +46,6 @@ constexpr UINT WM_SENSOR_LOADED = WM_USER + 96;  // wParam: the generation of th
 enum TimerId : UINT_PTR {
   IDT_PLAY_POSITION = 100,  // every 200 ms while a recording is open
 };
-
-// The system's vertical scroll-bar width, read once by InitControls; the list is
-// 308 + g_cxVScroll pixels wide wherever it is placed.
-extern int g_cxVScroll;
 
 class CTavrenPlayerDlg : public CDialog, public ILangSource, public IPlayingRowSource {
   DECLARE_DYNAMIC(CTavrenPlayerDlg)
@@ -88,6 +85,7 @@ public:
   void OnSize(UINT nType, int cx, int cy);
   void PlaceMapWindow();
   void InitFileList();
+  void ResizeToNormalWindow();
   void ReapplyView();
   void ShowFileList(int nCmdShow);
   void ShowControls(std::initializer_list<int> ids, int nCmdShow);

@@ -55,12 +55,6 @@ void SortByName(CConfigListCtrl& list) {
   list.SortItemsEx(CompareItemText, reinterpret_cast<DWORD_PTR>(&info));
 }
 
-void PlaceList(CConfigListCtrl& list, int x, int y, int height) {
-  if (!Exists(list)) return;
-  list.MoveWindow(x, y, FILELIST_WIDTH + g_cxVScroll, height, TRUE);
-  list.RepositionSkinScrollBar();
-}
-
 CString PidlToPath(PCIDLIST_ABSOLUTE pidl) {
   WCHAR path[MAX_PATH] = {};
   if (!SHGetPathFromIDListW(pidl, path)) return CString();
@@ -238,8 +232,9 @@ void CTavrenPlayerDlg::EmptyFileLists() { ChangeTwins(m_listFiles, m_dlgFileList
 
 // Only the main list stops above the small map; the panel has no map under its list.
 void CTavrenPlayerDlg::PlaceFileLists() {
-  PlaceList(m_listFiles, FILELIST_LEFT, FILELIST_TOP, FileListHeight(m_nMapMode));
-  PlaceList(m_dlgFileList.m_listFiles, PANEL_FILELIST_LEFT, PANEL_FILELIST_TOP, PANEL_FILELIST_HEIGHT);
+  PlaceFileList(m_listFiles, FILELIST_LEFT, FILELIST_TOP, FileListHeight(m_nMapMode));
+  if (Exists(m_dlgFileList.m_listFiles))
+    PlaceFileList(m_dlgFileList.m_listFiles, PANEL_FILELIST_LEFT, PANEL_FILELIST_TOP, FILELIST_HEIGHT);
 }
 
 void CTavrenPlayerDlg::FindPlayingRow() {

@@ -2,19 +2,11 @@
 #include "platform/shell/NetworkState.h"
 #include "platform/win/ListView.h"
 #include "platform/win/MessageBox.h"
+#include "player/FileListPlacement.h"
 #include "player/MapPage.h"
 #include "player/PlayerLayout.h"
+#include "player/SkinTable.h"
 #include "player/TavrenPlayerDlg.h"
-
-namespace {
-
-constexpr int kListX = 695;
-constexpr int kListY = 126;
-constexpr int kListWidth = 308;  // and the scroll bar's width
-constexpr int kListHeightNoMap = 508;
-constexpr int kListHeightSmallMap = 310;
-
-}  // namespace
 
 void CTavrenPlayerDlg::OnBnClickedShowMap() {
   const int to = m_nMapMode == MAP_MODE_SMALL ? MAP_MODE_NONE : MAP_MODE_SMALL;
@@ -49,9 +41,7 @@ void CTavrenPlayerDlg::OnBnClickedShowLargeMap() {
 
 void CTavrenPlayerDlg::ApplyMapMode() {
   const bool small = m_nMapMode == MAP_MODE_SMALL;
-  m_listFiles.MoveWindow(kListX, kListY, kListWidth + g_cxVScroll, small ? kListHeightSmallMap : kListHeightNoMap,
-                         TRUE);
-  m_listFiles.RepositionSkinScrollBar();
+  PlaceFileList(m_listFiles, FILELIST_LEFT, FILELIST_TOP, FileListHeight(m_nMapMode));
   m_listFiles.SetFocus();
   m_listFiles.InvalidateRect(nullptr, TRUE);
   PlaceMapWindow();
@@ -60,10 +50,7 @@ void CTavrenPlayerDlg::ApplyMapMode() {
   }
   CLangStringTable texts;
   m_btnLargeMap.SetTooltipText(texts.GetString(L"PLAYERDLG_SHOW_LARGEMAP"));
-  if (small)
-    m_btnShowMap.SetBitmaps(158, 157, 159, 158, 158);
-  else
-    m_btnShowMap.SetBitmaps(280, 282, 281, 280, 280);
+  SetSkinFaces(m_btnShowMap, small ? kHideMapFaces : kShowMapFaces);
   m_btnShowMap.InvalidateRect(nullptr, TRUE);
   m_btnShowMap.SetTooltipText(texts.GetString(small ? L"PLAYERDLG_HIDE_MAP" : L"PLAYERDLG_SHOW_MAP"));
 }

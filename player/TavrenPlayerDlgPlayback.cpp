@@ -5,8 +5,10 @@
 #include "platform/gdi/DC.h"
 #include "platform/win/ListView.h"
 #include "platform/win/Notify.h"
-#include "player/PlaybackRules.h"
 #include "player/FileListMirror.h"
+#include "player/PlaybackRules.h"
+#include "player/RecordingRow.h"
+#include "player/SkinTable.h"
 #include "player/TavrenPlayerDlg.h"
 #include "player/Twins.h"
 
@@ -14,7 +16,6 @@ namespace {
 
 constexpr UINT kTickMs = 200;
 constexpr int kLoaderPolls = 100;  // of 10 ms each
-constexpr int kPathColumn = 4;
 constexpr LONGLONG kUnitsPerMs = 10000;  // the graph counts 100-ns units
 
 // The text after the last separator; the whole path without one.
@@ -25,8 +26,7 @@ CString FileNameOf(const CString& strPath) {
 
 void SetPlayLook(COktSkinButton& button, bool bPause) {
   static const CLangStringTable table;
-  if (bPause) button.SetBitmaps(197, 199, 198, 197, 197);
-  else button.SetBitmaps(200, 202, 201, 200, 200);
+  SetSkinFaces(button, bPause ? kPauseFaces : kPlayFaces);
   button.SetWindowText(L"");
   button.SetTooltipText(table.GetString(bPause ? L"PLAYERDLG_PAUSE" : L"PLAYERDLG_PLAY"));
   button.Invalidate(TRUE);
@@ -55,7 +55,7 @@ void CTavrenPlayerDlg::OnNMDblclkFileList(NMHDR* pNMHDR, LRESULT* pResult) {
 // row of pTwin, the list that was not clicked. With nothing to open the loader of what plays
 // keeps going; a failed open leaves no row current.
 void CTavrenPlayerDlg::OpenRowAndPlay(int nRow, CConfigListCtrl* pTwin) {
-  CString path = nRow >= 0 ? m_listFiles.GetItemText(nRow, kPathColumn) : CString();
+  CString path = nRow >= 0 ? m_listFiles.GetItemText(nRow, COL_PATH) : CString();
   if (path.IsEmpty() || !WaitForLoader()) return;
   m_nCurItem = nRow;
   if (!OpenVideoFile(path)) {
@@ -179,7 +179,7 @@ bool CTavrenPlayerDlg::PlayFromStopped() {
   if (row < 0) return true;
   if (row != m_nCurItem || !m_player.m_pGraph) {
     m_nCurItem = row;
-    if (!OpenVideoFile(m_listFiles.GetItemText(row, kPathColumn))) return false;
+    if (!OpenVideoFile(m_listFiles.GetItemText(row, COL_PATH))) return false;
   }
   if (!m_player.Play()) {
     ShowNothingOpen();
@@ -253,7 +253,7 @@ void CTavrenPlayerDlg::OnAccelPrev() { OnBnClickedPrev(); }
 
 // A row without a path becomes the current row but opens nothing, and leaves the loader be.
 void CTavrenPlayerDlg::MoveToRow(int nRow, bool bHot) {
-  CString path = m_listFiles.GetItemText(nRow, kPathColumn);
+  CString path = m_listFiles.GetItemText(nRow, COL_PATH);
   if (!path.IsEmpty() && !WaitForLoader()) return;
   m_nCurItem = nRow;
   if (bHot) m_listFiles.SetHotItem(nRow);
