@@ -5,21 +5,13 @@
 
 namespace {
 
-class ScopedWaitCursor {
-public:
-  ScopedWaitCursor() { platform::BeginWaitCursor(); }
-  ~ScopedWaitCursor() { platform::EndWaitCursor(); }
-  ScopedWaitCursor(const ScopedWaitCursor&) = delete;
-  ScopedWaitCursor& operator=(const ScopedWaitCursor&) = delete;
-};
-
 bool Stopped(const SensorLoadJob& job) { return job.pStop && job.pStop->load() != 0; }
 
 }  // namespace
 
 UINT RunSensorLoad(const SensorLoadJob& job) {
   if (!job.pTextData || !job.pLock) return 0;
-  ScopedWaitCursor wait;
+  CWaitCursor wait;
   CAviTextReader reader(job.pTextData, 0, job.pStop, job.pLock);
   reader.ReadTextData(job.path);
   if (Stopped(job)) return 0;

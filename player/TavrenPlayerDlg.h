@@ -137,7 +137,6 @@ public:
   void SetSeekRange(LONGLONG llDurationMs);
   LONGLONG DurationMs();
   void ApplyViewOfOpenFile();
-  void ClearSamples();
   void ApplySpeed();
   void OnBnClickedPlay();
   bool PlayFromStopped();
@@ -183,6 +182,8 @@ public:
   // Empties the samples and starts the loader over strPath; false while the previous loader
   // still runs. The open calls it last.
   bool StartDataStreamLoader(const CString& strPath);
+  // Empties both sample arrays under the lock.
+  void ClearSamples();
   void ApplySensorLoad();
   // Back to the layout without a map, for a recording without GPS samples.
   void HideMapWithoutGps();

@@ -277,11 +277,7 @@ void CTavrenPlayerDlg::ResetForRemovedCard() {
   SetLayoutMode(WINDOW_MODE_NORMAL);
   PlaceFileLists();
   EnableControls(CONTROLS_NOTHING_LOADED);
-  {
-    CSingleLock lock(&m_csData, TRUE);
-    m_textData.m_arrGPS.RemoveAll();
-    m_textData.m_arrGSensor.RemoveAll();
-  }
+  ClearSamples();
   CClientDC dc(this);
   DrawSensorPanel(&dc);
   HideInformationDlg();

@@ -173,12 +173,11 @@ void CTavrenPlayerDlg::OnBnClickedDelete() {
   }
   if (!ConfirmDelete(ChooseDeleteQuestion(checked, playingChecked)))
     return;
-  BeginWaitCursor();
+  CWaitCursor wait;
   DeleteCheckedRows();
   if (const int filter = CheckedTypeFilter())
     RebuildFileList(filter, m_btnCalendar.GetCheck() == BST_CHECKED);
   SelectRowAfterDelete(firstChecked);
-  EndWaitCursor();
 }
 
 bool CTavrenPlayerDlg::ConfirmDelete(DeleteQuestion question) {

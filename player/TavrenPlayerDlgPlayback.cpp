@@ -5,6 +5,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/win/ListView.h"
 #include "platform/win/Notify.h"
+#include "platform/win/WaitCursor.h"
 #include "player/FileListMirror.h"
 #include "player/PlaybackRules.h"
 #include "player/RecordingRow.h"
@@ -77,7 +78,7 @@ bool CTavrenPlayerDlg::WaitForLoader() {
 // fill the samples at once. A failed open leaves nothing open.
 bool CTavrenPlayerDlg::OpenVideoFile(const CString& strPath) {
   if (!WaitForLoader()) return false;
-  BeginWaitCursor();
+  CWaitCursor wait;
   m_player.m_bBrightnessFilters = 0;
   if (m_player.m_pGraph) m_player.m_pGraph->m_bOptions = 0;
   ClearSamples();
@@ -87,7 +88,6 @@ bool CTavrenPlayerDlg::OpenVideoFile(const CString& strPath) {
   }
   if (!m_player.Open(strPath)) {
     ShowNothingOpen();
-    EndWaitCursor();
     return false;
   }
   m_wndVideo1.ShowWindow(SW_HIDE);
@@ -101,7 +101,6 @@ bool CTavrenPlayerDlg::OpenVideoFile(const CString& strPath) {
   ApplyViewOfOpenFile();
   EnableControls(CONTROLS_RECORDING_OPEN);
   StartDataStreamLoader(strPath);
-  EndWaitCursor();
   return true;
 }
 
@@ -136,13 +135,6 @@ void CTavrenPlayerDlg::ApplyViewOfOpenFile() {
   ReapplyView();
   if (m_bFlipV) PutRearFlip(DECODER_FLIP_VERTICAL, 1);
   if (m_bFlipH) PutRearFlip(DECODER_FLIP_HORIZONTAL, 1);
-}
-
-// Emptying an array also frees its storage.
-void CTavrenPlayerDlg::ClearSamples() {
-  CSingleLock lock(&m_csData, TRUE);
-  m_textData.m_arrGSensor.RemoveAll();
-  m_textData.m_arrGPS.RemoveAll();
 }
 
 // The rate of the speed slider, applied from where the graph stands.

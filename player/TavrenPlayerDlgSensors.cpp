@@ -11,11 +11,7 @@
 LRESULT CTavrenPlayerDlg::OnLoadDataStream(WPARAM, LPARAM) {
   if (LoaderRunning()) return 0;
   ++m_nLoadGeneration;  // a result still queued is no longer the current one
-  {
-    CSingleLock lock(&m_csData, TRUE);
-    m_textData.m_arrGSensor.RemoveAll();
-    m_textData.m_arrGPS.RemoveAll();
-  }
+  ClearSamples();
   SensorLoadJob job;
   if (m_nCurItem >= 0) job.path = m_listFiles.GetItemText(m_nCurItem, COL_PATH);
   job.pTextData = &m_textData;
@@ -57,11 +53,7 @@ bool CTavrenPlayerDlg::StartDataStreamLoader(const CString& strPath) {
   if (LoaderRunning()) return false;
   delete m_pLoaderThread;
   m_pLoaderThread = nullptr;
-  {
-    CSingleLock lock(&m_csData, TRUE);
-    m_textData.m_arrGSensor.RemoveAll();
-    m_textData.m_arrGPS.RemoveAll();
-  }
+  ClearSamples();
   m_bStopLoader = 0;
   auto job = std::make_unique<SensorLoadJob>();
   job->path = strPath;
@@ -79,6 +71,13 @@ bool CTavrenPlayerDlg::StartDataStreamLoader(const CString& strPath) {
   m_pLoaderThread->m_bAutoDelete = FALSE;
   m_pLoaderThread->ResumeThread();
   return true;
+}
+
+// Emptying an array also frees its storage.
+void CTavrenPlayerDlg::ClearSamples() {
+  CSingleLock lock(&m_csData, TRUE);
+  m_textData.m_arrGSensor.RemoveAll();
+  m_textData.m_arrGPS.RemoveAll();
 }
 
 void CTavrenPlayerDlg::ApplySensorLoad() {

@@ -9,3 +9,12 @@ void EndWaitCursor();
 int WaitCursorCount();
 
 }  // namespace platform
+
+// The wait cursor for as long as the object lives, on whichever thread it lives.
+class CWaitCursor {
+public:
+  CWaitCursor() { platform::BeginWaitCursor(); }
+  ~CWaitCursor() { platform::EndWaitCursor(); }
+  CWaitCursor(const CWaitCursor&) = delete;
+  CWaitCursor& operator=(const CWaitCursor&) = delete;
+};

@@ -59,4 +59,21 @@ TEST_F(WaitCursorTest, NestedAndUnpairedCalls) {
   wnd->EndWaitCursor();
 }
 
+TEST_F(WaitCursorTest, AScopedCursorEndsOnEveryWayOut) {
+  auto leaveEarly = [](bool early) {
+    CWaitCursor wait;
+    EXPECT_EQ(platform::WaitCursorCount(), 1);
+    if (early) return;
+    CWaitCursor nested;
+    EXPECT_EQ(platform::WaitCursorCount(), 2);
+  };
+  leaveEarly(true);
+  EXPECT_EQ(platform::WaitCursorCount(), 0);
+  leaveEarly(false);
+  EXPECT_EQ(platform::WaitCursorCount(), 0);
+  EXPECT_EQ(GetCursor(), arrow);
+  std::thread([] { CWaitCursor onAWorker; }).join();
+  EXPECT_EQ(platform::WaitCursorCount(), 0);
+}
+
 }  // namespace
