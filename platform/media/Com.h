@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/base/ComPtr.h"
 #include "platform/base/Result.h"
 #include "platform/base/WinTypes.h"
 
@@ -90,29 +91,5 @@ HRESULT AnswerInterface(T* self, void** ppv) {
   self->AddRef();
   return S_OK;
 }
-
-// An owning interface pointer for the layer's own code and tests.
-template <typename T>
-class ComPtr {
-public:
-  ComPtr() = default;
-  ComPtr(std::nullptr_t) {}
-  ComPtr(const ComPtr& o) : m_p(o.m_p) { if (m_p) m_p->AddRef(); }
-  ComPtr(ComPtr&& o) noexcept : m_p(o.m_p) { o.m_p = nullptr; }
-  ~ComPtr() { Reset(); }
-  ComPtr& operator=(ComPtr o) { std::swap(m_p, o.m_p); return *this; }
-  static ComPtr Adopt(T* p) { ComPtr c; c.m_p = p; return c; }
-  static ComPtr Share(T* p) { if (p) p->AddRef(); return Adopt(p); }
-  void Reset() { if (m_p) { T* p = m_p; m_p = nullptr; p->Release(); } }
-  T* get() const { return m_p; }
-  T* operator->() const { return m_p; }
-  explicit operator bool() const { return m_p != nullptr; }
-  T** Receive() { Reset(); return &m_p; }
-  void** ReceiveVoid() { Reset(); return reinterpret_cast<void**>(&m_p); }
-  T* Detach() { T* p = m_p; m_p = nullptr; return p; }
-
-private:
-  T* m_p = nullptr;
-};
 
 }  // namespace platform
