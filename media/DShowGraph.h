@@ -3,6 +3,7 @@
 // the sound. Positions and durations are in 100-ns units. UI thread only.
 #include <initializer_list>
 
+#include "platform/base/ComPtr.h"
 #include "platform/base/String.h"
 #include "platform/media/MediaInterfaces.h"
 
@@ -47,16 +48,17 @@ public:
   static HRESULT FindPinByConnection(IBaseFilter* pFilter, bool bConnected, IPin** ppPin);
   static HRESULT RemoveUnconnectedFilters(IGraphBuilder* pGraph);
 
-  IGraphBuilder* m_pGraphBuilder = nullptr;
-  IBaseFilter* m_pSourceFilter = nullptr;
-  IBaseFilter* m_pSplitter = nullptr;
-  IBaseFilter* m_pDecoder1 = nullptr;
-  IBaseFilter* m_pDecoder2 = nullptr;
-  IBaseFilter* m_pConverter1 = nullptr;
-  IBaseFilter* m_pConverter2 = nullptr;
-  IBaseFilter* m_pRenderer1 = nullptr;
-  IBaseFilter* m_pRenderer2 = nullptr;
-  IBaseFilter* m_pAudioRenderer = nullptr;
+  // Each filter member holds a reference of its own; the filter graph holds its own.
+  platform::ComPtr<IGraphBuilder> m_pGraphBuilder;
+  platform::ComPtr<IBaseFilter> m_pSourceFilter;
+  platform::ComPtr<IBaseFilter> m_pSplitter;
+  platform::ComPtr<IBaseFilter> m_pDecoder1;
+  platform::ComPtr<IBaseFilter> m_pDecoder2;
+  platform::ComPtr<IBaseFilter> m_pConverter1;
+  platform::ComPtr<IBaseFilter> m_pConverter2;
+  platform::ComPtr<IBaseFilter> m_pRenderer1;
+  platform::ComPtr<IBaseFilter> m_pRenderer2;
+  platform::ComPtr<IBaseFilter> m_pAudioRenderer;
   int m_nMode = 0;
   HWND m_hWndVideo1 = nullptr;
   HWND m_hWndVideo2 = nullptr;
@@ -72,25 +74,26 @@ public:
 private:
   // Without a filter graph every interface is missing, so callers fail instead of crashing.
   template <typename I>
-  HRESULT GraphInterface(REFIID iid, I** pp) {
-    *pp = nullptr;
+  HRESULT GraphInterface(REFIID iid, platform::ComPtr<I>* p) {
+    p->Reset();
     if (!m_pGraphBuilder) return E_POINTER;
-    return m_pGraphBuilder->QueryInterface(iid, reinterpret_cast<void**>(pp));
+    return m_pGraphBuilder->QueryInterface(iid, p->ReceiveVoid());
   }
   struct FilterStep {
     REFCLSID clsid;
     LPCWSTR name;
-    IBaseFilter** out;
+    platform::ComPtr<IBaseFilter>* out;
   };
-  template <typename T>
-  static void SafeRelease(T*& p) {
-    if (p) {
-      p->Release();
-      p = nullptr;
-    }
+  // The interface `iid` of pObject; an object that answers with nothing lacks it.
+  template <typename I>
+  static HRESULT RequiredInterface(IUnknown* pObject, REFIID iid, platform::ComPtr<I>* p) {
+    HRESULT hr = pObject->QueryInterface(iid, p->ReceiveVoid());
+    if (SUCCEEDED(hr) && !*p) return E_NOINTERFACE;
+    return hr;
   }
   void AddAudioRenderer();
   HRESULT AddFilters(std::initializer_list<FilterStep> steps);
+  void ConnectVideoBranch(IBaseFilter* pDecoder, IBaseFilter* pConverter, IBaseFilter* pRenderer);
   HRESULT FinishBuild();
   HRESULT SetUpRenderer(IBaseFilter* pRenderer, HWND hWnd);
   HRESULT PlaceVideo(IBaseFilter* pRenderer, HWND hWnd);
@@ -98,6 +101,7 @@ private:
   HRESULT BuildDualVideoGraph();
   HRESULT Prepare();
   void ReleaseFilters();
+  static void DisconnectPins(IBaseFilter* pFilter);
 
   HRESULT m_hrCoInit;
 };

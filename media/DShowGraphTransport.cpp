@@ -2,6 +2,8 @@
 
 #include "media/DShowGraph.h"
 
+using platform::ComPtr;
+
 namespace {
 
 constexpr float kMinRate = 0.5f;
@@ -16,39 +18,33 @@ HRESULT CDShowGraph::Run() {
   LONGLONG position = 0, duration = 0;
   if (GetCurrentPosition(&position) == S_OK && GetDuration(&duration) == S_OK && position == duration)
     SetPosition(0);
-  IMediaSeeking* pSeeking = nullptr;
-  HRESULT hr = GraphInterface(IID_IMediaSeeking, &pSeeking);
+  ComPtr<IMediaSeeking> seeking;
+  HRESULT hr = GraphInterface(IID_IMediaSeeking, &seeking);
   if (FAILED(hr)) return hr;
   if (m_fRate == 1.0f) {
-    pSeeking->SetRate(1.0);
+    seeking->SetRate(1.0);
   } else {
     m_fRate = std::clamp(m_fRate, kMinRate, kMaxRate);
-    pSeeking->SetRate(m_fRate);
+    seeking->SetRate(m_fRate);
   }
-  pSeeking->Release();
-  IMediaControl* pControl = nullptr;
-  hr = GraphInterface(IID_IMediaControl, &pControl);
+  ComPtr<IMediaControl> control;
+  hr = GraphInterface(IID_IMediaControl, &control);
   if (FAILED(hr)) return hr;
-  pControl->Run();
-  pControl->Release();
+  control->Run();
   PlayState = PLAY_STATE_RUNNING;
-  IBasicAudio* pAudio = nullptr;
-  hr = GraphInterface(IID_IBasicAudio, &pAudio);
-  if (pAudio) {
-    pAudio->put_Balance(0);
-    pAudio->Release();
-  }
+  ComPtr<IBasicAudio> audio;
+  hr = GraphInterface(IID_IBasicAudio, &audio);
+  if (audio) audio->put_Balance(0);
   return hr;
 }
 
 HRESULT CDShowGraph::Pause() {
   if (!m_bInitialised) return -1;
   if (!m_pGraphBuilder) return E_FAIL;
-  IMediaControl* pControl = nullptr;
-  HRESULT hr = GraphInterface(IID_IMediaControl, &pControl);
+  ComPtr<IMediaControl> control;
+  HRESULT hr = GraphInterface(IID_IMediaControl, &control);
   if (FAILED(hr)) return hr;
-  pControl->Pause();
-  pControl->Release();
+  control->Pause();
   PlayState = PLAY_STATE_PAUSED;
   return hr;
 }
@@ -56,35 +52,30 @@ HRESULT CDShowGraph::Pause() {
 HRESULT CDShowGraph::Stop() {
   if (!m_bInitialised) return -1;
   if (!IsRunningOrPaused(PlayState)) return VFW_E_WRONG_STATE;
-  IMediaControl* pControl = nullptr;
-  HRESULT hr = GraphInterface(IID_IMediaControl, &pControl);
+  ComPtr<IMediaControl> control;
+  HRESULT hr = GraphInterface(IID_IMediaControl, &control);
   if (FAILED(hr)) return hr;
-  pControl->Stop();
-  pControl->Release();
+  control->Stop();
   PlayState = PLAY_STATE_STOPPED;
   return hr;
 }
 
 HRESULT CDShowGraph::SetPosition(LONGLONG llPosition) {
-  IMediaSeeking* pSeeking = nullptr;
-  HRESULT hr = GraphInterface(IID_IMediaSeeking, &pSeeking);
+  ComPtr<IMediaSeeking> seeking;
+  HRESULT hr = GraphInterface(IID_IMediaSeeking, &seeking);
   if (FAILED(hr)) return hr;
   // A seek the graph refused is reported, so a step or a slider move is not taken as done.
-  hr = pSeeking->SetPositions(&llPosition, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
-  pSeeking->Release();
-  return hr;
+  return seeking->SetPositions(&llPosition, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
 }
 
 HRESULT CDShowGraph::GetCurrentPosition(LONGLONG* pllPosition) {
   if (!pllPosition) return E_POINTER;
   *pllPosition = 0;
   if (!m_pGraphBuilder) return 0;
-  IMediaSeeking* pSeeking = nullptr;
-  HRESULT hr = GraphInterface(IID_IMediaSeeking, &pSeeking);
+  ComPtr<IMediaSeeking> seeking;
+  HRESULT hr = GraphInterface(IID_IMediaSeeking, &seeking);
   if (FAILED(hr)) return hr;
-  hr = pSeeking->GetCurrentPosition(pllPosition);
-  pSeeking->Release();
-  return hr;
+  return seeking->GetCurrentPosition(pllPosition);
 }
 
 HRESULT CDShowGraph::GetDuration(LONGLONG* pllDuration) {
@@ -97,12 +88,11 @@ HRESULT CDShowGraph::GetDuration(LONGLONG* pllDuration) {
     *pllDuration = m_llDuration;
     return 0;
   }
-  IMediaSeeking* pSeeking = nullptr;
-  HRESULT hr = GraphInterface(IID_IMediaSeeking, &pSeeking);
+  ComPtr<IMediaSeeking> seeking;
+  HRESULT hr = GraphInterface(IID_IMediaSeeking, &seeking);
   if (FAILED(hr)) return hr;
   LONGLONG duration = 0;
-  hr = pSeeking->GetDuration(&duration);
-  pSeeking->Release();
+  hr = seeking->GetDuration(&duration);
   if (FAILED(hr)) return hr;
   m_llDuration = duration;
   *pllDuration = duration;
@@ -111,28 +101,25 @@ HRESULT CDShowGraph::GetDuration(LONGLONG* pllDuration) {
 
 HRESULT CDShowGraph::SetVolume(long lVolume) {
   if (!m_pGraphBuilder) return 0;
-  IBasicAudio* pAudio = nullptr;
-  HRESULT hr = GraphInterface(IID_IBasicAudio, &pAudio);
+  ComPtr<IBasicAudio> audio;
+  HRESULT hr = GraphInterface(IID_IBasicAudio, &audio);
   if (FAILED(hr)) return hr;
-  pAudio->put_Volume(lVolume == 0 ? kSilence : lVolume);
-  pAudio->Release();
+  audio->put_Volume(lVolume == 0 ? kSilence : lVolume);
   return hr;
 }
 
 HRESULT CDShowGraph::RepaintVideo(HDC hdc) {
   if (!m_pRenderer1) return 0;
-  IVMRWindowlessControl* pControl = nullptr;
-  HRESULT hr = m_pRenderer1->QueryInterface(IID_IVMRWindowlessControl, reinterpret_cast<void**>(&pControl));
-  if (FAILED(hr) || !pControl) return FAILED(hr) ? hr : E_NOINTERFACE;
-  hr = pControl->RepaintVideo(m_hWndVideo1, hdc);
-  pControl->Release();
-  return hr;
+  ComPtr<IVMRWindowlessControl> control;
+  HRESULT hr = RequiredInterface(m_pRenderer1.get(), IID_IVMRWindowlessControl, &control);
+  if (FAILED(hr)) return hr;
+  return control->RepaintVideo(m_hWndVideo1, hdc);
 }
 
 HRESULT CDShowGraph::UpdateVideoWindows() {
   HRESULT hr = 0;
-  if (m_pRenderer1 && (m_nMode == 1 || m_nMode == 2)) hr = PlaceVideo(m_pRenderer1, m_hWndVideo1);
-  if (m_pRenderer2 && m_nMode == 2) hr = PlaceVideo(m_pRenderer2, m_hWndVideo2);
+  if (m_pRenderer1 && (m_nMode == 1 || m_nMode == 2)) hr = PlaceVideo(m_pRenderer1.get(), m_hWndVideo1);
+  if (m_pRenderer2 && m_nMode == 2) hr = PlaceVideo(m_pRenderer2.get(), m_hWndVideo2);
   return hr;
 }
 
@@ -140,15 +127,13 @@ HRESULT CDShowGraph::GetCurrentImage(int nIndex, BYTE** ppDib) {
   if (!ppDib) return E_POINTER;
   *ppDib = nullptr;
   IBaseFilter* pRenderer = nullptr;
-  if (nIndex == 0) pRenderer = m_pRenderer1;
-  else if (nIndex == 1 && m_nMode == 2) pRenderer = m_pRenderer2;
+  if (nIndex == 0) pRenderer = m_pRenderer1.get();
+  else if (nIndex == 1 && m_nMode == 2) pRenderer = m_pRenderer2.get();
   if (!pRenderer) return E_FAIL;
-  IVMRWindowlessControl* pControl = nullptr;
-  HRESULT hr = pRenderer->QueryInterface(IID_IVMRWindowlessControl, reinterpret_cast<void**>(&pControl));
-  if (FAILED(hr) || !pControl) return FAILED(hr) ? hr : E_NOINTERFACE;
-  hr = pControl->GetCurrentImage(ppDib);
-  pControl->Release();
-  return hr;
+  ComPtr<IVMRWindowlessControl> control;
+  HRESULT hr = RequiredInterface(pRenderer, IID_IVMRWindowlessControl, &control);
+  if (FAILED(hr)) return hr;
+  return control->GetCurrentImage(ppDib);
 }
 
 int CDShowGraph::SetBrightness(int) { return 1; }
@@ -158,17 +143,14 @@ int CDShowGraph::SetBrightness(int) { return 1; }
 int CDShowGraph::TearDown() {
   PlayState = PLAY_STATE_NO_GRAPH;
   if (m_pGraphBuilder) {
-    IMediaEventEx* pEvents = nullptr;
-    if (SUCCEEDED(GraphInterface(IID_IMediaEventEx, &pEvents)) && pEvents) {
-      pEvents->SetNotifyWindow(0, 0, 0);
-      pEvents->Release();
-    }
+    ComPtr<IMediaEventEx> events;
+    if (SUCCEEDED(GraphInterface(IID_IMediaEventEx, &events)) && events) events->SetNotifyWindow(0, 0, 0);
     PlayState = PLAY_STATE_STOPPED;
   }
   ReleaseFilters();
   if (m_pGraphBuilder) {
-    RemoveUnconnectedFilters(m_pGraphBuilder);
-    SafeRelease(m_pGraphBuilder);
+    RemoveUnconnectedFilters(m_pGraphBuilder.get());
+    m_pGraphBuilder.Reset();
   }
   m_llDuration = 0;
   m_bPrepared = 0;
@@ -177,69 +159,60 @@ int CDShowGraph::TearDown() {
 }
 
 void CDShowGraph::ReleaseFilters() {
-  IBaseFilter** order[] = {&m_pAudioRenderer, &m_pRenderer1, &m_pRenderer2, &m_pDecoder1, &m_pDecoder2,
-                           &m_pConverter1, &m_pConverter2, &m_pSplitter, &m_pSourceFilter};
-  for (IBaseFilter** pp : order) {
-    if (!*pp) continue;
-    if (m_pGraphBuilder) m_pGraphBuilder->RemoveFilter(*pp);
-    SafeRelease(*pp);
+  ComPtr<IBaseFilter>* order[] = {&m_pAudioRenderer, &m_pRenderer1, &m_pRenderer2, &m_pDecoder1, &m_pDecoder2,
+                                  &m_pConverter1,    &m_pConverter2, &m_pSplitter,  &m_pSourceFilter};
+  for (ComPtr<IBaseFilter>* filter : order) {
+    if (!*filter) continue;
+    if (m_pGraphBuilder) m_pGraphBuilder->RemoveFilter(filter->get());
+    filter->Reset();
   }
 }
 
 HRESULT CDShowGraph::FindPinByConnection(IBaseFilter* pFilter, bool bConnected, IPin** ppPin) {
   if (!pFilter || !ppPin) return E_POINTER;
   *ppPin = nullptr;
-  IEnumPins* pPins = nullptr;
-  HRESULT hr = pFilter->EnumPins(&pPins);
+  ComPtr<IEnumPins> pins;
+  HRESULT hr = pFilter->EnumPins(pins.Receive());
   if (FAILED(hr)) return hr;
-  HRESULT result = VFW_E_NOT_FOUND;
-  IPin* pPin = nullptr;
-  while (result == VFW_E_NOT_FOUND && pPins->Next(1, &pPin, nullptr) == S_OK) {
-    IPin* pPeer = nullptr;
-    hr = pPin->ConnectedTo(&pPeer);
-    SafeRelease(pPeer);
-    if (FAILED(hr) && hr != VFW_E_NOT_CONNECTED) {
-      result = hr;
-    } else if ((hr == S_OK) == bConnected) {
-      *ppPin = pPin;
-      pPin = nullptr;
-      result = S_OK;
+  ComPtr<IPin> pin;
+  while (pins->Next(1, pin.Receive(), nullptr) == S_OK) {
+    ComPtr<IPin> peer;
+    hr = pin->ConnectedTo(peer.Receive());
+    if (FAILED(hr) && hr != VFW_E_NOT_CONNECTED) return hr;
+    if ((hr == S_OK) == bConnected) {
+      *ppPin = pin.Detach();
+      return S_OK;
     }
-    SafeRelease(pPin);
   }
-  pPins->Release();
-  return result;
+  return VFW_E_NOT_FOUND;
+}
+
+// Every pin of the filter loses its connection, on both sides.
+void CDShowGraph::DisconnectPins(IBaseFilter* pFilter) {
+  ComPtr<IEnumPins> pins;
+  if (FAILED(pFilter->EnumPins(pins.Receive()))) return;
+  ComPtr<IPin> pin;
+  while (pins->Next(1, pin.Receive(), nullptr) == S_OK) {
+    ComPtr<IPin> peer;
+    if (pin->ConnectedTo(peer.Receive()) == S_OK) peer->Disconnect();
+    pin->Disconnect();
+  }
 }
 
 HRESULT CDShowGraph::RemoveUnconnectedFilters(IGraphBuilder* pGraph) {
   if (!pGraph) return E_POINTER;
-  IEnumFilters* pFilters = nullptr;
-  HRESULT hr = pGraph->EnumFilters(&pFilters);
+  ComPtr<IEnumFilters> filters;
+  HRESULT hr = pGraph->EnumFilters(filters.Receive());
   if (FAILED(hr)) return hr;
-  IBaseFilter* pFilter = nullptr;
-  HRESULT result = S_OK;
-  while (result == S_OK && pFilters->Next(1, &pFilter, nullptr) == S_OK) {
-    IPin* pPin = nullptr;
-    hr = FindPinByConnection(pFilter, true, &pPin);
-    SafeRelease(pPin);
+  ComPtr<IBaseFilter> filter;
+  while (filters->Next(1, filter.Receive(), nullptr) == S_OK) {
+    ComPtr<IPin> pin;
+    hr = FindPinByConnection(filter.get(), true, pin.Receive());
     if (hr == VFW_E_NOT_FOUND) {
-      IEnumPins* pPins = nullptr;
-      if (SUCCEEDED(pFilter->EnumPins(&pPins))) {
-        IPin* p = nullptr;
-        while (pPins->Next(1, &p, nullptr) == S_OK) {
-          IPin* pPeer = nullptr;
-          if (p->ConnectedTo(&pPeer) == S_OK) pPeer->Disconnect();
-          SafeRelease(pPeer);
-          p->Disconnect();
-          SafeRelease(p);
-        }
-        pPins->Release();
-      }
-      hr = pGraph->RemoveFilter(pFilter);
+      DisconnectPins(filter.get());
+      hr = pGraph->RemoveFilter(filter.get());
     }
-    if (FAILED(hr)) result = hr;
-    SafeRelease(pFilter);
+    if (FAILED(hr)) return hr;
   }
-  pFilters->Release();
-  return result;
+  return S_OK;
 }

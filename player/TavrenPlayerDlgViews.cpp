@@ -12,10 +12,9 @@ namespace {
 // without the interface is skipped.
 void PutDecoderParam(IBaseFilter* pDecoder, int nId, int nValue) {
   if (!pDecoder) return;
-  IDecoderParameters* params = nullptr;
-  if (FAILED(pDecoder->QueryInterface(IID_IDecoderParameters, reinterpret_cast<void**>(&params))) || !params) return;
+  platform::ComPtr<IDecoderParameters> params;
+  if (FAILED(pDecoder->QueryInterface(IID_IDecoderParameters, params.ReceiveVoid())) || !params) return;
   params->put(nId, nValue);
-  params->Release();
 }
 
 // Codes that move a slider's thumb; the end-of-drag and end-of-key codes do not.
@@ -79,7 +78,7 @@ void CTavrenPlayerDlg::ApplyVolumeSlider() {
 void CTavrenPlayerDlg::ApplyBrightness(int nValue) {
   CDShowGraph* graph = m_player.m_pGraph;
   if (!graph) return;
-  for (IBaseFilter* decoder : {graph->m_pDecoder1, graph->m_pDecoder2}) {
+  for (IBaseFilter* decoder : {graph->m_pDecoder1.get(), graph->m_pDecoder2.get()}) {
     PutDecoderParam(decoder, DECODER_BRIGHTNESS_ON, 1);
     PutDecoderParam(decoder, DECODER_BRIGHTNESS, nValue);
   }
@@ -87,8 +86,8 @@ void CTavrenPlayerDlg::ApplyBrightness(int nValue) {
 
 void CTavrenPlayerDlg::PutRearFlip(int nParam, int nValue) {
   if (!m_player.m_pGraph) return;
-  PutDecoderParam(m_player.m_pGraph->m_pDecoder2, DECODER_FLIP_ON, 1);
-  PutDecoderParam(m_player.m_pGraph->m_pDecoder2, nParam, nValue);
+  PutDecoderParam(m_player.m_pGraph->m_pDecoder2.get(), DECODER_FLIP_ON, 1);
+  PutDecoderParam(m_player.m_pGraph->m_pDecoder2.get(), nParam, nValue);
 }
 
 bool CTavrenPlayerDlg::HasRearCamera() const {

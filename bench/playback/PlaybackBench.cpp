@@ -44,7 +44,7 @@ struct UiWait {
 };
 
 std::uint64_t Frames(CDShowPlayer& p) {
-  return platform::RenderedFrameCount(p.m_pGraph->m_pRenderer1) + platform::RenderedFrameCount(p.m_pGraph->m_pRenderer2);
+  return platform::RenderedFrameCount(p.m_pGraph->m_pRenderer1.get()) + platform::RenderedFrameCount(p.m_pGraph->m_pRenderer2.get());
 }
 
 struct Amounts {
@@ -62,8 +62,8 @@ void Latencies(CDShowPlayer& player, const std::wstring& path, const Amounts& am
     return;
   }
   double openMs = Ms(t0);
-  PumpUntil([&] { return platform::RenderedFrameCount(player.m_pGraph->m_pRenderer1) > 0 &&
-                         platform::RenderedFrameCount(player.m_pGraph->m_pRenderer2) > 0; }, 5000);
+  PumpUntil([&] { return platform::RenderedFrameCount(player.m_pGraph->m_pRenderer1.get()) > 0 &&
+                         platform::RenderedFrameCount(player.m_pGraph->m_pRenderer2.get()) > 0; }, 5000);
   double firstFrameMs = Ms(t0);
   std::printf("open: %.1f ms, open to first frame of both panes: %.1f ms (target < 300)\n", openMs, firstFrameMs);
 

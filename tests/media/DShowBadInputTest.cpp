@@ -141,7 +141,7 @@ TEST_F(DShowBadInputTest, GraphThatNeverGetsReadyFailsTheOpen) {
   CDShowGraph graph(2, reinterpret_cast<HWND>(0x2001), reinterpret_cast<HWND>(0x2002));
   graph.ResetState(0);
   EXPECT_LT(graph.OpenFile(Wide(damaged).c_str()), 0);
-  ASSERT_NE(graph.m_pGraphBuilder, nullptr);
+  ASSERT_NE(graph.m_pGraphBuilder.get(), nullptr);
   EXPECT_LT(graph.SetPosition(10000000), 0);
   graph.TearDown();
 }

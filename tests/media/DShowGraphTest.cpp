@@ -69,7 +69,7 @@ TEST_F(DShowGraphTest, OneStreamBuildsOnePane) {
   ASSERT_EQ(Open(), S_OK);
   EXPECT_EQ(m_graph->m_nVideoStreams, 1);
   EXPECT_TRUE(TheWorld().Logged("AddFilter Mixing Renderer9"));
-  EXPECT_EQ(m_graph->m_pDecoder2, nullptr);
+  EXPECT_EQ(m_graph->m_pDecoder2.get(), nullptr);
   BYTE* dib = nullptr;
   EXPECT_LT(m_graph->GetCurrentImage(1, &dib), 0);
   EXPECT_LT(m_graph->GetCurrentImage(2, &dib), 0);
@@ -79,7 +79,7 @@ TEST_F(DShowGraphTest, OneStreamBuildsOnePane) {
 TEST_F(DShowGraphTest, MissingFiltersAndEarlyStops) {
   TheWorld().missingClasses = {"audio"};
   EXPECT_EQ(Open(), S_OK);
-  EXPECT_EQ(m_graph->m_pAudioRenderer, nullptr);
+  EXPECT_EQ(m_graph->m_pAudioRenderer.get(), nullptr);
 
   fakegraph::Install();
   TheWorld().missingClasses = {"converter"};
@@ -108,11 +108,35 @@ TEST_F(DShowGraphTest, ConnectFiltersStopsAfterThreeAttempts) {
   ASSERT_EQ(Open(), E_FAIL);  // four video streams: no build, then test the helper on the graph
   TheWorld().log.clear();
   IBaseFilter* audio = nullptr;
-  ASSERT_EQ(CDShowGraph::AddFilterByCLSID(m_graph->m_pGraphBuilder, CLSID_DSoundRender, L"A", &audio), S_OK);
+  ASSERT_EQ(CDShowGraph::AddFilterByCLSID(m_graph->m_pGraphBuilder.get(), CLSID_DSoundRender, L"A", &audio), S_OK);
   TheWorld().connect = [](const std::string&, const std::string&) { return S_FALSE; };
-  EXPECT_EQ(CDShowGraph::ConnectFilters(m_graph->m_pGraphBuilder, m_graph->m_pSplitter, audio), E_FAIL);
+  EXPECT_EQ(CDShowGraph::ConnectFilters(m_graph->m_pGraphBuilder.get(), m_graph->m_pSplitter.get(), audio), E_FAIL);
   EXPECT_EQ(TheWorld().Count("Connect "), 3);
   EXPECT_EQ(CDShowGraph::AddFilterByCLSID(nullptr, CLSID_DSoundRender, L"A", &audio), E_POINTER);
+  audio->Release();
+}
+
+// What a pin's count stands at, read through a reference of our own.
+ULONG References(IUnknown* object) {
+  object->AddRef();
+  return object->Release();
+}
+
+TEST_F(DShowGraphTest, ConnectFiltersPassesOnAFailedDirectionQueryAndHoldsNoPin) {
+  TheWorld().splitterPins = {MEDIATYPE_Video, MEDIATYPE_Video, MEDIATYPE_Video, MEDIATYPE_Video};
+  ASSERT_EQ(Open(), E_FAIL);  // no build: every splitter pin stays free
+  IBaseFilter* audio = nullptr;
+  ASSERT_EQ(CDShowGraph::AddFilterByCLSID(m_graph->m_pGraphBuilder.get(), CLSID_DSoundRender, L"A", &audio), S_OK);
+  auto* renderer = static_cast<fakegraph::FakeFilter*>(audio);
+  ASSERT_FALSE(renderer->m_pins.empty());
+  renderer->m_pins[0]->m_directionResult = E_UNEXPECTED;
+  TheWorld().log.clear();
+  EXPECT_EQ(CDShowGraph::ConnectFilters(m_graph->m_pGraphBuilder.get(), m_graph->m_pSplitter.get(), audio),
+            E_UNEXPECTED);
+  EXPECT_EQ(TheWorld().Count("Connect "), 0);
+  auto* splitter = static_cast<fakegraph::FakeFilter*>(m_graph->m_pSplitter.get());
+  for (fakegraph::FakePin* pin : splitter->m_pins) EXPECT_EQ(References(pin), 1u);
+  for (fakegraph::FakePin* pin : renderer->m_pins) EXPECT_EQ(References(pin), 1u);
   audio->Release();
 }
 
@@ -180,7 +204,7 @@ TEST_F(DShowGraphTest, DurationIsCachedAndTearDownForgetsIt) {
   EXPECT_EQ(m_graph->PlayState, 2);
   EXPECT_EQ(m_graph->m_llDuration, 0);
   EXPECT_EQ(m_graph->m_bPrepared, 0);
-  EXPECT_EQ(m_graph->m_pGraphBuilder, nullptr);
+  EXPECT_EQ(m_graph->m_pGraphBuilder.get(), nullptr);
 
   // Calls on the torn-down object fail instead of reaching for the missing graph.
   EXPECT_LT(m_graph->Run(), 0);
@@ -230,10 +254,10 @@ TEST_F(DShowGraphTest, VolumeAndVideoWindows) {
 TEST_F(DShowGraphTest, FindPinByConnection) {
   ASSERT_EQ(Open(), S_OK);
   IPin* pin = nullptr;
-  EXPECT_EQ(CDShowGraph::FindPinByConnection(m_graph->m_pSplitter, false, &pin), S_OK);  // the text pin
+  EXPECT_EQ(CDShowGraph::FindPinByConnection(m_graph->m_pSplitter.get(), false, &pin), S_OK);  // the text pin
   ASSERT_NE(pin, nullptr);
   pin->Release();
-  EXPECT_EQ(CDShowGraph::FindPinByConnection(m_graph->m_pRenderer1, false, &pin), VFW_E_NOT_FOUND);
+  EXPECT_EQ(CDShowGraph::FindPinByConnection(m_graph->m_pRenderer1.get(), false, &pin), VFW_E_NOT_FOUND);
 }
 
 }  // namespace

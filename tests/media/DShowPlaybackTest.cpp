@@ -105,7 +105,7 @@ TEST_F(DShowPlaybackTest, OpensTwoStreamRecordingWithSensorStream) {
   ASSERT_NE(graph, nullptr);
   EXPECT_EQ(graph->m_nVideoStreams, 2);
   EXPECT_EQ(graph->PlayState, 2);
-  EXPECT_NE(graph->m_pAudioRenderer, nullptr);
+  EXPECT_NE(graph->m_pAudioRenderer.get(), nullptr);
   EXPECT_NEAR(static_cast<double>(m_player.GetDuration()), 3000.0, 50.0);
 
   Still front = Capture(0);
@@ -146,14 +146,14 @@ TEST_F(DShowPlaybackTest, StillsKeepTheRecordingsSizeWhateverThePaneShows) {
   m_player.m_pGraph->Pause();
   expectNative("paused");
   ASSERT_EQ(m_player.Play(), 1);
-  std::uint64_t shown = platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1);
-  ASSERT_TRUE(PumpUntil([&] { return platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1) > shown + 3; }));
+  std::uint64_t shown = platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1.get());
+  ASSERT_TRUE(PumpUntil([&] { return platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1.get()) > shown + 3; }));
   expectNative("playing");
   m_player.m_pGraph->Pause();
   m_player.Seek(1200);
   ASSERT_EQ(m_player.Play(), 1);
-  shown = platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1);
-  ASSERT_TRUE(PumpUntil([&] { return platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1) > shown + 3; }));
+  shown = platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1.get());
+  ASSERT_TRUE(PumpUntil([&] { return platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1.get()) > shown + 3; }));
   expectNative("after a seek");
 }
 
@@ -241,14 +241,14 @@ TEST_F(DShowPlaybackTest, BrightnessAndFlipsShowInTheNextPictures) {
   for (const Case& c : cases) {
     ASSERT_TRUE(Open(Recording(2)));
     CDShowGraph* graph = m_player.m_pGraph;
-    put(graph->m_pDecoder1, DECODER_BRIGHTNESS_ON, 1);
-    put(graph->m_pDecoder1, DECODER_BRIGHTNESS, 50);
-    put(graph->m_pDecoder2, DECODER_FLIP_ON, 1);
-    put(graph->m_pDecoder2, DECODER_FLIP_VERTICAL, c.vertical);
-    put(graph->m_pDecoder2, DECODER_FLIP_HORIZONTAL, c.horizontal);
+    put(graph->m_pDecoder1.get(), DECODER_BRIGHTNESS_ON, 1);
+    put(graph->m_pDecoder1.get(), DECODER_BRIGHTNESS, 50);
+    put(graph->m_pDecoder2.get(), DECODER_FLIP_ON, 1);
+    put(graph->m_pDecoder2.get(), DECODER_FLIP_VERTICAL, c.vertical);
+    put(graph->m_pDecoder2.get(), DECODER_FLIP_HORIZONTAL, c.horizontal);
     graph->Pause();
     auto frames = [&] {
-      return std::min(platform::RenderedFrameCount(graph->m_pRenderer1), platform::RenderedFrameCount(graph->m_pRenderer2));
+      return std::min(platform::RenderedFrameCount(graph->m_pRenderer1.get()), platform::RenderedFrameCount(graph->m_pRenderer2.get()));
     };
     PumpUntil([&] { return frames() > 0; });
     std::uint64_t before = frames();
@@ -304,7 +304,7 @@ TEST_F(DShowPlaybackTest, ClosingWhilePlayingLeavesNoPipeline) {
 // silence, and the program's own volume multiplies whatever the graph asks.
 TEST_F(DShowPlaybackTest, VolumeReachesTheSoundOutput) {
   ASSERT_TRUE(Open(Recording(2)));
-  IBaseFilter* audio = m_player.m_pGraph->m_pAudioRenderer;
+  IBaseFilter* audio = m_player.m_pGraph->m_pAudioRenderer.get();
   ASSERT_NE(audio, nullptr);
   EXPECT_EQ(m_player.SetDefaultVolume(), 1);
   EXPECT_NEAR(platform::SoundOutputLevel(audio), 0.7063, 0.001);

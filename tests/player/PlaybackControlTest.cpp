@@ -266,7 +266,7 @@ TEST_F(PlaybackControlTest, StopAndNextWithNothingOpenDoNotTouchAMissingGraph) {
   commands();
   ASSERT_NE(dlg->m_player.m_pGraph, nullptr);
   EXPECT_EQ(State(), 3);
-  EXPECT_EQ(dlg->m_player.m_pGraph->m_pGraphBuilder, nullptr);
+  EXPECT_EQ(dlg->m_player.m_pGraph->m_pGraphBuilder.get(), nullptr);
   expectNothingStarted();
 
   dlg->StopPlayback();
