@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "media/UsageMarker.h"
@@ -11,6 +12,11 @@ namespace {
 
 constexpr LONGLONG kUnitsPerMs = 10000;
 constexpr LONG kMaxCaptureSide = 16384;
+
+struct TaskMemFree {
+  void operator()(BYTE* p) const { CoTaskMemFree(p); }
+};
+using TaskMemOwner = std::unique_ptr<BYTE, TaskMemFree>;
 
 // Asks the installed classes; making a decoder only to release it would load it.
 bool CanCreate(REFCLSID clsid) { return platform::IsMediaClassAvailable(clsid); }
@@ -26,7 +32,7 @@ void CDShowPlayer::Init(HWND hWndVideo1, HWND hWndVideo2) {
   m_hWndVideo1 = hWndVideo1;
   m_hWndVideo2 = hWndVideo2;
   if (!m_pGraph) {
-    m_pGraph = new CDShowGraph(m_nMode, m_hWndVideo1, m_hWndVideo2);
+    m_pGraph = std::make_unique<CDShowGraph>(m_nMode, m_hWndVideo1, m_hWndVideo2);
     m_pGraph->ResetState(m_bBrightnessFilters);
   }
 }
@@ -36,7 +42,7 @@ int CDShowPlayer::Open(LPCWSTR pszPath) {
   if (m_pGraph) m_pGraph->Stop();
   Seek(0);
   Close();
-  m_pGraph = new CDShowGraph(m_nMode, m_hWndVideo1, m_hWndVideo2);
+  m_pGraph = std::make_unique<CDShowGraph>(m_nMode, m_hWndVideo1, m_hWndVideo2);
   m_pGraph->ResetState(m_bBrightnessFilters);
   if (m_pGraph->OpenFile(pszPath) >= 0) return 1;
   Close();
@@ -46,8 +52,7 @@ int CDShowPlayer::Open(LPCWSTR pszPath) {
 int CDShowPlayer::Close() {
   if (m_pGraph) {
     m_pGraph->TearDown();
-    delete m_pGraph;
-    m_pGraph = nullptr;
+    m_pGraph.reset();
   }
   return 1;
 }
@@ -117,30 +122,25 @@ int CDShowPlayer::SetDefaultVolume() {
 // is refused. Without a graph object there is nothing to capture, which is a failure.
 int CDShowPlayer::CaptureImage(int nIndex, CBitmap& bitmap) {
   if (!m_pGraph || bitmap.GetSafeHandle()) return 0;
-  BYTE* pDib = nullptr;
-  if (FAILED(m_pGraph->GetCurrentImage(nIndex, &pDib)) || !pDib) {
-    CoTaskMemFree(pDib);
-    return 0;
-  }
+  BYTE* pBlock = nullptr;
+  const HRESULT hr = m_pGraph->GetCurrentImage(nIndex, &pBlock);
+  const TaskMemOwner dib(pBlock);
+  if (FAILED(hr) || !dib) return 0;
   BITMAPINFOHEADER header;
-  std::memcpy(&header, pDib, sizeof header);
+  std::memcpy(&header, dib.get(), sizeof header);
   bool valid = header.biSize >= sizeof header && header.biBitCount == 32 && header.biCompression == BI_RGB &&
                header.biWidth > 0 && header.biHeight > 0 && header.biWidth <= kMaxCaptureSide &&
                header.biHeight <= kMaxCaptureSide;
   size_t rowBytes = valid ? static_cast<size_t>(header.biWidth) * 4 : 0;
   if (valid && header.biSizeImage != 0 && header.biSizeImage < rowBytes * static_cast<size_t>(header.biHeight))
     valid = false;
-  if (!valid) {
-    CoTaskMemFree(pDib);
-    return 0;
-  }
+  if (!valid) return 0;
   std::vector<BYTE> buffer(rowBytes * static_cast<size_t>(header.biHeight));
-  const BYTE* rows = pDib + header.biSize;
+  const BYTE* rows = dib.get() + header.biSize;
   for (int i = 0; i < header.biHeight; ++i)
     std::memcpy(buffer.data() + static_cast<size_t>(i) * rowBytes,
                 rows + static_cast<size_t>(header.biHeight - 1 - i) * rowBytes, rowBytes);
   HBITMAP hBitmap = ::CreateBitmap(header.biWidth, header.biHeight, 1, 32, buffer.data());
-  CoTaskMemFree(pDib);
   if (!hBitmap) return 0;
   bitmap.Attach(reinterpret_cast<HGDIOBJ>(hBitmap));
   return 1;

@@ -2,6 +2,8 @@
 // CDShowPlayer: the player window's handle on playback. Positions and durations in ms,
 // steps in seconds, the rate as a float; the current graph object (100-ns units) is
 // reachable through m_pGraph. UI thread only.
+#include <memory>
+
 #include "media/DShowGraph.h"
 #include "platform/gdi/Bitmap.h"
 
@@ -31,6 +33,6 @@ public:
   int m_nMode = 0;
   HWND m_hWndVideo1 = nullptr;
   HWND m_hWndVideo2 = nullptr;
-  CDShowGraph* m_pGraph = nullptr;
+  std::unique_ptr<CDShowGraph> m_pGraph;  // the open recording's graph, or an empty one after Init
   BYTE m_bBrightnessFilters = 0;
 };

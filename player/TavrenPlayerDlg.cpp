@@ -1,6 +1,7 @@
 #include "player/TavrenPlayerDlg.h"
 
 #include "app/DecoderSettings.h"
+#include "dialogs/InformationDlg.h"
 #include "platform/base/System.h"
 #include "platform/gdi/DC.h"
 #include "platform/shell/ChangeNotify.h"
@@ -206,7 +207,7 @@ void CTavrenPlayerDlg::OnPaint() {
     return;
   }
   CPaintDC dc(this);
-  if (CDShowGraph* graph = m_player.m_pGraph) {
+  if (CDShowGraph* graph = m_player.m_pGraph.get()) {
     // The video is presented in its pane, never drawn into this window's DC.
     if (graph->PlayState == PLAY_STATE_RUNNING && m_player.m_hWndVideo1) graph->RepaintVideo(nullptr);
     graph->UpdateVideoWindows();
@@ -274,8 +275,7 @@ void CTavrenPlayerDlg::StopLoaderThread() {
   if (!m_pLoaderThread) return;
   m_bStopLoader = 1;
   WaitForSingleObject(m_pLoaderThread->m_hThread, INFINITE);
-  delete m_pLoaderThread;
-  m_pLoaderThread = nullptr;
+  m_pLoaderThread.reset();
 }
 
 BOOL CTavrenPlayerDlg::PreTranslateMessage(MSG* pMsg) {

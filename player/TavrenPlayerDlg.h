@@ -6,6 +6,7 @@
 // which fills m_textData under m_csData and reads m_bStopLoader.
 #include <atomic>
 #include <initializer_list>
+#include <memory>
 
 #include "app/UiLanguage.h"
 #include "dialogs/SelectMonthDlg.h"
@@ -242,7 +243,7 @@ public:
   CTime m_timeFilterDay;
   BYTE m_bFlipV = 0;
   BYTE m_bFlipH = 0;
-  CInformationDlg* m_pInfoDlg = nullptr;  // owned
+  std::unique_ptr<CInformationDlg> m_pInfoDlg;
   HICON m_hIcon = nullptr;
   CStaticView m_wndVideo1;
   CStaticView m_wndVideo2;
@@ -294,7 +295,7 @@ public:
   CString m_strSaveFolder;
   CString m_strCaptureFolder;
   HACCEL m_hAccel = nullptr;
-  CWinThread* m_pLoaderThread = nullptr;  // owned; auto-delete off
+  std::unique_ptr<CWinThread> m_pLoaderThread;  // auto-delete off
   int m_nDrawnSensorCount = 0;
   CCriticalSection m_csData;
   std::atomic<BYTE> m_bStopLoader{0};  // 1 asks the loader to stop

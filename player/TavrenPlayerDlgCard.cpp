@@ -38,14 +38,14 @@ void CTavrenPlayerDlg::OnBnClickedInformation() {
 
 void CTavrenPlayerDlg::OpenInformationDlg() {
   DestroyInformationDlg();
-  m_pInfoDlg = new CInformationDlg(this, m_strCardPath);
+  m_pInfoDlg = std::make_unique<CInformationDlg>(this, m_strCardPath);
   m_pInfoDlg->Create(IDD_INFORMATION, this);
   m_pInfoDlg->ShowWindow(SW_SHOWNORMAL);
 }
 
 // Only the first checked recording counts, and only when it has both cameras.
 void CTavrenPlayerDlg::OnBnClickedSplit() {
-  CDShowGraph* graph = m_player.m_pGraph;
+  CDShowGraph* graph = m_player.m_pGraph.get();
   const int state = graph ? graph->PlayState : PLAY_STATE_NO_GRAPH;
   const int row = FirstCheckedRow(m_listFiles);
   if (row < 0 || !IsTwoCameraName(m_listFiles.GetItemText(row, COL_NAME))) return;
@@ -79,6 +79,5 @@ void CTavrenPlayerDlg::HideInformationDlg() {
 
 // Deletes the information window, if one was made, with its window.
 void CTavrenPlayerDlg::DestroyInformationDlg() {
-  delete m_pInfoDlg;
-  m_pInfoDlg = nullptr;
+  m_pInfoDlg.reset();
 }

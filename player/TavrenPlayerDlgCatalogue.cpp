@@ -238,7 +238,7 @@ void CTavrenPlayerDlg::PlaceFileLists() {
 }
 
 void CTavrenPlayerDlg::FindPlayingRow() {
-  const CDShowGraph* graph = m_player.m_pGraph;
+  const CDShowGraph* graph = m_player.m_pGraph.get();
   m_nCurItem = graph && !graph->m_szFileName.IsEmpty() ? FindRowOfPath(m_listFiles, graph->m_szFileName) : -1;
 }
 

@@ -73,7 +73,7 @@ int InitFolderBrowser(HWND hwnd, UINT uMsg, LPARAM lpData, LPCWSTR titleKey) {
 }  // namespace
 
 void CTavrenPlayerDlg::OnBnClickedCapture() {
-  CDShowGraph* graph = m_player.m_pGraph;
+  CDShowGraph* graph = m_player.m_pGraph.get();
   if (m_strCardPath.IsEmpty() || !graph || !IsRunningOrPaused(graph->PlayState))
     return;
   const bool wasRunning = graph->PlayState == PLAY_STATE_RUNNING;
@@ -113,7 +113,7 @@ void CTavrenPlayerDlg::SaveCaptures(CBitmap& front, const CString& chosenPath, b
 }
 
 bool CTavrenPlayerDlg::IsOpenGraph(const CDShowGraph* graph, const CString& openPath) const {
-  return graph && graph == m_player.m_pGraph && graph->PlayState != PLAY_STATE_NO_GRAPH &&
+  return graph && graph == m_player.m_pGraph.get() && graph->PlayState != PLAY_STATE_NO_GRAPH &&
          graph->m_szFileName == openPath;
 }
 
@@ -195,7 +195,7 @@ bool CTavrenPlayerDlg::ConfirmDelete(DeleteQuestion question) {
 
 // The open recording is never deleted, whatever row it sits in after a re-list.
 void CTavrenPlayerDlg::DeleteCheckedRows() {
-  const CDShowGraph* graph = m_player.m_pGraph;
+  const CDShowGraph* graph = m_player.m_pGraph.get();
   const CString openPath = graph ? graph->m_szFileName : CString();
   for (int row = 0; row < m_listFiles.GetItemCount(); ++row) {
     if (!IsCheckedRow(m_listFiles, row) || row == m_nCurItem)

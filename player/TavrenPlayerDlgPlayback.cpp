@@ -139,7 +139,7 @@ void CTavrenPlayerDlg::ApplyViewOfOpenFile() {
 
 // The rate of the speed slider, applied from where the graph stands.
 void CTavrenPlayerDlg::ApplySpeed() {
-  CDShowGraph* graph = m_player.m_pGraph;
+  CDShowGraph* graph = m_player.m_pGraph.get();
   if (!graph) return;
   int state = graph->PlayState;
   graph->Pause();
@@ -148,7 +148,7 @@ void CTavrenPlayerDlg::ApplySpeed() {
 }
 
 void CTavrenPlayerDlg::OnBnClickedPlay() {
-  CDShowGraph* graph = m_player.m_pGraph;
+  CDShowGraph* graph = m_player.m_pGraph.get();
   int state = graph ? graph->PlayState : PLAY_STATE_NO_GRAPH;
   if (state == PLAY_STATE_PAUSED) {
     SetPlayLooks(true);
@@ -193,7 +193,7 @@ void CTavrenPlayerDlg::SetPlayLooks(bool bPause) {
 void CTavrenPlayerDlg::StopPlayback() {
   if (!WaitForLoader()) return;
   m_nViewChannel = VIEW_NONE;
-  if (CDShowGraph* graph = m_player.m_pGraph) {
+  if (CDShowGraph* graph = m_player.m_pGraph.get()) {
     graph->Stop();
     if (graph->m_pGraphBuilder) graph->SetPosition(0);
   }
@@ -273,7 +273,7 @@ void CTavrenPlayerDlg::OnBnClickedForward() {
 }
 
 bool CTavrenPlayerDlg::IsPlayingOrPaused() const {
-  const CDShowGraph* graph = m_player.m_pGraph;
+  const CDShowGraph* graph = m_player.m_pGraph.get();
   return graph && IsRunningOrPaused(graph->PlayState);
 }
 
@@ -283,7 +283,7 @@ void CTavrenPlayerDlg::OnTimer(UINT_PTR nIDEvent) {
 }
 
 void CTavrenPlayerDlg::UpdatePlayPosition() {
-  CDShowGraph* graph = m_player.m_pGraph;
+  CDShowGraph* graph = m_player.m_pGraph.get();
   if (!graph || graph->PlayState == PLAY_STATE_NO_GRAPH) return;
   bool running = graph->PlayState == PLAY_STATE_RUNNING;
   // A stopped graph comes to pause on its current frame.

@@ -51,8 +51,7 @@ bool CTavrenPlayerDlg::LoaderRunning() const {
 // control itself; its result comes back as WM_SENSOR_LOADED.
 bool CTavrenPlayerDlg::StartDataStreamLoader(const CString& strPath) {
   if (LoaderRunning()) return false;
-  delete m_pLoaderThread;
-  m_pLoaderThread = nullptr;
+  m_pLoaderThread.reset();
   ClearSamples();
   m_bStopLoader = 0;
   auto job = std::make_unique<SensorLoadJob>();
@@ -65,7 +64,7 @@ bool CTavrenPlayerDlg::StartDataStreamLoader(const CString& strPath) {
     ::PostMessage(hwnd, WM_SENSOR_LOADED, generation, 0);
   };
   // Suspended until auto-deletion is off, so that the exit code can always be read.
-  m_pLoaderThread = AfxBeginThread(DataStreamLoaderThread, job.get(), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+  m_pLoaderThread.reset(AfxBeginThread(DataStreamLoaderThread, job.get(), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED));
   if (!m_pLoaderThread) return false;
   job.release();
   m_pLoaderThread->m_bAutoDelete = FALSE;

@@ -76,7 +76,7 @@ void CTavrenPlayerDlg::ApplyVolumeSlider() {
 }
 
 void CTavrenPlayerDlg::ApplyBrightness(int nValue) {
-  CDShowGraph* graph = m_player.m_pGraph;
+  CDShowGraph* graph = m_player.m_pGraph.get();
   if (!graph) return;
   for (IBaseFilter* decoder : {graph->m_pDecoder1.get(), graph->m_pDecoder2.get()}) {
     PutDecoderParam(decoder, DECODER_BRIGHTNESS_ON, 1);

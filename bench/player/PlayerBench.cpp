@@ -133,7 +133,7 @@ public:
     double cpu0 = bench::TreeCpuSeconds();
     auto t0 = Clock::now();
     OpenToFirstFrame(0);
-    m_graph = m_dlg.m_player.m_pGraph;
+    m_graph = m_dlg.m_player.m_pGraph.get();
     if (!m_graph) {
       run.cpu = -1;
       return run;
@@ -144,7 +144,7 @@ public:
       m_ticker = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR, DWORD) { s_ticking->TimedTick(); });
     }
     // The window's own loop, waiting for work as the program's does.
-    platform::detail::RunLoop([&] { return m_dlg.m_player.m_pGraph != m_graph || Ms(t0) > 45000; });
+    platform::detail::RunLoop([&] { return m_dlg.m_player.m_pGraph.get() != m_graph || Ms(t0) > 45000; });
     run.wallS = Ms(t0) / 1000.0;
     run.cpu = bench::TreeCpuSeconds() - cpu0;
     if (m_ticker) KillTimer(nullptr, m_ticker);
@@ -162,7 +162,7 @@ public:
     double c0 = ThreadCpuMs();
     m_dlg.UpdatePlayPosition();
     TickTime tick{Ms(s0), ThreadCpuMs() - c0, ""};
-    if (m_dlg.m_player.m_pGraph != m_graph) {
+    if (m_dlg.m_player.m_pGraph.get() != m_graph) {
       tick.what = m_dlg.m_player.m_pGraph ? "opened the next recording" : "stopped after the last row";
       m_end = tick;
       return;

@@ -101,7 +101,7 @@ TEST_F(DShowPlaybackTest, OpensTwoStreamRecordingWithSensorStream) {
   std::string path = Recording(2);
   ASSERT_FALSE(path.empty());
   ASSERT_TRUE(Open(path));
-  CDShowGraph* graph = m_player.m_pGraph;
+  CDShowGraph* graph = m_player.m_pGraph.get();
   ASSERT_NE(graph, nullptr);
   EXPECT_EQ(graph->m_nVideoStreams, 2);
   EXPECT_EQ(graph->PlayState, 2);
@@ -168,7 +168,7 @@ TEST_F(DShowPlaybackTest, OneStreamRecordingHasNoRearPicture) {
 
 TEST_F(DShowPlaybackTest, RunsToTheEndAndRestartsFromZero) {
   ASSERT_TRUE(Open(Recording(2)));
-  CDShowGraph* graph = m_player.m_pGraph;
+  CDShowGraph* graph = m_player.m_pGraph.get();
   ASSERT_EQ(graph->Pause(), S_OK);
   m_player.Seek(2500);
   EXPECT_EQ(m_player.GetPosition(), 2500u);
@@ -188,7 +188,7 @@ TEST_F(DShowPlaybackTest, RunsToTheEndAndRestartsFromZero) {
 
 TEST_F(DShowPlaybackTest, SeeksAndStepsWhilePaused) {
   ASSERT_TRUE(Open(Recording(2)));
-  CDShowGraph* graph = m_player.m_pGraph;
+  CDShowGraph* graph = m_player.m_pGraph.get();
   EXPECT_EQ(m_player.StepForward(1.0), 0);  // stopped: refused
   graph->Pause();
   EXPECT_EQ(m_player.Seek(1500), 1);
@@ -240,7 +240,7 @@ TEST_F(DShowPlaybackTest, BrightnessAndFlipsShowInTheNextPictures) {
                         {1, 1, {false, false, false, true}, true}};
   for (const Case& c : cases) {
     ASSERT_TRUE(Open(Recording(2)));
-    CDShowGraph* graph = m_player.m_pGraph;
+    CDShowGraph* graph = m_player.m_pGraph.get();
     put(graph->m_pDecoder1.get(), DECODER_BRIGHTNESS_ON, 1);
     put(graph->m_pDecoder1.get(), DECODER_BRIGHTNESS, 50);
     put(graph->m_pDecoder2.get(), DECODER_FLIP_ON, 1);

@@ -49,14 +49,14 @@ TEST_F(DShowPlayerTest, OpenNeedsInitAndAPath) {
   EXPECT_EQ(m_player.Open(L"/card/rec.avi"), 0);
   EXPECT_EQ(m_player.m_pGraph, nullptr);
   m_player.Init(reinterpret_cast<HWND>(0x4001), reinterpret_cast<HWND>(0x4002));
-  CDShowGraph* empty = m_player.m_pGraph;
+  CDShowGraph* empty = m_player.m_pGraph.get();
   ASSERT_NE(empty, nullptr);
   EXPECT_EQ(empty->PlayState, 3);
   EXPECT_EQ(m_player.GetDuration(), 0u);
   EXPECT_EQ(m_player.Seek(1000), 1);
   EXPECT_TRUE(TheWorld().log.empty());
   m_player.Init(reinterpret_cast<HWND>(0x4001), reinterpret_cast<HWND>(0x4002));
-  EXPECT_EQ(m_player.m_pGraph, empty);
+  EXPECT_EQ(m_player.m_pGraph.get(), empty);
   EXPECT_EQ(m_player.Open(nullptr), 0);
 }
 

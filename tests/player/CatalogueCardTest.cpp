@@ -146,7 +146,7 @@ TEST_F(CatalogueCardTest, RemovingTheCardInTheFullWindowTakesTheFileListPanelAwa
 
 TEST_F(CatalogueCardTest, RemovingTheCardHidesTheInformationWindowWithItsFiguresAtZero) {
   dlg->OpenInformationDlg();
-  CInformationDlg* info = dlg->m_pInfoDlg;
+  CInformationDlg* info = dlg->m_pInfoDlg.get();
   ASSERT_NE(info, nullptr);
   COktStaticTrans* values[] = {&info->m_staticTotal, &info->m_staticFree, &info->m_staticNormal,
                                &info->m_staticEvent, &info->m_staticMotion};
@@ -161,7 +161,7 @@ TEST_F(CatalogueCardTest, RemovingTheCardHidesTheInformationWindowWithItsFigures
   EXPECT_NE(text(values[0]), L"0.0 GB");
 
   DriveRemoved(card);
-  ASSERT_EQ(dlg->m_pInfoDlg, info);
+  ASSERT_EQ(dlg->m_pInfoDlg.get(), info);
   ASSERT_TRUE(::IsWindow(info->GetSafeHwnd()));
   EXPECT_FALSE(info->IsWindowVisible());
   for (COktStaticTrans* value : values) EXPECT_EQ(text(value), L"0.0 GB") << value->GetDlgCtrlID();
@@ -179,7 +179,7 @@ TEST_F(CatalogueCardTest, TheResetCompletesWhenTheLoaderIsSlowToEnd) {
   loader->m_bAutoDelete = FALSE;
   loader->ResumeThread();
   Play(0);
-  dlg->m_pLoaderThread = loader;
+  dlg->m_pLoaderThread.reset(loader);
   DriveRemoved(card);
   EXPECT_EQ(dlg->m_player.m_pGraph, nullptr);
   EXPECT_EQ(dlg->m_nCurItem, -1);

@@ -148,7 +148,7 @@ TEST_F(ControlBarsTest, SpaceLeftAndRightInAPanelWorkThePlaybackAndKeepTheFullWi
   ShowBars();
   ClickOn(Bar().m_btnFileList);
   ASSERT_TRUE(FileList().IsWindowVisible());
-  const CDShowGraph* graph = dlg->m_player.m_pGraph;
+  const CDShowGraph* graph = dlg->m_player.m_pGraph.get();
   ASSERT_EQ(graph->PlayState, 0);
   for (CWnd* focus : {static_cast<CWnd*>(nullptr), static_cast<CWnd*>(&Top().m_btnReduce),
                       static_cast<CWnd*>(&Top().m_btnRear), static_cast<CWnd*>(&Bar().m_btnFileList),

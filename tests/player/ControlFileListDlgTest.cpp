@@ -141,7 +141,7 @@ TEST_F(ControlFileListDlgTest, DoubleClickInEitherListSelectsTheRowInTheOther) {
 TEST_F(ControlFileListDlgTest, DoubleClickOpensNothingWhileTheLoaderWillNotEnd) {
   CWinThread* loader = AfxBeginThread(StubbornLoader, nullptr);
   loader->m_bAutoDelete = FALSE;
-  dlg->m_pLoaderThread = loader;
+  dlg->m_pLoaderThread.reset(loader);
   dlg->m_nCurItem = 1;
   DoubleClickRow(3);
   EXPECT_EQ(dlg->m_bStopLoader, 1);
@@ -149,7 +149,7 @@ TEST_F(ControlFileListDlgTest, DoubleClickOpensNothingWhileTheLoaderWillNotEnd) 
   ASSERT_NE(dlg->m_player.m_pGraph, nullptr);
   EXPECT_EQ(dlg->m_player.m_pGraph->PlayState, 3);  // nothing built
   EXPECT_EQ(dlg->m_listFiles.GetSelectedCount(), 0u);
-  EXPECT_EQ(dlg->m_pLoaderThread, loader);
+  EXPECT_EQ(dlg->m_pLoaderThread.get(), loader);
 }
 
 }  // namespace

@@ -70,8 +70,7 @@ protected:
     CWinThread* thread = AfxBeginThread(StuckLoader, nullptr, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     thread->m_bAutoDelete = FALSE;
     thread->ResumeThread();
-    delete dlg->m_pLoaderThread;
-    dlg->m_pLoaderThread = thread;
+    dlg->m_pLoaderThread.reset(thread);
   }
 
   void ExpectNothingOpen() {

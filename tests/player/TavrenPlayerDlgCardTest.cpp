@@ -39,7 +39,7 @@ TEST_F(InformationCommandTest, ACardOpensTheWindowOverTheMainWindowAndEachClickM
   dlg->m_strCardPath = root;
   Command(IDC_BTN_INFORMATION);
   ASSERT_NE(dlg->m_pInfoDlg, nullptr);
-  CInformationDlg* first = dlg->m_pInfoDlg;
+  CInformationDlg* first = dlg->m_pInfoDlg.get();
   EXPECT_TRUE(first->IsWindowVisible());
   EXPECT_EQ(TextOf(first->m_staticEvent), L"1.5 GB");
   EXPECT_EQ(first->GetOwner(), dlg.get());

@@ -197,7 +197,7 @@ protected:
   }
   void StartLoader() {
     loaderStopped = false;
-    dlg->m_pLoaderThread = AfxBeginThread(SpinningLoader, dlg.get());
+    dlg->m_pLoaderThread.reset(AfxBeginThread(SpinningLoader, dlg.get()));
     dlg->m_pLoaderThread->m_bAutoDelete = FALSE;
   }
   void ExpectNothingLeft() {
