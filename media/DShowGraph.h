@@ -91,6 +91,7 @@ private:
     if (SUCCEEDED(hr) && !*p) return E_NOINTERFACE;
     return hr;
   }
+  HRESULT ChangeState(HRESULT (IMediaControl::*pCall)(), int nPlayState);
   void AddAudioRenderer();
   HRESULT AddFilters(std::initializer_list<FilterStep> steps);
   void ConnectVideoBranch(IBaseFilter* pDecoder, IBaseFilter* pConverter, IBaseFilter* pRenderer);

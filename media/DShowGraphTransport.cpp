@@ -27,11 +27,8 @@ HRESULT CDShowGraph::Run() {
     m_fRate = std::clamp(m_fRate, kMinRate, kMaxRate);
     seeking->SetRate(m_fRate);
   }
-  ComPtr<IMediaControl> control;
-  hr = GraphInterface(IID_IMediaControl, &control);
+  hr = ChangeState(&IMediaControl::Run, PLAY_STATE_RUNNING);
   if (FAILED(hr)) return hr;
-  control->Run();
-  PlayState = PLAY_STATE_RUNNING;
   ComPtr<IBasicAudio> audio;
   hr = GraphInterface(IID_IBasicAudio, &audio);
   if (audio) audio->put_Balance(0);
@@ -41,22 +38,23 @@ HRESULT CDShowGraph::Run() {
 HRESULT CDShowGraph::Pause() {
   if (!m_bInitialised) return -1;
   if (!m_pGraphBuilder) return E_FAIL;
-  ComPtr<IMediaControl> control;
-  HRESULT hr = GraphInterface(IID_IMediaControl, &control);
-  if (FAILED(hr)) return hr;
-  control->Pause();
-  PlayState = PLAY_STATE_PAUSED;
-  return hr;
+  return ChangeState(&IMediaControl::Pause, PLAY_STATE_PAUSED);
 }
 
 HRESULT CDShowGraph::Stop() {
   if (!m_bInitialised) return -1;
   if (!IsRunningOrPaused(PlayState)) return VFW_E_WRONG_STATE;
+  return ChangeState(&IMediaControl::Stop, PLAY_STATE_STOPPED);
+}
+
+// The call's own result is not examined; the state changes once the graph's control is had,
+// and the result is that of having it.
+HRESULT CDShowGraph::ChangeState(HRESULT (IMediaControl::*pCall)(), int nPlayState) {
   ComPtr<IMediaControl> control;
   HRESULT hr = GraphInterface(IID_IMediaControl, &control);
   if (FAILED(hr)) return hr;
-  control->Stop();
-  PlayState = PLAY_STATE_STOPPED;
+  (control.get()->*pCall)();
+  PlayState = nPlayState;
   return hr;
 }
 

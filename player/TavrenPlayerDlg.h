@@ -168,6 +168,7 @@ public:
   void OnBnClickedFront();
   void OnBnClickedRear();
   void OnBnClickedAll();
+  void ShowRearCameraView(int nView, COktSkinButton& button);
   void ShowView(int nView);
   void SetViewChecks(int nView);
   void OnBnClickedRotate();

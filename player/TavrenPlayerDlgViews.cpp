@@ -99,22 +99,18 @@ void CTavrenPlayerDlg::OnBnClickedFront() {
   ShowView(VIEW_FRONT);
 }
 
-void CTavrenPlayerDlg::OnBnClickedRear() {
-  if (!HasRearCamera()) {
-    m_btnRear.SetCheck(BST_UNCHECKED);
-    return;
-  }
-  m_nViewChannel = VIEW_REAR;
-  ShowView(VIEW_REAR);
-}
+void CTavrenPlayerDlg::OnBnClickedRear() { ShowRearCameraView(VIEW_REAR, m_btnRear); }
 
-void CTavrenPlayerDlg::OnBnClickedAll() {
+void CTavrenPlayerDlg::OnBnClickedAll() { ShowRearCameraView(VIEW_BOTH, m_btnAll); }
+
+// Without a rear camera the clicked button goes back off and the view stays.
+void CTavrenPlayerDlg::ShowRearCameraView(int nView, COktSkinButton& button) {
   if (!HasRearCamera()) {
-    m_btnAll.SetCheck(BST_UNCHECKED);
+    button.SetCheck(BST_UNCHECKED);
     return;
   }
-  m_nViewChannel = VIEW_BOTH;
-  ShowView(VIEW_BOTH);
+  m_nViewChannel = nView;
+  ShowView(nView);
 }
 
 // The panes of the view, shown unless the large map covers the normal window.
