@@ -10,7 +10,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tests/e2e/desktop.sh"
 own_display "$0" "$@"
-. "$here/../../tests/e2e/common.sh"
 . "$here/../../tests/e2e/road/lib.sh"
 . "$here/steps.sh"
 . "$here/split.sh"
@@ -36,9 +35,8 @@ name=$(basename "$recording")
 size=$(stat -c %s "$recording")
 echo "recording: $name, $((size / 1000000)) MB"
 
-top=$(mktemp -d)
-pids=()
-trap 'stop_started; rm -rf "$top"' EXIT
+open_work
+top=$work
 start_window_manager
 figures=$top/figures
 
@@ -47,9 +45,7 @@ road() {
   work=$top/run$1
   mkdir -p "$work"/{copies,cp,alone}
   offline_session "$work" "$cache/drives"
-  "$rodemir" >"$work/out.txt" 2>&1 &
-  app=$!
-  pids+=($app)
+  run_program "$rodemir"
   road_start
   road_play
   road_seek

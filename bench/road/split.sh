@@ -6,7 +6,7 @@ at_split() { at_window Split "$@"; }
 # Both cameras checked, Start timed to "Complete" (Cancel greys out only then); the
 # converter alone right after.
 road_split() {
-  timed split-to-dialog window Split -- xdotool mousemove $(at_screen 853 64) click 1
+  timed split-to-dialog window Split -- xdotool mousemove $(at_screen $BTN_SPLIT) click 1
   xdotool mousemove $(at_split 75 51) click 1 mousemove $(at_split 153 51) click 1
   local cancel
   cancel=$(at_split 142 100)

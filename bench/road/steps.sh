@@ -38,21 +38,21 @@ road_start() {
 
 # A double-click on the first row, timed from its second click to the first picture.
 road_play() {
-  timed double-click-to-frame --after-command change $(region 100 150 400 250) -- \
-    xdotool mousemove $(at_screen 760 136) click --repeat 2 --delay 80 1
+  timed double-click-to-frame --after-command change $(region $VIDEO_AREA) -- \
+    xdotool mousemove $(at_screen $(row 0)) click --repeat 2 --delay 80 1
 }
 
 # Paused, a click on the seek slider shows the picture at the new place.
 road_seek() {
-  xdotool mousemove $(at_screen 553 489) click 1
-  "$watch" --timeout 20 still $(region 100 150 400 250) 600 -- >/dev/null || fail "pause did not hold the picture"
-  timed seek-to-frame change $(region 100 150 400 250) -- xdotool mousemove $(at_screen 330 484) click 1
-  xdotool mousemove $(at_screen 553 489) click 1
+  click $BTN_PLAY
+  "$watch" --timeout 20 still $(region $VIDEO_AREA) 600 -- >/dev/null || fail "pause did not hold the picture"
+  timed seek-to-frame change $(region $VIDEO_AREA) -- xdotool mousemove $(at_screen $SEEK_15S) click 1
+  click $BTN_PLAY
 }
 
 # Capture: the save dialog, then Enter to both stills written into the documents folder.
 road_capture() {
-  timed capture-to-dialog window Save -- xdotool mousemove $(at_screen 630 64) click 1
+  timed capture-to-dialog window Save -- xdotool mousemove $(at_screen $BTN_CAPTURE) click 1
   window Save
   xdotool windowfocus --sync "$WIN"
   timed capture-enter-to-stills jpegs "$work/documents/RODEMIR" 2 -- xdotool key Return
@@ -65,8 +65,8 @@ road_capture() {
 # the same file right after, for comparison, alone and flushed to the disk as the
 # program's copy is before it takes its name.
 road_copy() {
-  xdotool mousemove $(at_screen 983 136) click 1
-  timed copy-to-dialog window Save -- xdotool mousemove $(at_screen 957 64) click 1
+  click $CHECK_X "$(row_y 0)"
+  timed copy-to-dialog window Save -- xdotool mousemove $(at_screen $BTN_SAVE) click 1
   window Save
   # The chooser opens on its recent files, where a typed folder cannot be chosen.
   keys_to "$WIN" alt+Home ctrl+l

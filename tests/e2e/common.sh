@@ -52,6 +52,21 @@ wait_for_window() {  # wait_for_window <title>: a shown window of that title
   wait_until 10 "no window titled '$1'" window_titled "$1"
 }
 window_titled() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)" ]; }
+
+# The main window's top-left corner on the screen, in X0 and Y0.
+main_window() {
+  wait_until 30 "the main window did not appear" main_window_shown
+  read -r X0 Y0 < <(xdotool getwindowgeometry --shell "$MAIN" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}')
+  echo "ok: main window at $X0,$Y0"
+}
+main_window_shown() {
+  MAIN=$(xdotool search --onlyvisible --name '^RODEMIR$' 2>/dev/null | head -n1 || true)
+  [ -n "$MAIN" ]
+}
+# The main window's size as "<width>x<height>".
+main_size() { xdotool getwindowgeometry --shell "$MAIN" | awk -F= '/^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print w "x" h}'; }
+size_is() { [ "$(main_size)" = "$1" ]; }
+
 wait_for_exit() {  # wait_for_exit <pid> <what>
   if ! poll 5 bash -c "! kill -0 $1 2>/dev/null"; then
     echo "FAIL: $2" >&2
@@ -102,9 +117,10 @@ differ_soon() {
 }
 screen_differs() { shot now && [ "$(pixel "$work/now.png" "$1" "$2")" != "$(pixel "$work/now.png" "$3" "$4")" ]; }
 
-# Pointer events at a point of the main window.
+# Pointer events at a point of the main window, and at a point of the screen.
 click() { xdotool mousemove $((X0 + $1)) $((Y0 + $2)) click 1; }
 dblclick() { xdotool mousemove $((X0 + $1)) $((Y0 + $2)) click --repeat 2 --delay 80 1; }
+click_at() { xdotool mousemove "$1" "$2" click 1; }
 
 # The main window's controls in the normal layout: the middle of each, "x y" in the
 # window, for click $BTN_PLAY.
@@ -134,7 +150,7 @@ BTN_SHOWMAP="991 650"
 BTN_LARGEMAP_BY_MAP="955 452"
 BTN_SHOWMAP_BY_MAP="991 452"
 BTN_REDUCEMAP="915 26"
-# The seek slider at its start and at 15 s of a 20 s recording.
+# The seek slider at its start and three quarters along (15 s of a 20 s recording).
 SEEK_START="32 484"
 SEEK_15S="333 484"
 # The recording list: a row's middle and its check box.
@@ -150,3 +166,23 @@ ELAPSED_LABEL="40 494 50 13"
 DURATION_LABEL="364 494 50 13"
 LIST_ROWS="700 126 150 160"
 SENSOR_PANEL="41 531 370 114"
+
+# The main window's size in the normal layout.
+NORMAL_SIZE=1022x682
+# full_window_places: the screen's size in SW, SH and the full window's places, which fill
+# it: the pointer's spots that bring the bars, "x y" points of the bars and regions of them.
+full_window_places() {
+  read -r SW SH < <(xdpyinfo | awk '/dimensions:/{split($2, d, "x"); print d[1], d[2]}')
+  FULL_MIDDLE="$((SW / 2)) $((SH / 2))"
+  FULL_TOP_EDGE="$((SW / 2)) 10"
+  FULL_BOTTOM_EDGE="$((SW / 2)) $((SH - 10))"
+  FULL_ABOVE_BOTTOM="$((SW / 2)) $((SH - 20))"  # covered by the control bar only
+  FULL_VIDEO="0 $((SH / 4)) $SW $((SH / 2))"      # its clock and colour strip move
+  # The top bar's button back to the normal window, and the control bar's file-list button.
+  BTN_TOP_BAR_NORMAL="$((SW - 38)) 20"
+  BTN_BAR_FILE_LIST="$((SW - 38)) $((SH - 22))"
+  BAR_FILE_LIST_AREA="$((SW - 57)) $((SH - 36)) 37 28"
+  BAR_ELAPSED="20 $((SH - 19)) 50 15"
+  # A point of the file-list panel, which opens above the control bar.
+  FILE_LIST_PANEL="$((SW - 163)) $((SH - 344))"
+}

@@ -29,6 +29,33 @@ offline_session() {
   if [ -n "${2:-}" ]; then export RODEMIR_DRIVES="$2"; fi
 }
 
+# run_program <rodemir>: the program, its output in $work/out.txt, its pid in $app, the
+# time it started in $started.
+run_program() {
+  started=$(date +%s.%N)
+  "$1" >"$work/out.txt" 2>&1 &
+  app=$!
+  pids+=($app)
+}
+
+# open_work: a scratch folder, $work, removed at exit with what the script started. When
+# RODEMIR_E2E_SHOTS is set, its screenshots are first copied into a folder there named
+# after the suite's.
+open_work() {
+  work=$(mktemp -d)
+  scratch=$work
+  pids=()
+  trap close_work EXIT
+}
+close_work() {
+  stop_started
+  if [ -n "${RODEMIR_E2E_SHOTS:-}" ]; then
+    local keep
+    keep="$RODEMIR_E2E_SHOTS/$(basename "$(dirname "$0")")"
+    mkdir -p "$keep" && cp "$scratch"/*.png "$keep"/ 2>/dev/null || true
+  fi
+  rm -rf "$scratch"
+}
 # Ends what the script started.
 stop_started() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done

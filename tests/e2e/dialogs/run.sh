@@ -7,11 +7,11 @@ set -euo pipefail
 . "$(dirname "$0")/../desktop.sh"
 own_display "$0" "$@"
 app=$1
-work=$(mktemp -d)
+open_work
 mkdir "$work/chosen" "$work/home"
 HOME="$work/home" GSETTINGS_BACKEND=memory "$app" "$work/chosen" >"$work/out.txt" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+pids+=($pid)
 # answer <window name> <key> [check]: waits for the dialog, runs the check on it, focuses it
 # and presses the key.
 answer() {

@@ -5,31 +5,9 @@
 # in the folder chooser and split into the documents folder, each under the same bytes.
 # Usage: run.sh <rodemir> <samplecard> <card cache folder>
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../desktop.sh"
-own_display "$0" "$@"
-. "$here/../common.sh"
-. "$here/../road/lib.sh"
+. "$(dirname "$0")/../road/suite.sh"
 
-rodemir=$1
-samplecard=$2
-cache=$3
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  stop_started
-  if [ -n "${RODEMIR_ROAD_SHOTS:-}" ]; then
-    mkdir -p "$RODEMIR_ROAD_SHOTS" && cp "$work"/*.png "$RODEMIR_ROAD_SHOTS"/ 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-"$samplecard" "$cache/SAMPLECARD" >/dev/null
-mkdir -p "$work/drives"
-card="$work/drives/"$'KARTE\xe9'
-cp -r "$cache/SAMPLECARD" "$card"
+sample_card $'KARTE\xe9'
 # The last row: it sorts after the card's own five recordings.
 name=$'20240202_0900\xe90_EVT_C2.AVI'
 cp "$card/Event/20240131_101542_EVT_C2.AVI" "$card/Event/$name"
@@ -39,10 +17,7 @@ offline_session "$work" "$work/drives"
 export HOME="$work/"$'heim\xe9' RODEMIR_DOCUMENTS="$work/"$'Dokumente\xe9'
 mkdir -p "$HOME" "$RODEMIR_DOCUMENTS"
 export XDG_CACHE_HOME="$HOME/.cache"
-started=$(date +%s.%N)
-"$rodemir" >"$work/out.txt" 2>&1 &
-app=$!
-pids+=($app)
+run_program "$rodemir"
 
 step_start
 step_chooser
@@ -50,18 +25,18 @@ wait_rows 6 "the list shows the card's five recordings and the one named in Lati
 shot list
 
 # Plays: the picture moves, the name shows above it.
-name_before=$(region_sum 121 57 290 15)
-dblclick "$ROW_X" "$(row_y 5)"
-wait_change 20 "the recording named in Latin-1 plays" 100 150 400 250
-[ "$(region_sum 121 57 290 15)" != "$name_before" ] || fail "the playing recording's name is not shown"
+name_before=$(region_sum $NAME_LABEL)
+dblclick $(row 5)
+wait_change 20 "the recording named in Latin-1 plays" $VIDEO_AREA
+[ "$(region_sum $NAME_LABEL)" != "$name_before" ] || fail "the playing recording's name is not shown"
 shot playing
-click 553 489
-wait_until 10 "pause did not hold the picture" region_same_for 1 100 150 400 250
+click $BTN_PLAY
+wait_until 10 "pause did not hold the picture" region_same_for 1 $VIDEO_AREA
 
 # Copy: the folder chooser opens on the home folder, whose name is not UTF-8 either; Enter
 # takes it.
 check_row 5
-click 957 64
+click $BTN_SAVE
 wait_window 15 '^Save$' "the folder chooser did not open"
 keys_to "$WIN" Return
 wait_until 10 "the folder chooser did not close" chooser_answered
@@ -69,14 +44,7 @@ wait_until 30 "the recording was not copied under its own bytes" cmp -s "$card/E
 echo "ok: the copy lands in the chosen folder under the same bytes"
 
 # Split: both cameras into the documents folder, under the recording's bytes.
-click 853 64
-wait_window 15 '^Split$' "the split dialog did not open"
-split=$WIN
-window_box "$split"
-click_at $((WX + WW * 51 / 179)) $((WY + WH * 32 / 81))
-click_at $((WX + WW * 103 / 179)) $((WY + WH * 32 / 81))
-click_at $((WX + WW * 60 / 179)) $((WY + WH * 67 / 81))
-wait_until 60 "the split did not end with Complete" split_completed "$split"
+split_checked
 split_written "$RODEMIR_DOCUMENTS/RODEMIR/${name%.AVI}" || fail "the split did not write both files under the recording's bytes"
 echo "ok: the split writes _Front.avi and _Rear.avi under the recording's bytes"
 

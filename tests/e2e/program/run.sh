@@ -4,19 +4,15 @@
 set -euo pipefail
 . "$(dirname "$0")/../desktop.sh"
 own_display "$0" "$@"
-app=$1 bitmaps=$2 manager=$3
-work=$(mktemp -d)
+rodemir=$1 bitmaps=$2 manager=$3
+open_work
 mkdir -p "$work/drives"
-pids=()
-trap 'stop_started; rm -rf "$work"' EXIT
 if [ "$manager" = openbox ]; then start_window_manager; fi
 offline_session "$work" "$work/drives"
-"$app" &
-pid=$!
-pids+=($pid)
+run_program "$rodemir"
 
-window() { xdotool search --onlyvisible --name '^RODEMIR$' 2>/dev/null | head -1; }
-window_is() { [ "$(window)" = "$1" ]; }
+# The shown main window is that one ("" for none).
+window_is() { main_window_shown || true; [ "$MAIN" = "$1" ]; }
 geometry() {  # prints "x y w h" of the program's window
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   echo "$X $Y $WIDTH $HEIGHT"
@@ -26,7 +22,6 @@ wait_geometry() {  # wait_geometry <"x y w h"> <what>
   poll 5 geometry_is "$1" || fail "$2: expected $1, got $(geometry)"
   echo "ok: $2"
 }
-size_is() { [ "$(geometry | cut -d' ' -f3-)" = "$1" ]; }
 same() {  # same <got> <expected> <what>
   if [ "$1" != "$2" ]; then
     echo "FAIL: $3: expected $2, got $1" >&2
@@ -41,17 +36,17 @@ bitmap_pixel() { pixel "$bitmaps/$1.png" "$2" "$3"; }
 # The window is placed at its size and shows its background.
 painted() {
   read -r X0 Y0 w h <<<"$(geometry)"
-  [ "$w x $h" = "1022 x 682" ] && screen_shows $((X0 + 800)) $((Y0 + 20)) "$(bitmap_pixel 129 800 20)"
+  [ "${w}x$h" = "$NORMAL_SIZE" ] && screen_shows $((X0 + 800)) $((Y0 + 20)) "$(bitmap_pixel 129 800 20)"
 }
 
 if [ "$manager" = none ]; then
   status=0
-  env -u DISPLAY -u WAYLAND_DISPLAY "$app" 2>"$work/stderr" >/dev/null || status=$?
+  env -u DISPLAY -u WAYLAND_DISPLAY "$rodemir" 2>"$work/stderr" >/dev/null || status=$?
   same "$status $(wc -l <"$work/stderr")" "1 1" "without a display: exit status 1 and one line on stderr"
 fi
 
-wait_until 30 "no window titled RODEMIR" window_titled '^RODEMIR$'
-wid=$(window)
+main_window
+wid=$MAIN
 wait_until 10 "the window did not show its background at 1022 x 682" painted
 echo "ok: the normal window's size"
 same "$(xprop -id "$wid" _NET_WM_ICON | grep -c 'Icon (48 x 48)')" "1" "the window and its taskbar entry carry icon 128"
@@ -71,7 +66,7 @@ X0=$((X0 + 60)) Y0=$((Y0 + 45))
 
 # The full window covers the screen; Esc brings the normal window back.
 click $BTN_EXTEND
-wait_until 5 "the full window does not cover the screen" size_is "1280 1024"
+wait_until 5 "the full window does not cover the screen" size_is 1280x1024
 echo "ok: the full window's size"
 expect_soon 5 640 500 000000 "the full window is black where no video plays"
 xdotool key Escape
@@ -88,7 +83,7 @@ if [ "$manager" = openbox ]; then
 fi
 
 click $BTN_CLOSE
-wait_for_exit "$pid" "the close button did not end the program"
+wait_for_exit "$app" "the close button did not end the program"
 status=0
-wait "$pid" || status=$?
+wait "$app" || status=$?
 same "$status" "0" "exit status after the close button"

@@ -67,7 +67,6 @@ information_shown() {
 info_value() {
   convert "$work/information.png" -crop "50x13+$((WX + $1))+$((WY + $2 + 1))" +repage -format '%#' info:
 }
-click_at() { xdotool mousemove "$1" "$2" click 1; }
 
 # The card goes while a recording plays: the program stays, with nothing open, and the list
 # empty; the name, the times and the picture look as they did before anything played.

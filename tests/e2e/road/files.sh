@@ -80,22 +80,44 @@ chooser_answered() {
 # folder, each with the video of its camera.
 step_split() {
   check_row 1
-  click $BTN_SPLIT
-  wait_window 15 '^Split$' "the split dialog did not open"
-  centred_over_main "$WIN" "the split dialog"
-  local split=$WIN
-  click_at $((WX + WW * 51 / 179)) $((WY + WH * 32 / 81))
-  click_at $((WX + WW * 103 / 179)) $((WY + WH * 32 / 81))
-  click_at $((WX + WW * 60 / 179)) $((WY + WH * 67 / 81))
-  # Start turns into Complete once both converters ended well; Complete closes the dialog.
-  wait_until 60 "the split did not end with Complete" split_completed "$split"
+  split_checked
   local out="$work/documents/RODEMIR/20240131_101542_EVT_C2"
   split_written "$out" || fail "the split did not write both files, each with video"
   echo "ok: the split writes ${out##*/}_Front.avi and _Rear.avi, each with video"
 }
+# split_checked: the checked recordings split into both cameras; Start turns into Complete
+# once both converters ended well, and Complete closes the dialog.
+split_checked() {
+  open_split
+  start_split
+  wait_until 60 "the split did not end with Complete" split_completed "$split"
+}
+# open_split: the split button opens the split dialog centred over the main window; its
+# window in $split, its place in WX WY WW WH.
+open_split() {
+  click $BTN_SPLIT
+  wait_window 15 '^Split$' "the split dialog did not open"
+  split=$WIN
+  centred_over_main "$split" "the split dialog"
+}
+# Both cameras ticked and Start.
+start_split() {
+  split_click $SPLIT_FRONT
+  split_click $SPLIT_REAR
+  split_click $SPLIT_START
+}
+# The split dialog's controls, "x y" in its template's dialog units.
+SPLIT_FRONT="51 32"
+SPLIT_REAR="103 32"
+SPLIT_START="60 67"
+SPLIT_CANCEL="118 67"
+SPLIT_BAR="9 46"
+# split_point <x> <y>: a point of the split dialog given in dialog units, on the screen.
+split_point() { echo $((WX + WW * $1 / 179)) $((WY + WH * $2 / 81)); }
+split_click() { click_at $(split_point "$1" "$2"); }
 split_completed() {
   xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" || return 0
-  click_at $((WX + WW * 60 / 179)) $((WY + WH * 67 / 81))
+  split_click $SPLIT_START
   sleep 0.5
   return 1
 }

@@ -1,42 +1,12 @@
-# Helpers of the road: the main window, regions of it in screenshots, and the steps of
-# starting, closing and the full window. Expects $work, $app and the helpers of common.sh.
-
-# open_work <folder>: a scratch folder, $work, removed at exit with what the script
-# started; its screenshots are first copied into <folder> when one is given.
-open_work() {
-  work=$(mktemp -d)
-  pids=()
-  keep_shots=$1
-  trap close_work EXIT
-}
-close_work() {
-  stop_started
-  if [ -n "$keep_shots" ]; then
-    mkdir -p "$keep_shots" && cp "$work"/*.png "$keep_shots"/ 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
+# Helpers of the road: regions of the main window in screenshots, and the steps of starting,
+# closing and the full window. Expects $work, $app and the helpers of desktop.sh.
 
 # start_program <rodemir>: the program under a window manager, in an offline session kept
-# in $work whose removable drives are the folders of $work/drives; its pid in $app.
+# in $work whose removable drives are the folders of $work/drives.
 start_program() {
   start_window_manager
   offline_session "$work" "$work/drives"
-  started=$(date +%s.%N)
-  "$1" >"$work/out.txt" 2>&1 &
-  app=$!
-  pids+=($app)
-}
-
-# The main window's top-left corner on the screen, in X0 and Y0.
-main_window() {
-  wait_until 30 "the main window did not appear" main_window_shown
-  read -r X0 Y0 < <(xdotool getwindowgeometry --shell "$MAIN" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}')
-  echo "ok: main window at $X0,$Y0"
-}
-main_window_shown() {
-  MAIN=$(xdotool search --onlyvisible --name '^RODEMIR$' 2>/dev/null | head -n1 || true)
-  [ -n "$MAIN" ]
+  run_program "$1"
 }
 
 # Colour at a point of the main window's client area in the last screenshot.
@@ -84,49 +54,54 @@ step_start() {
 }
 elapsed() { awk -v now="$(date +%s.%N)" -v t0="$started" 'BEGIN { printf "%.1f", now - t0 }'; }
 
-# The main window's size as "<width>x<height>".
-main_size() { xdotool getwindowgeometry --shell "$MAIN" | awk -F= '/^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print w "x" h}'; }
-size_is() { [ "$(main_size)" = "$1" ]; }
-screen_size() { xdpyinfo | awk '/dimensions:/{print $2}'; }
+# full_window <what>: the extend button fills the screen. The window's corner, X0 Y0, is
+# then the screen's, so that the full window's places (full_window_places) are its own too.
+full_window() {
+  full_window_places
+  click $BTN_EXTEND
+  wait_until 15 "$1" size_is "${SW}x$SH"
+  NORMAL_X0=$X0 NORMAL_Y0=$Y0 X0=0 Y0=0
+}
+# normal_window <what>: the normal window comes back, at its corner.
+normal_window() {
+  wait_until 15 "$1" size_is $NORMAL_SIZE
+  X0=$NORMAL_X0 Y0=$NORMAL_Y0
+}
+# file_list_panel <what>: the control bar's button opens the file-list panel above the bar.
+file_list_panel() {
+  click $BTN_BAR_FILE_LIST
+  wait_until 10 "$1" bar_shown $FILE_LIST_PANEL
+}
 
 # The full window: the extend button fills the screen; the pointer at the bottom edge
 # brings the control bar, its button the file-list panel above it, Esc the normal window
 # back; the pointer at the top edge brings the top bar, whose button also goes back.
 step_full_window() {
-  local screen w h
-  screen=$(screen_size)
-  w=${screen%x*}
-  h=${screen#*x}
-  click $BTN_EXTEND
-  wait_until 15 "the extend button did not fill the screen" size_is "$screen"
-  echo "ok: the full window fills the screen ($screen)"
-  xdotool mousemove $((w / 2)) $((h / 2))
+  full_window "the extend button did not fill the screen"
+  echo "ok: the full window fills the screen (${SW}x$SH)"
+  xdotool mousemove $FULL_MIDDLE
   # The window's own controls stand at the bottom until the pointer's move hides them.
-  wait_until 10 "the bottom stays covered while the pointer is in the middle" not bar_shown $((w / 2)) $((h - 20))
-  holds 1 "a control bar came while the pointer is in the middle" not bar_shown $((w / 2)) $((h - 20))
+  wait_until 10 "the bottom stays covered while the pointer is in the middle" not bar_shown $FULL_ABOVE_BOTTOM
+  holds 1 "a control bar came while the pointer is in the middle" not bar_shown $FULL_ABOVE_BOTTOM
   echo "ok: no control bar while the pointer is in the middle"
-  xdotool mousemove $((w / 2)) $((h - 10))
-  wait_until 10 "the control bar did not come at the bottom edge" \
-    bar_shown $((w - 38)) $((h - 22))
+  xdotool mousemove $FULL_BOTTOM_EDGE
+  wait_until 10 "the control bar did not come at the bottom edge" bar_shown $BTN_BAR_FILE_LIST
   echo "ok: the control bar shows at the bottom edge"
-  xdotool mousemove $((w - 38)) $((h - 22)) click 1
-  wait_until 10 "the file-list panel did not open above the control bar" \
-    bar_shown $((w - 163)) $((h - 44 - 300))
+  file_list_panel "the file-list panel did not open above the control bar"
   echo "ok: the file-list panel opens above the control bar"
   shot full-panels
   xdotool key Escape
-  wait_until 15 "Esc in the panel did not bring the normal window back" size_is 1022x682
+  normal_window "Esc in the panel did not bring the normal window back"
   wait_until 10 "the panels stayed after leaving the full window" panels_gone
   echo "ok: Esc in a panel brings the normal window back, without the panels"
-  click $BTN_EXTEND
-  wait_until 15 "the extend button did not fill the screen again" size_is "$screen"
-  xdotool mousemove $((w / 2)) 10
-  wait_until 10 "the top bar did not come at the top edge" bar_shown $((w - 38)) 20
-  xdotool mousemove $((w - 38)) 20 click 1
-  wait_until 15 "the top bar's button did not bring the normal window back" size_is 1022x682
+  full_window "the extend button did not fill the screen again"
+  xdotool mousemove $FULL_TOP_EDGE
+  wait_until 10 "the top bar did not come at the top edge" bar_shown $BTN_TOP_BAR_NORMAL
+  click $BTN_TOP_BAR_NORMAL
+  normal_window "the top bar's button did not bring the normal window back"
   echo "ok: the top bar's button brings the normal window back"
 }
-# A bar or panel covers the point (the full window is black there without one).
+# A bar or panel covers the point of the screen (the full window is black there without one).
 bar_shown() { shot bar; [ "$(pixel "$work/bar.png" "$1" "$2")" != 000000 ]; }
 # No panel or bar is shown: no window of the program but the main one is as large.
 panels_gone() {

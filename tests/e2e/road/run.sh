@@ -4,23 +4,10 @@
 # key events; each step is checked on screenshots and on the files it writes.
 # Usage: run.sh <rodemir> <samplecard> <card cache folder>
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../desktop.sh"
-own_display "$0" "$@"
-. "$here/lib.sh"
+. "$(dirname "$0")/suite.sh"
 
-rodemir=$1
-samplecard=$2
-cache=$3
-
-open_work "${RODEMIR_ROAD_SHOTS:-}"
-
-# The card is written once per build tree and copied for each run: the road deletes from it.
-"$samplecard" "$cache/SAMPLECARD" >/dev/null
-mkdir -p "$work/drives" "$work/copies"
-cp -r "$cache/SAMPLECARD" "$work/drives/"
-card="$work/drives/SAMPLECARD"
-
+sample_card SAMPLECARD
+mkdir -p "$work/copies"
 start_program "$rodemir"
 
 # Each step and the seconds it took.

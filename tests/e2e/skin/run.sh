@@ -6,10 +6,10 @@ set -euo pipefail
 own_display "$0" "$@"
 app=$1
 keep=${2:-}
-work=$(mktemp -d)
+open_work
 RODEMIR_PRESENTER=gtk "$app" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+pids+=($pid)
 
 wait_for_window "Skin Controls"
 expect_soon 10 400 285 1B1B1B "dialog background"

@@ -5,28 +5,13 @@
 # nothing is left in the output folder.
 # Usage: run.sh <rodemir> <samplecard> <card cache folder>
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../desktop.sh"
-own_display "$0" "$@"
-. "$here/../common.sh"
-. "$here/../road/lib.sh"
+. "$(dirname "$0")/../road/suite.sh"
 
-rodemir=$1
-samplecard=$2
-cache=$3
-
-open_work "${RODEMIR_SPLIT_SHOTS:-}"
-
-"$samplecard" "$cache/SAMPLECARD" >/dev/null
 card="$work/drives/CARD"
 mkdir -p "$card/Driving" "$card/Event" "$card/Parking"
 cp "$cache/SAMPLECARD/Parking/20240131_220010_MOT_C1.AVI" "$card/Parking/20240131_220010_MOT_C2.AVI"
 
 start_program "$rodemir"
-
-# split_point <x> <y>: a point of the split dialog given in its template's dialog units.
-split_point() { echo $((WX + WW * $1 / 179)) $((WY + WH * $2 / 81)); }
-split_click() { click_at $(split_point "$1" "$2"); }
 
 # The window's WM_TRANSIENT_FOR, as a decimal id.
 owner_of() { printf '%d' "$(xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*# //p')"; }
@@ -34,8 +19,8 @@ owner_of() { printf '%d' "$(xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*# //p'
 # The progress bar's inside is one colour: hidden, no marquee running.
 bar_hidden() {
   local x y
-  read -r x y < <(split_point 9 46)
-  import -silent -window root -crop "$((WW * 160 / 179))x$((WH * 6 / 81))+$x+$y" +repage "$work/bar.png"
+  read -r x y < <(split_point $SPLIT_BAR)
+  shot bar "$((WW * 160 / 179))x$((WH * 6 / 81))+$x+$y"
   [ "$(identify -format '%k' "$work/bar.png")" = 1 ]
 }
 
@@ -43,13 +28,8 @@ step_start
 step_chooser
 wait_rows 1 "the list shows the card's one recording"
 check_row 0
-click $BTN_SPLIT
-wait_window 15 '^Split$' "the split dialog did not open"
-split=$WIN
-window_box "$split"
-split_click 51 32
-split_click 103 32
-split_click 60 67
+open_split
+start_split
 
 # The converter fails for both cameras: a message owned by the split dialog comes up.
 wait_window 30 '^RODEMIR$' "no message came up after the failed split"
@@ -64,7 +44,7 @@ wait_until 5 "the progress bar still shows after the failed split" bar_hidden
 shot split-idle
 echo "ok: after the message the split dialog stays, its marquee stopped"
 
-split_click 118 67
+split_click $SPLIT_CANCEL
 wait_gone 10 "$split" "Cancel did not close the split dialog after the failure"
 kill -0 "$app" 2>/dev/null || fail "the program ended"
 leftovers=$(find "$work/documents" -name '*.avi')

@@ -5,10 +5,10 @@ set -euo pipefail
 . "$(dirname "$0")/../desktop.sh"
 own_display "$0" "$@"
 app=$1
-work=$(mktemp -d)
+open_work
 RODEMIR_PRESENTER=gtk "$app" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+pids+=($pid)
 
 # The dialog sits at (100, 100); its client area starts there (no frame).
 wait_for_window "Window E2E"
