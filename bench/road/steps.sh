@@ -30,7 +30,7 @@ road_start() {
   timed start-to-chooser window "Select Drive" --
   main_window >/dev/null
   window "Select Drive"
-  xdotool windowfocus --sync "$WIN"
+  focus "$WIN"
   timed chooser-enter-to-list change $(region 700 129 300 16) -- xdotool key Return
   awk '$1 == "start-to-chooser" { a = $2 } $1 == "chooser-enter-to-list" { b = $2 } END { print "start-to-list", a + b }' \
     <(tail -n 2 "$figures") | tee -a "$figures" | sed 's/^/  /; s/$/ ms (the two above)/'
@@ -54,7 +54,7 @@ road_seek() {
 road_capture() {
   timed capture-to-dialog window Save -- xdotool mousemove $(at_screen $BTN_CAPTURE) click 1
   window Save
-  xdotool windowfocus --sync "$WIN"
+  focus "$WIN"
   timed capture-enter-to-stills jpegs "$work/documents/RODEMIR" 2 -- xdotool key Return
   "$watch" --timeout 20 gone Save -- >/dev/null || fail "the save dialog stayed"
 }

@@ -49,9 +49,8 @@ holds() {
 not() { ! "$@"; }
 
 wait_for_window() {  # wait_for_window <title>: a shown window of that title
-  wait_until 10 "no window titled '$1'" window_titled "$1"
+  wait_window 10 "$1" "no window titled '$1'"
 }
-window_titled() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)" ]; }
 
 # The main window's top-left corner on the screen, in X0 and Y0.
 main_window() {
@@ -67,11 +66,35 @@ main_window_shown() {
 main_size() { xdotool getwindowgeometry --shell "$MAIN" | awk -F= '/^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print w "x" h}'; }
 size_is() { [ "$(main_size)" = "$1" ]; }
 
+# wait_window <seconds> <name pattern> <what>: a visible window other than the main one whose
+# name matches, in WIN.
+wait_window() {
+  wait_until "$1" "$3" window_named "$2"
+}
+window_named() {
+  WIN=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "${MAIN:-}" | head -n1 || true)
+  [ -n "$WIN" ]
+}
+# wait_gone <seconds> <window> <what>: the window is no longer shown.
+wait_gone() {
+  wait_until "$1" "$3" bash -c "! xdotool search --onlyvisible --name . 2>/dev/null | grep -qx $2"
+}
+# keys_to <window> <key...>: focuses the window and presses the keys.
+keys_to() {
+  focus "$1"
+  shift
+  xdotool key --delay 50 "$@"
+}
+focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; }
+# The top-left corner and size of a window's own area on the screen, its frame left out:
+# WX WY WW WH. (xdotool counts a framed window's offset in its frame twice.)
+window_box() {
+  read -r WX WY WW WH < <(xwininfo -id "$1" | awk -F: '/Absolute upper-left X/{x=$2} /Absolute upper-left Y/{y=$2}
+    /^ *Width/{w=$2} /^ *Height/{h=$2} END{print x+0, y+0, w+0, h+0}')
+}
+
 wait_for_exit() {  # wait_for_exit <pid> <what>
-  if ! poll 5 bash -c "! kill -0 $1 2>/dev/null"; then
-    echo "FAIL: $2" >&2
-    exit 1
-  fi
+  poll 5 bash -c "! kill -0 $1 2>/dev/null" || fail "$2"
 }
 
 # shot <name> [<w>x<h>+<x>+<y>]: the screen, or that part of it, in $work/<name>.png.
@@ -88,17 +111,11 @@ pixel() {  # pixel <png> <x> <y> -> RRGGBB
 expect() {  # expect <png> <x> <y> <RRGGBB> <what>
   local got
   got=$(pixel "$1" "$2" "$3")
-  if [ "$got" != "$4" ]; then
-    echo "FAIL: $5 at ($2,$3): expected $4, got $got" >&2
-    exit 1
-  fi
+  [ "$got" = "$4" ] || fail "$5 at ($2,$3): expected $4, got $got"
   echo "ok: $5"
 }
 differ() {  # differ <png> <x1> <y1> <x2> <y2> <what>
-  if [ "$(pixel "$1" "$2" "$3")" = "$(pixel "$1" "$4" "$5")" ]; then
-    echo "FAIL: $6" >&2
-    exit 1
-  fi
+  [ "$(pixel "$1" "$2" "$3")" != "$(pixel "$1" "$4" "$5")" ] || fail "$6"
   echo "ok: $6"
 }
 # expect_soon <seconds> <x> <y> <RRGGBB> <what>: new screenshots ($work/now.png) until

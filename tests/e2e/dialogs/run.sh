@@ -15,21 +15,14 @@ pids+=($pid)
 # answer <window name> <key> [check]: waits for the dialog, runs the check on it, focuses it
 # and presses the key.
 answer() {
-  wait_until 10 "no window named '$1'" dialog_shown "$1"
-  local id=$DIALOG
+  wait_window 10 "^$1\$" "no window named '$1'"
+  local id=$WIN
   [ -z "${3:-}" ] || "$3" "$1"
-  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-  xdotool key "$2"
+  keys_to "$id" "$2"
   # The next dialog may carry the same name: wait until this one is gone.
-  wait_until 10 "'$1' stayed after $2" not dialog_is "$1" "$id"
+  wait_gone 10 "$id" "'$1' stayed after $2"
   echo "ok: '$1' answered with $2"
 }
-# dialog_shown <name>: a shown window of that name, in DIALOG.
-dialog_shown() {
-  DIALOG=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-  [ -n "$DIALOG" ]
-}
-dialog_is() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$2"; }
 
 # centre <window id>: the centre of the window on the screen, "x y".
 centre() {
@@ -66,9 +59,9 @@ wait_for_exit $pid "the test program did not end after its dialogs"
 status=0
 wait $pid || status=$?
 cat "$work/out.txt"
-grep -q "^box=1 ticks=yes$" "$work/out.txt" || { echo "FAIL: message box" >&2; exit 1; }
-grep -q "^first=(cancelled)$" "$work/out.txt" || { echo "FAIL: cancelled browser" >&2; exit 1; }
-grep -q "^second=$work/chosen ticks=yes$" "$work/out.txt" || { echo "FAIL: accepted browser" >&2; exit 1; }
-grep -q "^third=$work/home$" "$work/out.txt" || { echo "FAIL: the browser did not open on the home folder" >&2; exit 1; }
-[ $status -eq 0 ] || { echo "FAIL: exit status $status" >&2; exit 1; }
+grep -q "^box=1 ticks=yes$" "$work/out.txt" || fail "message box"
+grep -q "^first=(cancelled)$" "$work/out.txt" || fail "cancelled browser"
+grep -q "^second=$work/chosen ticks=yes$" "$work/out.txt" || fail "accepted browser"
+grep -q "^third=$work/home$" "$work/out.txt" || fail "the browser did not open on the home folder"
+[ $status -eq 0 ] || fail "exit status $status"
 echo "ok: dialogs answered"

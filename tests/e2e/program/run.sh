@@ -23,10 +23,7 @@ wait_geometry() {  # wait_geometry <"x y w h"> <what>
   echo "ok: $2"
 }
 same() {  # same <got> <expected> <what>
-  if [ "$1" != "$2" ]; then
-    echo "FAIL: $3: expected $2, got $1" >&2
-    exit 1
-  fi
+  [ "$1" = "$2" ] || fail "$3: expected $2, got $1"
   echo "ok: $3"
 }
 at_bitmap() {  # at_bitmap <shot> <x> <y> <bitmap id> <bx> <by> <what>: the window shows the bitmap there

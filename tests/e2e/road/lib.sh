@@ -115,16 +115,16 @@ panels_gone() {
 
 # The drive chooser comes up at start and is confirmed with Enter.
 step_chooser() {
-  wait_until 20 "the drive chooser did not come up at start" chooser_shown
+  wait_window 20 '^Select Drive$' "the drive chooser did not come up at start"
+  CHOOSER=$WIN
   centred_over_main "$CHOOSER" "the drive chooser"
   wait_until 5 "the drive chooser has no title bar" title_bar "$CHOOSER"
   [ "$(xprop -id "$CHOOSER" _NET_WM_NAME | sed -n 's/.* = "\(.*\)"$/\1/p')" = "Select Drive" ] ||
     fail "the drive chooser's title bar is not titled \"Select Drive\""
   [ "$(frame_extents "$MAIN")" = "0, 0, 0, 0" ] || fail "the main window has a frame: $(frame_extents "$MAIN")"
   echo "ok: the drive chooser has a titled frame, the main window none"
-  xdotool windowfocus --sync "$CHOOSER" 2>/dev/null || xdotool windowfocus "$CHOOSER"
-  xdotool key Return
-  wait_until 10 "Enter did not confirm the drive chooser" bash -c "! xdotool search --onlyvisible --name '^Select Drive\$' | grep -qx $CHOOSER"
+  keys_to "$CHOOSER" Return
+  wait_gone 10 "$CHOOSER" "Enter did not confirm the drive chooser"
   echo "ok: the drive chooser comes up at start and Enter confirms it"
 }
 # The frame the window manager draws around a window: "left, right, top, bottom".
@@ -134,37 +134,6 @@ title_bar() {
   local top
   top=$(frame_extents "$1" | awk -F', ' '{print $3}')
   [ -n "$top" ] && [ "$top" -ge 10 ]
-}
-chooser_shown() {
-  CHOOSER=$(xdotool search --onlyvisible --name '^Select Drive$' 2>/dev/null | head -n1 || true)
-  [ -n "$CHOOSER" ]
-}
-
-# wait_window <seconds> <name pattern> <what>: a visible window other than the main one whose
-# name matches, in WIN.
-wait_window() {
-  wait_until "$1" "$3" window_named "$2"
-}
-window_named() {
-  WIN=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$MAIN" | head -n1 || true)
-  [ -n "$WIN" ]
-}
-# wait_gone <seconds> <window> <what>: the window is no longer shown.
-wait_gone() {
-  wait_until "$1" "$3" bash -c "! xdotool search --onlyvisible --name . 2>/dev/null | grep -qx $2"
-}
-# keys_to <window> <key...>: focuses the window and presses the keys.
-keys_to() {
-  local id=$1
-  shift
-  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-  xdotool key --delay 50 "$@"
-}
-# The top-left corner and size of a window's own area on the screen, its frame left out:
-# WX WY WW WH. (xdotool counts a framed window's offset in its frame twice.)
-window_box() {
-  read -r WX WY WW WH < <(xwininfo -id "$1" | awk -F: '/Absolute upper-left X/{x=$2} /Absolute upper-left Y/{y=$2}
-    /^ *Width/{w=$2} /^ *Height/{h=$2} END{print x+0, y+0, w+0, h+0}')
 }
 
 # centred_over_main <window> <what>: the window's centre is the main window's.

@@ -28,7 +28,7 @@ step_day_filter() {
   click $BTN_CALENDAR
   wait_window 15 '^Date Selection$' "the calendar did not open"
   local months=$((($(date +%Y) - 2024) * 12 + 10#$(date +%m) - 1))
-  xdotool windowfocus --sync "$WIN" 2>/dev/null || xdotool windowfocus "$WIN"
+  focus "$WIN"
   # Back to January 2024 a month at a time, then its last day, the 31st.
   xdotool key --delay 30 --repeat "$months" Prior
   xdotool key End Return
