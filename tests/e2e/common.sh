@@ -1,5 +1,5 @@
-# Helpers of the end-to-end scripts: waits, screenshots and their pixels, pointer events
-# on the main window, and the places of the main window's controls. The scripts keep
+# Helpers of the end-to-end scripts: waits, windows, screenshots and their pixels, pointer
+# events on the main window, and the places of the main window's controls. The scripts keep
 # their files in $work; the main window's top-left corner on the screen is X0, Y0.
 
 # scaled <seconds>: a wait's bound, stretched by RODEMIR_WAIT_SCALE for slow builds.

@@ -56,6 +56,7 @@ close_work() {
   fi
   rm -rf "$scratch"
 }
+
 # Ends what the script started.
 stop_started() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
