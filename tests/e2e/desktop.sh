@@ -10,11 +10,13 @@ own_display() {
   fi
 }
 
-# Starts openbox and waits until it manages the display.
+# Starts openbox and waits until it manages the display; what it says is kept in
+# $work/wm.txt and shown when it does not come.
 start_window_manager() {
-  openbox --sm-disable >/dev/null 2>&1 &
+  openbox --sm-disable >"$work/wm.txt" 2>&1 &
   pids+=($!)
-  wait_until 10 "the window manager is not running" window_manager_running
+  poll 10 window_manager_running ||
+    fail "the window manager is not running (after $(scaled 10) s): $(tail -n 3 "$work/wm.txt")"
 }
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 
@@ -57,7 +59,12 @@ close_work() {
   rm -rf "$scratch"
 }
 
-# Ends what the script started.
+# Ends what the script started and waits until it has ended: a window manager still
+# closing would keep the next suite's from starting on a display the suites share.
 stop_started() {
+  local p
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  for p in "${pids[@]}"; do
+    poll 5 not kill -0 "$p" 2>/dev/null || kill -KILL "$p" 2>/dev/null || true
+  done
 }
