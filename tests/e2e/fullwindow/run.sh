@@ -44,9 +44,7 @@ echo "ok: the full window stays through Space, Left and Right"
 
 # The file-list panel open over the control bar when the card goes: the normal window
 # comes back without the panel, and the bar's button that opened it is released.
-xdotool mousemove $FULL_MIDDLE
-xdotool mousemove $FULL_BOTTOM_EDGE
-wait_until 10 "the bars did not stay for the bottom edge" bar_shown $BTN_BAR_FILE_LIST
+control_bar "the control bar did not come at the bottom edge"
 released=$(region_sum $BAR_FILE_LIST_AREA)
 file_list_panel "the file-list panel did not open"
 xdotool mousemove $FULL_BOTTOM_EDGE
@@ -55,9 +53,7 @@ normal_window "removing the card did not bring the normal window back"
 wait_until 10 "the file-list panel stayed after the card went" panels_gone
 echo "ok: removing the card in the full window takes the file-list panel away"
 full_window "the extend button did not fill the screen again"
-xdotool mousemove $FULL_MIDDLE
-xdotool mousemove $FULL_BOTTOM_EDGE
-wait_until 10 "the bars did not come again" bar_shown $BTN_BAR_FILE_LIST
+control_bar "the control bar did not come again"
 wait_until 5 "the file-list button stayed pressed after the card went" same_sum "$released" $BAR_FILE_LIST_AREA
 echo "ok: the file-list button is released"
 kill -0 "$app" 2>/dev/null || fail "the program ended"

@@ -79,13 +79,10 @@ file_list_panel() {
 step_full_window() {
   full_window "the extend button did not fill the screen"
   echo "ok: the full window fills the screen (${SW}x$SH)"
-  xdotool mousemove $FULL_MIDDLE
-  # The window's own controls stand at the bottom until the pointer's move hides them.
-  wait_until 10 "the bottom stays covered while the pointer is in the middle" not bar_shown $FULL_ABOVE_BOTTOM
+  bars_away
   holds 1 "a control bar came while the pointer is in the middle" not bar_shown $FULL_ABOVE_BOTTOM
   echo "ok: no control bar while the pointer is in the middle"
-  xdotool mousemove $FULL_BOTTOM_EDGE
-  wait_until 10 "the control bar did not come at the bottom edge" bar_shown $BTN_BAR_FILE_LIST
+  control_bar "the control bar did not come at the bottom edge"
   echo "ok: the control bar shows at the bottom edge"
   file_list_panel "the file-list panel did not open above the control bar"
   echo "ok: the file-list panel opens above the control bar"
@@ -100,6 +97,20 @@ step_full_window() {
   click $BTN_TOP_BAR_NORMAL
   normal_window "the top bar's button did not bring the normal window back"
   echo "ok: the top bar's button brings the normal window back"
+}
+# bars_away: the pointer in the middle of the full window takes the bars away. (The bars
+# shown before, and the window's own controls at the bottom, stay until the move hides them.)
+bars_away() {
+  xdotool mousemove $FULL_MIDDLE
+  wait_until 10 "the bottom stays covered while the pointer is in the middle" not bar_shown $FULL_ABOVE_BOTTOM
+}
+# control_bar <what>: from the middle, the pointer at the bottom edge brings the control bar,
+# drawn whole: its file-list button stays as it is.
+control_bar() {
+  bars_away
+  xdotool mousemove $FULL_BOTTOM_EDGE
+  wait_until 10 "$1" bar_shown $BTN_BAR_FILE_LIST
+  wait_until 10 "$1 whole" region_same_for 1 $BAR_FILE_LIST_AREA
 }
 # A bar or panel covers the point of the screen (the full window is black there without one).
 bar_shown() { shot bar; [ "$(pixel "$work/bar.png" "$1" "$2")" != 000000 ]; }
