@@ -100,9 +100,11 @@ std::string HiveDir(Hive hive, bool& mayCreate) {
     return "/var/lib/rodemir/registry";
   }
   mayCreate = true;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return std::string(xdg) + "/rodemir";
-  const char* home = std::getenv("HOME");
-  return std::string(home && *home ? home : "/tmp") + "/.config/rodemir";
+  // Relative paths are ignored, as the XDG rules say: they would name the working folder.
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') return std::string(xdg) + "/rodemir";
+  if (const char* home = std::getenv("HOME"); home && home[0] == '/') return std::string(home) + "/.config/rodemir";
+  PlatformLog(kLog, "no folder for the user's hive: neither XDG_CONFIG_HOME nor HOME is an absolute path");
+  return {};
 }
 
 std::string HiveName(Hive hive) {
@@ -189,6 +191,7 @@ public:
   HiveSession(Hive hive, bool write) {
     bool mayCreate = false;
     std::string dir = HiveDir(hive, mayCreate);
+    if (dir.empty()) return;  // no folder: the hive reads empty and takes no writes
     m_file = dir + "/" + HiveName(hive);
     if (write && mayCreate) MakeDirs(dir);
     m_lockFd = ::open((m_file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/base/Log.h"
+
 namespace {
 
 bool IsFolder(const std::string& path) {
@@ -39,13 +41,20 @@ bool FolderOf(int csidl, std::string* path) {
   return true;
 }
 
+// A folder given as a relative path (HOME or the seam set so) would be the working folder's.
+bool IsAbsolute(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return true;
+  PlatformLog("folders", "no special folder: \"%s\" is not an absolute path", path.c_str());
+  return false;
+}
+
 }  // namespace
 
 BOOL SHGetSpecialFolderPathW(HWND, LPWSTR lpszPath, int csidl, BOOL fCreate) {
   if (!lpszPath) return FALSE;
   lpszPath[0] = 0;
   std::string path;
-  if (!FolderOf(csidl, &path)) return FALSE;
+  if (!FolderOf(csidl, &path) || !IsAbsolute(path)) return FALSE;
   if (fCreate && !IsFolder(path) && g_mkdir_with_parents(path.c_str(), 0755) != 0) return FALSE;
   std::wstring wide = FileSystemToWide(path);
   if (wide.size() >= MAX_PATH) return FALSE;
@@ -59,6 +68,7 @@ HRESULT SHGetSpecialFolderLocation(HWND, int nFolder, PIDLIST_ABSOLUTE* ppidl) {
   *ppidl = nullptr;
   std::string path;
   if (!FolderOf(nFolder, &path)) return E_INVALIDARG;
+  if (!IsAbsolute(path)) return E_FAIL;
   *ppidl = ILCreateFromPathW(FileSystemToWide(path).c_str());
   return *ppidl ? S_OK : E_FAIL;
 }

@@ -17,6 +17,9 @@ offline_session "$work" "$work/drives"
 export HOME="$work/"$'heim\xe9' RODEMIR_DOCUMENTS="$work/"$'Dokumente\xe9'
 mkdir -p "$HOME" "$RODEMIR_DOCUMENTS"
 export XDG_CACHE_HOME="$HOME/.cache"
+# The program runs in an empty working folder, where it must make nothing.
+mkdir "$work/cwd"
+cd "$work/cwd"
 run_program "$rodemir"
 
 step_start
@@ -49,4 +52,8 @@ split_written "$RODEMIR_DOCUMENTS/RODEMIR/${name%.AVI}" || fail "the split did n
 echo "ok: the split writes _Front.avi and _Rear.avi under the recording's bytes"
 
 step_close
+made=$(ls -A "$work/cwd")
+[ -z "$made" ] || fail "the program made these in its working folder: $made"
+[ -d "$XDG_CACHE_HOME/rodemir/web/WebKitCache" ] || fail "the browser's cache is not in the user's cache folder"
+echo "ok: the browser's cache is in the user's cache folder, nothing in the working folder"
 echo "ok: names that are not UTF-8 in $(elapsed) s"

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/ScopedWorkingFolder.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -105,4 +108,28 @@ TEST(RegistrySystemHiveTest, WritesFailWhereTheSystemFolderIsMissing) {
   RegCloseKey(key);
   std::ifstream hive(home.path() + "/rodemir/HKEY_CURRENT_USER.reg");
   EXPECT_TRUE(hive.good());
+}
+
+// Relative folders would put the user's hive in the working folder: XDG_CONFIG_HOME is then
+// ignored, and without an absolute HOME the hive reads empty and takes no writes.
+TEST(RegistryUserHiveTest, NeverInTheWorkingFolder) {
+  testsupport::TempDir home, work;
+  testsupport::ScopedEnv seam("RODEMIR_REGISTRY_DIR", nullptr);
+  testsupport::ScopedEnv config("XDG_CONFIG_HOME", "config");
+  testsupport::ScopedWorkingFolder inWork(work.path());
+  HKEY key = nullptr;
+  {
+    testsupport::ScopedEnv user("HOME", home.path());
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Test", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_TRUE(std::filesystem::is_regular_file(home.path() + "/.config/rodemir/HKEY_CURRENT_USER.reg"));
+  }
+  testsupport::ScopedEnv user("HOME", "home");
+  EXPECT_NE(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Other", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS);
+  EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Test", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+  EXPECT_TRUE(std::filesystem::is_empty(work.path()));
 }

@@ -11,6 +11,7 @@
 #include "platform/shell/SoundVolume.h"
 #include "platform/shell/SpecialFolders.h"
 #include "tests/support/ScopedEnv.h"
+#include "tests/support/ScopedWorkingFolder.h"
 #include "tests/support/TempDir.h"
 
 using testsupport::ScopedEnv;
@@ -85,6 +86,20 @@ TEST(SpecialFoldersTest, DocumentsNamedInBytesThatAreNotUtf8) {
   ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, path, CSIDL_PERSONAL, TRUE));
   EXPECT_EQ(WideToFileSystem(path), docs);
   EXPECT_TRUE(std::filesystem::is_directory(docs));
+}
+
+// A relative folder (from a relative HOME, or the seam) would be the working folder's.
+TEST(SpecialFoldersTest, NoneForARelativePath) {
+  testsupport::TempDir work;
+  testsupport::ScopedWorkingFolder inWork(work.path());
+  ScopedEnv env("RODEMIR_DOCUMENTS", "Docs");
+  wchar_t path[MAX_PATH] = {};
+  EXPECT_FALSE(SHGetSpecialFolderPathW(nullptr, path, CSIDL_PERSONAL, TRUE));
+  EXPECT_STREQ(path, L"");
+  PIDLIST_ABSOLUTE pidl = nullptr;
+  EXPECT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &pidl), E_FAIL);
+  EXPECT_EQ(pidl, nullptr);
+  EXPECT_TRUE(std::filesystem::is_empty(work.path()));
 }
 
 TEST(SoundVolumeTest, ProgramVolumeRoundTripsAndSetsThePlayingLevel) {

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "platform/base/UiDispatch.h"
@@ -176,6 +177,71 @@ TEST(WebKitBrowserTest, OfflineViewsReachNoServerAndCacheInTheUsersCacheFolder) 
   const char* userCache = std::getenv("XDG_CACHE_HOME");
   ASSERT_NE(userCache, nullptr);
   EXPECT_TRUE(std::filesystem::is_directory(std::string(userCache) + "/rodemir/web/WebKitCache"));
+}
+
+// GLib reads the user's folders once per process, and the engine's context is made once: these
+// tests make their view in a run of the test alone, in a process of its own started in an
+// empty working folder, which loads the page named by kOwnProcessPage.
+const char* kOwnProcessPage = "RODEMIR_TEST_VIEW_PAGE";
+
+bool InOwnProcess() { return std::getenv(kOwnProcessPage) != nullptr; }
+
+void MakeOneView() {
+  auto browser = platform::WebBrowser::Create(reinterpret_cast<HWND>(0x7C), CRect(10, 10, 330, 210));
+  browser->Navigate(CString::FromUtf8(std::getenv(kOwnProcessPage)));
+  ASSERT_TRUE(WaitUntil([&] { return browser->HasDocument(); }, 60));
+  EXPECT_EQ(browser->CallFunctionForResult(L"GetText", {}, 10000), L"start");
+}
+
+// Runs the current test again in `work`, with HOME and XDG_CACHE_HOME as given; true when it passed.
+bool RunAlone(const testsupport::TempDir& dir, const std::string& work, const std::string& home,
+              const std::string& cache) {
+  std::ofstream(dir.File("page.htm")) << kPage;
+  std::unique_ptr<gchar*, decltype(&g_strfreev)> env(g_get_environ(), &g_strfreev);
+  auto set = [&](const char* name, const std::string& value) {
+    env.reset(g_environ_setenv(env.release(), name, value.c_str(), TRUE));
+  };
+  set("HOME", home);
+  set("XDG_CACHE_HOME", cache);
+  set(kOwnProcessPage, dir.File("page.htm"));
+  env.reset(g_environ_unsetenv(env.release(), "XDG_DATA_HOME"));
+  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+  std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+  const char* argv[] = {"/proc/self/exe", filter.c_str(), nullptr};
+  gint status = -1;
+  return g_spawn_sync(work.c_str(), const_cast<gchar**>(argv), env.get(), G_SPAWN_DEFAULT, nullptr, nullptr, nullptr,
+                      nullptr, &status, nullptr) &&
+         g_spawn_check_wait_status(status, nullptr);
+}
+
+std::string Entries(const std::string& folder) {
+  std::string names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names += entry.path().filename().string() + " ";
+  return names;
+}
+
+TEST(WebKitBrowserTest, CachesUnderAHomeNamedInBytesThatAreNotUtf8AndNeverInTheWorkingFolder) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display";
+  if (InOwnProcess()) return MakeOneView();
+  testsupport::TempDir dir;
+  const std::string home = dir.File("heim\xE9"), work = dir.File("work");
+  std::filesystem::create_directory(home);
+  std::filesystem::create_directory(work);
+  EXPECT_TRUE(RunAlone(dir, work, home, home + "/.cache"));
+  EXPECT_TRUE(std::filesystem::is_directory(home + "/.cache/rodemir/web/WebKitCache"));
+  EXPECT_EQ(Entries(work), "");
+}
+
+// A relative cache folder would be the working folder's: the engine then keeps its cache in
+// memory. The libraries' own folders there (GLib's, the graphics driver's) are not ours.
+TEST(WebKitBrowserTest, KeepsNoCacheUnderARelativeCacheFolder) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display";
+  if (InOwnProcess()) return MakeOneView();
+  testsupport::TempDir dir;
+  const std::string work = dir.File("work");
+  std::filesystem::create_directory(work);
+  EXPECT_TRUE(RunAlone(dir, work, "home", "cache"));
+  EXPECT_FALSE(std::filesystem::exists(work + "/cache/rodemir"));
 }
 
 // A control that ends takes its view with it, page and all.
