@@ -6,8 +6,7 @@ file(GLOB GTK_DIALOGS_E2E_SOURCES CONFIGURE_DEPENDS
 add_executable(gtk_dialogs_e2e_tests ${GTK_DIALOGS_E2E_SOURCES})
 pkg_check_modules(GTK_DIALOGS_E2E_DEPS REQUIRED IMPORTED_TARGET gtk+-3.0)
 target_link_libraries(gtk_dialogs_e2e_tests PRIVATE test_support platform GTest::gtest_main PkgConfig::GTK_DIALOGS_E2E_DEPS)
-# GTK keeps process-lifetime allocations that the leak checker would report. Run alone:
-# the dialogs would show in other suites' screenshots of the shared display.
+# Run alone: the dialogs would show in other suites' screenshots of the shared display.
 gtest_discover_tests(gtk_dialogs_e2e_tests
   DISCOVERY_TIMEOUT 120
-  PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0" TIMEOUT 120 LABELS e2e RUN_SERIAL TRUE)
+  PROPERTIES TIMEOUT 120 LABELS e2e RUN_SERIAL TRUE)
