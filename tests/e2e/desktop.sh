@@ -4,9 +4,11 @@
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # own_display <script> <args...>: runs the script again on a new X server when there is none.
+# The server is never reset: a reset when the last client leaves re-reads its access list,
+# and a window manager connecting just then is refused.
 own_display() {
   if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$@"
   fi
 }
 
@@ -18,7 +20,13 @@ start_window_manager() {
   poll 10 window_manager_running ||
     fail "the window manager is not running (after $(scaled 10) s): $(tail -n 3 "$work/wm.txt")"
 }
-window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+# The display is not reset between suites, so the root window may still name the check
+# window of a window manager that has ended: the named window must be there and name itself.
+window_manager_running() {
+  local check
+  check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
+  [ -n "$check" ] && xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id # $check"
+}
 
 # offline_session <folder> [drives]: the program's documents, registry and home in the
 # folder; the removable drives are the sub-folders of [drives] when it is given.
