@@ -5,12 +5,12 @@
 
 #include "app/LangStringTable.h"
 #include "app/UiLanguage.h"
+#include "card/RecordingRow.h"
 #include "platform/base/FileFind.h"
 #include "platform/gdi/DC.h"
 #include "platform/shell/Drives.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/WindowStyles.h"
-#include "player/RecordingRow.h"
 #include "res/dialogs/CardTemplates.h"
 
 IMPLEMENT_DYNAMIC(CInformationDlg, CDialog)

@@ -1,6 +1,7 @@
 #include "dialogs/SplitDlg.h"
 
 #include "app/LangStringTable.h"
+#include "card/RecordingRow.h"
 #include "dialogs/SplitJob.h"
 #include "platform/base/FileFind.h"
 #include "platform/base/Handle.h"
@@ -11,7 +12,6 @@
 #include "platform/win/MessageBox.h"
 #include "platform/win/Timer.h"
 #include "platform/win/WinApp.h"
-#include "player/RecordingRow.h"
 #include "res/dialogs/CardTemplates.h"
 
 IMPLEMENT_DYNAMIC(CSplitDlg, CDialog)

@@ -1,7 +1,7 @@
 #include "dialogs/SplitJob.h"
 
+#include "card/RecordingRow.h"
 #include "platform/shell/SpecialFolders.h"
-#include "player/RecordingRow.h"
 
 int FirstCheckedRow(const CListCtrl& list) {
   // The count is read at every step, as the list may change under a modal loop.

@@ -1,12 +1,12 @@
 #include "player/TavrenPlayerDlg.h"
 
 #include "app/LangStringTable.h"
+#include "card/RecordingRow.h"
 #include "dialogs/InformationDlg.h"
 #include "dialogs/SplitDlg.h"
 #include "dialogs/SplitJob.h"
 #include "platform/shell/Drives.h"
 #include "platform/win/MessageBox.h"
-#include "player/RecordingRow.h"
 #include "player/Twins.h"
 #include "res/dialogs/CardTemplates.h"
 

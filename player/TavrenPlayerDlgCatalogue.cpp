@@ -1,6 +1,7 @@
 // The recording catalogue: finding the card, listing its recordings in both recording
 // lists, the type and day filters, folder mode, the check boxes, and the reset when the
 // card's drive goes.
+#include "card/RecordingRow.h"
 #include "dialogs/SelectDriveDlg.h"
 #include "platform/base/FileFind.h"
 #include "platform/shell/ChangeNotify.h"
@@ -9,7 +10,6 @@
 #include "player/FileListMirror.h"
 #include "player/FileListPlacement.h"
 #include "player/RecordingFolders.h"
-#include "player/RecordingRow.h"
 #include "player/TavrenPlayerDlg.h"
 #include "player/Twins.h"
 #include "skin/CellCheckBox.h"

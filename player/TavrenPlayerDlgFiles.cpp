@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "app/LangStringTable.h"
+#include "card/RecordingRow.h"
 #include "platform/base/FileFind.h"
 #include "platform/gdi/Image.h"
 #include "platform/shell/FileCalls.h"
@@ -13,7 +14,6 @@
 #include "platform/win/WinApp.h"
 #include "player/FileCommandNames.h"
 #include "player/FileListMirror.h"
-#include "player/RecordingRow.h"
 #include "player/TavrenPlayerDlg.h"
 #include "player/Twins.h"
 

@@ -2,13 +2,13 @@
 #include <climits>
 
 #include "app/LangStringTable.h"
+#include "card/RecordingRow.h"
 #include "platform/gdi/DC.h"
 #include "platform/win/ListView.h"
 #include "platform/win/Notify.h"
 #include "platform/win/WaitCursor.h"
 #include "player/FileListMirror.h"
 #include "player/PlaybackRules.h"
-#include "player/RecordingRow.h"
 #include "player/SkinTable.h"
 #include "player/TavrenPlayerDlg.h"
 #include "player/Twins.h"

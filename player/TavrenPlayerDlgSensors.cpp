@@ -1,7 +1,7 @@
 #include <memory>
 #include <new>
 
-#include "player/RecordingRow.h"
+#include "card/RecordingRow.h"
 #include "player/SensorLoader.h"
 #include "player/SensorViews.h"
 #include "player/TavrenPlayerDlg.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include "card/RecordingRow.h"
 #include "platform/shell/Process.h"
-#include "player/RecordingRow.h"
 #include "tests/dialogs/CardTestSupport.h"
 #include "tests/support/WindowHarness.h"
 

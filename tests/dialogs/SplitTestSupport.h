@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "card/RecordingRow.h"
 #include "dialogs/SplitDlg.h"
 #include "platform/base/Handle.h"
 #include "platform/win/Button.h"
 #include "platform/win/Messages.h"
-#include "player/RecordingRow.h"
 #include "res/dialogs/CardTemplates.h"
 #include "tests/dialogs/CardTestSupport.h"
 #include "tests/support/ScriptedDialogs.h"

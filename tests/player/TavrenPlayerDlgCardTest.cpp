@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "card/RecordingRow.h"
 #include "dialogs/InformationDlg.h"
 #include "platform/base/UiDispatch.h"
 #include "platform/win/ListView.h"
-#include "player/RecordingRow.h"
 #include "res/dialogs/CardTemplates.h"
 #include "tests/dialogs/CardTestSupport.h"
 #include "tests/player/PlayerDlgFixture.h"

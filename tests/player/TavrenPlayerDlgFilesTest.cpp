@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "card/RecordingRow.h"
 #include "platform/win/MessageBox.h"
-#include "player/RecordingRow.h"
 #include "tests/player/PlayerDlgFixture.h"
 
 namespace {

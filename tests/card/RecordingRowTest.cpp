@@ -1,4 +1,4 @@
-#include "player/RecordingRow.h"
+#include "card/RecordingRow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "player/RecordingRow.h"
+#include "card/RecordingRow.h"
 
 bool IsRecordingFile(const CString& name, ULONGLONG size, bool isDirectory, const CString& typeCode, bool dayFilter,
                      const CTime& day) {
