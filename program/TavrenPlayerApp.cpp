@@ -1,4 +1,4 @@
-#include "app/program/TavrenPlayerApp.h"
+#include "program/TavrenPlayerApp.h"
 
 #include <cstdio>
 

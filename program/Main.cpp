@@ -1,4 +1,4 @@
-#include "app/program/TavrenPlayerApp.h"
+#include "program/TavrenPlayerApp.h"
 
 // Arguments are ignored: every start opens one main window.
 int main() { return theApp.RunApplication(); }
