@@ -12,9 +12,7 @@ class CTavrenPlayerDlg;
 
 class CAviTextReader {
 public:
-  // The main window's loader: stop flag and lock are the window's m_bStopLoader and m_csData.
-  CAviTextReader(CTextData* pTextData, int nBaseSeconds, CTavrenPlayerDlg* pOwner);
-  // Any stop flag and lock (tests, tools).
+  // The loader passes the main window's m_bStopLoader and m_csData; tests and tools their own.
   CAviTextReader(CTextData* pTextData, int nBaseSeconds, const std::atomic<BYTE>* pStop, CSyncObject* pLock);
 
   // -1 when the file cannot be opened; otherwise 0, whatever the walk found.
