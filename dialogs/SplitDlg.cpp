@@ -1,9 +1,9 @@
 #include "dialogs/SplitDlg.h"
 
+#include "app/DocumentsFolder.h"
 #include "app/LangStringTable.h"
 #include "card/RecordingRow.h"
 #include "dialogs/SplitJob.h"
-#include "platform/base/FileFind.h"
 #include "platform/base/Handle.h"
 #include "platform/base/System.h"
 #include "platform/shell/FileCalls.h"
@@ -29,13 +29,6 @@ constexpr UINT kPollPeriod = 200;  // ms
 // The converter by the name this system gives it; the process layer looks for it beside
 // the executable, then on PATH, and names it so when it is missing.
 CString ConverterPath() { return L"ffmpeg"; }
-
-bool FolderExists(const CString& folder) {
-  CFileFind finder;
-  if (!finder.FindFile(folder)) return false;
-  finder.FindNextFile();
-  return finder.IsDirectory() != FALSE;
-}
 
 void DeleteOutput(const CString& path) {
   if (!path.IsEmpty()) DeleteFileW(path);
@@ -89,7 +82,7 @@ void CSplitDlg::OnBnClickedStart() {
   if (row < 0 || (!IsDlgButtonChecked(IDC_SPLIT_FRONT) && !IsDlgButtonChecked(IDC_SPLIT_REAR))) return;
   CString input = m_listFiles.GetItemText(row, COL_PATH);
   CString name = m_listFiles.GetItemText(row, COL_NAME);
-  CString folder = SplitOutputFolder();
+  CString folder = ProgramDocumentsFolder();
   if (input.IsEmpty() || !OutputsPossible(input, folder, name)) return;
   StartConversions(input, folder, name);
 }
@@ -103,7 +96,7 @@ bool CSplitDlg::OutputsPossible(const CString& input, const CString& folder, con
     Tell(table.GetString(L"SPLITDLG_NAME_FAIL"));
     return false;
   }
-  if (!folder.IsEmpty() && (FolderExists(folder) || CreateDirectoryW(folder, nullptr))) return true;
+  if (EnsureFolder(folder)) return true;
   CString text = table.GetString(L"SPLITDLG_FOLDER_FAIL");
   Tell(folder.IsEmpty() ? text : text + L"\n" + folder);
   return false;

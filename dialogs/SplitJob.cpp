@@ -1,7 +1,6 @@
 #include "dialogs/SplitJob.h"
 
 #include "card/RecordingRow.h"
-#include "platform/shell/SpecialFolders.h"
 
 int FirstCheckedRow(const CListCtrl& list) {
   // The count is read at every step, as the list may change under a modal loop.
@@ -13,12 +12,6 @@ int FirstCheckedRow(const CListCtrl& list) {
 bool IsTwoCameraName(const CString& name) {
   int dot = name.ReverseFind(L'.');
   return dot > 0 && name[dot - 1] == L'2';
-}
-
-CString SplitOutputFolder() {
-  WCHAR documents[MAX_PATH] = {};
-  if (!SHGetSpecialFolderPathW(nullptr, documents, CSIDL_PERSONAL, FALSE)) return CString();
-  return CString(documents) + L"/RODEMIR";
 }
 
 CString SplitOutputFile(const CString& folder, const CString& name, SplitCamera camera) {

@@ -12,9 +12,6 @@ int FirstCheckedRow(const CListCtrl& list);
 // A two-camera recording's name has "2" just before its last ".".
 bool IsTwoCameraName(const CString& name);
 
-// The documents folder + "/RODEMIR"; "" when there is no documents folder.
-CString SplitOutputFolder();
-
 // `folder` + "/" + `name` up to its last "." + "_Front.avi" or "_Rear.avi".
 CString SplitOutputFile(const CString& folder, const CString& name, SplitCamera camera);
 

@@ -1,12 +1,13 @@
 #include <cstring>
 
+#include "app/DocumentsFolder.h"
 #include "app/LangStringTable.h"
 #include "card/RecordingRow.h"
 #include "platform/base/FileFind.h"
 #include "platform/gdi/Image.h"
 #include "platform/shell/FileCalls.h"
 #include "platform/shell/FileOperation.h"
-#include "platform/shell/SpecialFolders.h"
+#include "platform/shell/ItemIdList.h"
 #include "platform/win/FileDialog.h"
 #include "platform/win/FolderBrowser.h"
 #include "platform/win/MessageBox.h"
@@ -24,15 +25,8 @@ bool IsCheckedRow(const CListCtrl& list, int row) { return list.GetItemText(row,
 // "<documents>/RODEMIR", made when missing; empty when it can be neither found nor made
 // (a file of that name is no folder).
 CString CaptureFolder() {
-  wchar_t documents[MAX_PATH] = {};
-  if (!SHGetSpecialFolderPathW(nullptr, documents, CSIDL_PERSONAL, FALSE))
-    return CString();
-  CString folder = CString(documents) + L"/RODEMIR";
-  CFileFind find;
-  bool isFolder = find.FindFile(folder) && (find.FindNextFile(), find.IsDirectory());
-  if (!isFolder && !CreateDirectoryW(folder, nullptr))
-    return CString();
-  return folder;
+  CString folder = ProgramDocumentsFolder();
+  return EnsureFolder(folder) ? folder : CString();
 }
 
 void SaveStill(CBitmap& still, const CString& path) {
