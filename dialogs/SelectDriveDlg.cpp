@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/LangStringTable.h"
+#include "card/RemovableDrives.h"
 #include "platform/gdi/DC.h"
 #include "platform/shell/Drives.h"
 #include "res/dialogs/ChooserTemplates.h"
@@ -58,8 +59,7 @@ void CSelectDriveDlg::SetTexts() {
 // Every removable drive, listed even when its volume cannot be read (an empty slot).
 void CSelectDriveDlg::AddRemovableDrives() {
   CLangStringTable table;
-  for (const CString& root : GetLogicalDriveRoots()) {
-    if (GetDriveTypeW(root) != DRIVE_REMOVABLE) continue;
+  for (const CString& root : RemovableDriveRoots()) {
     WCHAR volumeName[kNameBufferSize] = {};
     WCHAR fileSystemName[kNameBufferSize] = {};
     GetVolumeInformationW(root, volumeName, kNameBufferSize, nullptr, nullptr, nullptr, fileSystemName,

@@ -2,6 +2,7 @@
 
 #include "app/LangStringTable.h"
 #include "card/RecordingRow.h"
+#include "card/RemovableDrives.h"
 #include "dialogs/InformationDlg.h"
 #include "dialogs/SplitDlg.h"
 #include "dialogs/SplitJob.h"
@@ -9,16 +10,6 @@
 #include "platform/win/MessageBox.h"
 #include "player/Twins.h"
 #include "res/dialogs/CardTemplates.h"
-
-namespace {
-
-bool AnyRemovableDrive() {
-  for (const CString& root : GetLogicalDriveRoots())
-    if (GetDriveTypeW(root) == DRIVE_REMOVABLE) return true;
-  return false;
-}
-
-}  // namespace
 
 void CTavrenPlayerDlg::OnBnClickedInformation() {
   if (!AnyRemovableDrive()) {

@@ -2,10 +2,10 @@
 // lists, the type and day filters, folder mode, the check boxes, and the reset when the
 // card's drive goes.
 #include "card/RecordingRow.h"
+#include "card/RemovableDrives.h"
 #include "dialogs/SelectDriveDlg.h"
 #include "platform/base/FileFind.h"
 #include "platform/shell/ChangeNotify.h"
-#include "platform/shell/Drives.h"
 #include "platform/win/FolderBrowser.h"
 #include "player/FileListMirror.h"
 #include "player/FileListPlacement.h"
@@ -190,10 +190,7 @@ void CTavrenPlayerDlg::OnNMClickFileList(NMHDR* pNMHDR, LRESULT* pResult) {
 
 // Inserting a card later starts nothing by itself.
 LRESULT CTavrenPlayerDlg::OnScanDrives(WPARAM, LPARAM) {
-  bool removable = false;
-  for (const CString& root : GetLogicalDriveRoots())
-    if (GetDriveTypeW(root) == DRIVE_REMOVABLE) removable = true;
-  if (removable) SelectDrive();
+  if (AnyRemovableDrive()) SelectDrive();
   return 0;
 }
 
