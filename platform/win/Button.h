@@ -42,6 +42,7 @@ class CButton : public CWnd {
 public:
   CButton();
 
+  using CWnd::Create;
   virtual BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetCheck() const;

@@ -64,6 +64,7 @@ class CComboBox : public CWnd {
   DECLARE_DYNAMIC(CComboBox)
 
 public:
+  using CWnd::Create;
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetCount() const;

@@ -32,6 +32,7 @@ public:
   ~CDialog() override;
 
   virtual INT_PTR DoModal();
+  using CWnd::Create;
   virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
   void EndDialog(int nResult);
   virtual BOOL OnInitDialog();

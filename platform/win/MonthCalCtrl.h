@@ -58,6 +58,7 @@ class CMonthCalCtrl : public CWnd {
   DECLARE_DYNAMIC(CMonthCalCtrl)
 
 public:
+  using CWnd::Create;
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   BOOL GetCurSel(SYSTEMTIME* pDateTime) const;

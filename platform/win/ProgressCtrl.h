@@ -34,6 +34,7 @@ class CProgressCtrl : public CWnd {
   DECLARE_DYNAMIC(CProgressCtrl)
 
 public:
+  using CWnd::Create;
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   void SetRange(short nLower, short nUpper);

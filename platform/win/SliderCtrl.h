@@ -53,6 +53,7 @@ class CSliderCtrl : public CWnd {
 public:
   CSliderCtrl();
 
+  using CWnd::Create;
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetRangeMin() const;

@@ -34,5 +34,6 @@ class CStatic : public CWnd {
 public:
   CStatic();
 
+  using CWnd::Create;
   virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
 };

@@ -64,6 +64,7 @@ public:
   CToolTipCtrl();
 
   // A pop-up owned by pParentWnd's top-level window.
+  using CWnd::Create;
   virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
 
   // A tool for the window pWnd (lpRectTool null and nIDTool 0) or for a rectangle of it.
