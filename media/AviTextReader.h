@@ -8,8 +8,6 @@
 #include "platform/base/String.h"
 #include "platform/base/Sync.h"
 
-class CTavrenPlayerDlg;
-
 class CAviTextReader {
 public:
   // The loader passes the main window's m_bStopLoader and m_csData; tests and tools their own.
@@ -24,7 +22,6 @@ public:
 
   CTextData* m_pTextData;
   int m_nBaseSeconds;
-  CTavrenPlayerDlg* m_pOwner = nullptr;
 
 private:
   bool StopRequested() const;
