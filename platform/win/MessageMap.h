@@ -33,6 +33,8 @@ struct NMHDR {
 };
 using LPNMHDR = NMHDR*;
 
+// The table macros keep their hand layout: each entry reads as one row.
+// clang-format off
 #define DECLARE_MESSAGE_MAP()                        \
 protected:                                           \
   static const AFX_MSGMAP* GetThisMessageMap();      \
@@ -159,3 +161,4 @@ protected:                                           \
                                                                   CWnd::FromHandle(reinterpret_cast<HWND>(lParam)),    \
                                                                   CWnd::GetCurrentCtlColorKind()));            \
    }},
+// clang-format on
