@@ -54,8 +54,8 @@ void UpdateDecoderSettings() {
 
 void RegisterDecoderSettings() {
   HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, kDecoderKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_CREATE_SUB_KEY,
-                      nullptr, &key, nullptr) == ERROR_SUCCESS)
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kDecoderKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_CREATE_SUB_KEY, nullptr,
+                      &key, nullptr) == ERROR_SUCCESS)
     RegCloseKey(key);
   UpdateDecoderSettings();
 }

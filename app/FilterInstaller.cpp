@@ -20,9 +20,9 @@ struct ElementPackage {
 };
 
 constexpr ElementPackage kPackages[] = {
-    {"avdec_h264", "gstreamer1.0-libav"},          {"avdec_aac", "gstreamer1.0-libav"},
-    {"h264parse", "gstreamer1.0-plugins-bad"},     {"faad", "gstreamer1.0-plugins-bad"},
-    {"fdkaacdec", "gstreamer1.0-plugins-bad"},     {"videobalance", "gstreamer1.0-plugins-good"},
+    {"avdec_h264", "gstreamer1.0-libav"},       {"avdec_aac", "gstreamer1.0-libav"},
+    {"h264parse", "gstreamer1.0-plugins-bad"},  {"faad", "gstreamer1.0-plugins-bad"},
+    {"fdkaacdec", "gstreamer1.0-plugins-bad"},  {"videobalance", "gstreamer1.0-plugins-good"},
     {"videoflip", "gstreamer1.0-plugins-good"},
 };
 
@@ -86,7 +86,7 @@ int InstallMissingFilters() {
   platform::PluginInstall desktop = platform::InstallElementsThroughDesktop(missing);
   int result = desktop == platform::PluginInstall::NoInstaller ? InstallThroughPackageManager(missing)
                : desktop == platform::PluginInstall::Installed ? kFiltersPresent
-                                                                : kFiltersStillMissing;
+                                                               : kFiltersStillMissing;
   if (result == kNoWayToInstall) {
     std::fputs("NIMBFilter: no plugin installer and no privilege prompt on this desktop\n", stderr);
     return result;

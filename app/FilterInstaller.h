@@ -7,9 +7,9 @@
 #include <vector>
 
 // Exit statuses of the installer.
-constexpr int kFiltersPresent = 0;     // nothing was missing, or everything is installed now
+constexpr int kFiltersPresent = 0;       // nothing was missing, or everything is installed now
 constexpr int kFiltersStillMissing = 1;  // refused, failed, or the packages did not bring them
-constexpr int kNoWayToInstall = 2;      // neither an installer nor the privilege prompt exists
+constexpr int kNoWayToInstall = 2;       // neither an installer nor the privilege prompt exists
 
 // The Debian packages that hold the elements, each once, in the order of first need;
 // elements no package is known for are left out.

@@ -34,8 +34,7 @@ void CLangStringTable::LoadStrings() {
   AddString(L"PLAYERDLG_BRIGHTNESS", L"Brightness", L"Brightness", L"明るさ", L"Яркость");
   AddString(L"PLAYERDLG_REDUCE", L"Reduce", L"Reduce", L"縮小", L"Уменьшить");
   AddString(L"PLAYERDLG_FILELIST", L"File List", L"File List", L"ファイリスト", L"Список файлов");
-  AddString(L"PLAYERDLG_SHOW_LARGEMAP", L"Show large map", L"Show large map", L"大きい地図を表示",
-            L"Большая карта");
+  AddString(L"PLAYERDLG_SHOW_LARGEMAP", L"Show large map", L"Show large map", L"大きい地図を表示", L"Большая карта");
   AddString(L"PLAYERDLG_SHOW_MAP", L"Show Map", L"Show Map", L"Show Map", L"Показать карту");
   AddString(L"PLAYERDLG_HIDE_MAP", L"Hide Map", L"Hide Map", L"Hide Map", L"Скрыть карту");
   AddString(L"PLAYERDLG_REDUCE_MAP", L"Reduce Map", L"Reduce Map", L"地図を縮小", L"Уменьшить карту");

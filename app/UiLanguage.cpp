@@ -21,8 +21,7 @@ WORD ChooseLanguageID() {
     // stays zero, so the text ends inside it.
     wchar_t buffer[256] = {};
     DWORD bytes = 128 * sizeof(wchar_t);
-    if (RegQueryValueExW(key, L"language", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &bytes) ==
-        ERROR_SUCCESS)
+    if (RegQueryValueExW(key, L"language", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &bytes) == ERROR_SUCCESS)
       setting = buffer;
     RegCloseKey(key);
   }

@@ -25,10 +25,8 @@ CString RecordingDateText(const CTime& created) {
 CString RecordingSizeText(ULONGLONG bytes) {
   ULONGLONG kb = bytes >> 10;
   CString text;
-  if (kb / 1000 > 0)
-    text.Format(L"%llu,%03llu", kb / 1000, kb % 1000);
-  else
-    text.Format(L"%llu", kb);
+  if (kb / 1000 > 0) text.Format(L"%llu,%03llu", kb / 1000, kb % 1000);
+  else text.Format(L"%llu", kb);
   return text;
 }
 

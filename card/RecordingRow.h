@@ -19,6 +19,6 @@ enum RecordingColumn {
 bool IsRecordingFile(const CString& name, ULONGLONG size, bool isDirectory, const CString& typeCode, bool dayFilter,
                      const CTime& day);
 
-CString RecordingDateText(const CTime& created);    // "yy.mm.dd", local time
-CString RecordingSizeText(ULONGLONG bytes);         // KB, the last three digits grouped
+CString RecordingDateText(const CTime& created);      // "yy.mm.dd", local time
+CString RecordingSizeText(ULONGLONG bytes);           // KB, the last three digits grouped
 CString RecordingFullDateText(const CTime& created);  // seconds since 1970, low 32 bits

@@ -262,8 +262,8 @@ CString CardDriveRoot(const CString& strCardPath) {
 CString InfoSpaceText(double gigabytes) {
   // to_chars keeps "." whatever the locale's decimal point is.
   char digits[64];
-  auto result = std::to_chars(std::begin(digits), std::end(digits), static_cast<float>(gigabytes),
-                              std::chars_format::fixed, 1);
+  auto result =
+      std::to_chars(std::begin(digits), std::end(digits), static_cast<float>(gigabytes), std::chars_format::fixed, 1);
   CString text = CString::FromUtf8(std::string(digits, result.ptr));
   return text + L" GB";
 }

@@ -160,10 +160,8 @@ void CSplitDlg::PollConverters() {
   CollectIfEnded(m_hFront, m_strOutFront, m_bFrontFailed);
   CollectIfEnded(m_hRear, m_strOutRear, m_bRearFailed);
   if (m_hFront || m_hRear) return;
-  if (m_bFrontFailed || m_bRearFailed)
-    ShowFailed();
-  else
-    ShowFinished();
+  if (m_bFrontFailed || m_bRearFailed) ShowFailed();
+  else ShowFinished();
 }
 
 // A conversion that ended, whatever its code, lets its handle go. One that failed loses

@@ -21,9 +21,8 @@ CString SplitOutputFile(const CString& folder, const CString& name, SplitCamera 
 }
 
 CString SplitParameters(SplitCamera camera, const CString& input, const CString& output) {
-  LPCWSTR format = camera == SplitCamera::Front
-                       ? L"-i \"%s\" -y -map 0:0 -map 0:2 -vcodec copy -acodec copy \"%s\""
-                       : L"-i \"%s\" -y -map 0:1 -map 0:2 -vcodec copy -acodec copy \"%s\"";
+  LPCWSTR format = camera == SplitCamera::Front ? L"-i \"%s\" -y -map 0:0 -map 0:2 -vcodec copy -acodec copy \"%s\""
+                                                : L"-i \"%s\" -y -map 0:1 -map 0:2 -vcodec copy -acodec copy \"%s\"";
   CString parameters;
   parameters.Format(format, static_cast<LPCWSTR>(input), static_cast<LPCWSTR>(output));
   return parameters;

@@ -16,8 +16,7 @@ HRESULT CDShowGraph::Run() {
   if (!m_bInitialised) return -1;
   if (PlayState != PLAY_STATE_PAUSED && PlayState != PLAY_STATE_STOPPED) return VFW_E_WRONG_STATE;
   LONGLONG position = 0, duration = 0;
-  if (GetCurrentPosition(&position) == S_OK && GetDuration(&duration) == S_OK && position == duration)
-    SetPosition(0);
+  if (GetCurrentPosition(&position) == S_OK && GetDuration(&duration) == S_OK && position == duration) SetPosition(0);
   ComPtr<IMediaSeeking> seeking;
   HRESULT hr = GraphInterface(IID_IMediaSeeking, &seeking);
   if (FAILED(hr)) return hr;
@@ -157,7 +156,7 @@ int CDShowGraph::TearDown() {
 }
 
 void CDShowGraph::ReleaseFilters() {
-  ComPtr<IBaseFilter>* order[] = {&m_pAudioRenderer, &m_pRenderer1, &m_pRenderer2, &m_pDecoder1, &m_pDecoder2,
+  ComPtr<IBaseFilter>* order[] = {&m_pAudioRenderer, &m_pRenderer1,  &m_pRenderer2, &m_pDecoder1,    &m_pDecoder2,
                                   &m_pConverter1,    &m_pConverter2, &m_pSplitter,  &m_pSourceFilter};
   for (ComPtr<IBaseFilter>* filter : order) {
     if (!*filter) continue;

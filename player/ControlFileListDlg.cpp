@@ -84,19 +84,24 @@ void CControlFileListDlg::PlaceButtons() {
     CWnd* button;
     CRect rect;
   } places[] = {
-      {&m_btnFolder, CRect(CPoint(178, 6), CSize(36, 22))},    {&m_btnCalendar, CRect(CPoint(214, 6), CSize(36, 22))},
-      {&m_btnSave, CRect(CPoint(247, 6), CSize(34, 22))},      {&m_btnDelete, CRect(CPoint(281, 6), CSize(36, 22))},
-      {&m_btnCheckAll, CRect(CPoint(270, 60), CSize(39, 19))}, {&m_btnFileAll, CRect(CPoint(2, 31), CSize(81, 29))},
-      {&m_btnFileNormal, CRect(CPoint(83, 31), CSize(81, 29))}, {&m_btnFileEvent, CRect(CPoint(164, 31), CSize(81, 29))},
+      {&m_btnFolder, CRect(CPoint(178, 6), CSize(36, 22))},
+      {&m_btnCalendar, CRect(CPoint(214, 6), CSize(36, 22))},
+      {&m_btnSave, CRect(CPoint(247, 6), CSize(34, 22))},
+      {&m_btnDelete, CRect(CPoint(281, 6), CSize(36, 22))},
+      {&m_btnCheckAll, CRect(CPoint(270, 60), CSize(39, 19))},
+      {&m_btnFileAll, CRect(CPoint(2, 31), CSize(81, 29))},
+      {&m_btnFileNormal, CRect(CPoint(83, 31), CSize(81, 29))},
+      {&m_btnFileEvent, CRect(CPoint(164, 31), CSize(81, 29))},
       {&m_btnFileMotion, CRect(CPoint(245, 31), CSize(82, 29))},
   };
   for (const auto& place : places) place.button->MoveWindow(&place.rect);
 }
 
 BOOL CControlFileListDlg::OnEraseBkgnd(CDC* pDC) {
-  DrawPanelBackground(pDC, IDB_MAIN_BACKGROUND,
-                      CRect(CPoint(kBackgroundLeft, kBackgroundTop), CSize(FILELIST_PANEL_WIDTH, FILELIST_PANEL_HEIGHT)),
-                      CRect(0, 0, FILELIST_PANEL_WIDTH, FILELIST_PANEL_HEIGHT));
+  DrawPanelBackground(
+      pDC, IDB_MAIN_BACKGROUND,
+      CRect(CPoint(kBackgroundLeft, kBackgroundTop), CSize(FILELIST_PANEL_WIDTH, FILELIST_PANEL_HEIGHT)),
+      CRect(0, 0, FILELIST_PANEL_WIDTH, FILELIST_PANEL_HEIGHT));
   return TRUE;
 }
 
@@ -106,9 +111,7 @@ void CControlFileListDlg::OnBnClickedFileNormal() {
   ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFileNormal);
 }
 
-void CControlFileListDlg::OnBnClickedFileEvent() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFileEvent);
-}
+void CControlFileListDlg::OnBnClickedFileEvent() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFileEvent); }
 
 void CControlFileListDlg::OnBnClickedFileMotion() {
   ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFileMotion);

@@ -122,31 +122,20 @@ BOOL CControlPanelDlg::RepositionControls() {
 BOOL CControlPanelDlg::OnEraseBkgnd(CDC* pDC) {
   CRect client;
   GetClientRect(&client);
-  DrawPanelBackground(pDC, kBackground, CRect(),
-                      CRect(0, client.bottom - kBarHeight, client.right, client.bottom));
+  DrawPanelBackground(pDC, kBackground, CRect(), CRect(0, client.bottom - kBarHeight, client.right, client.bottom));
   return TRUE;
 }
 
 // The main dialog's own rewind: one second back while a recording runs or pauses.
-void CControlPanelDlg::OnBnClickedRewind() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedRewind);
-}
+void CControlPanelDlg::OnBnClickedRewind() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedRewind); }
 
-void CControlPanelDlg::OnBnClickedForward() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedForward);
-}
+void CControlPanelDlg::OnBnClickedForward() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedForward); }
 
-void CControlPanelDlg::OnBnClickedPlay() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedPlay);
-}
+void CControlPanelDlg::OnBnClickedPlay() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedPlay); }
 
-void CControlPanelDlg::OnBnClickedPrev() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedPrev);
-}
+void CControlPanelDlg::OnBnClickedPrev() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedPrev); }
 
-void CControlPanelDlg::OnNextFile() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedNext);
-}
+void CControlPanelDlg::OnNextFile() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedNext); }
 
 void CControlPanelDlg::OnBnClickedInformation() {
   ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedInformation);
@@ -207,6 +196,7 @@ void CControlPanelDlg::OnBnClickedFileList() {
   if (fileList.IsWindowVisible()) return;
   CRect bar;
   GetWindowRect(&bar);
-  fileList.SetWindowPos(&CWnd::wndTop, bar.right - FILELIST_PANEL_WIDTH, bar.bottom - kBarHeight - FILELIST_PANEL_HEIGHT,
-                        FILELIST_PANEL_WIDTH, FILELIST_PANEL_HEIGHT, SWP_SHOWWINDOW);
+  fileList.SetWindowPos(&CWnd::wndTop, bar.right - FILELIST_PANEL_WIDTH,
+                        bar.bottom - kBarHeight - FILELIST_PANEL_HEIGHT, FILELIST_PANEL_WIDTH, FILELIST_PANEL_HEIGHT,
+                        SWP_SHOWWINDOW);
 }

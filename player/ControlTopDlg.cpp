@@ -79,34 +79,18 @@ BOOL CControlTopDlg::OnEraseBkgnd(CDC* pDC) {
 }
 
 // Leaves the full window.
-void CControlTopDlg::OnBnClickedReduce() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedExtend);
-}
+void CControlTopDlg::OnBnClickedReduce() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedExtend); }
 
-void CControlTopDlg::OnBnClickedFront() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFront);
-}
+void CControlTopDlg::OnBnClickedFront() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedFront); }
 
-void CControlTopDlg::OnBnClickedRear() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedRear);
-}
+void CControlTopDlg::OnBnClickedRear() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedRear); }
 
-void CControlTopDlg::OnBnClickedAll() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedAll);
-}
+void CControlTopDlg::OnBnClickedAll() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedAll); }
 
-void CControlTopDlg::OnBnClickedRotate() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedRotate);
-}
+void CControlTopDlg::OnBnClickedRotate() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedRotate); }
 
-void CControlTopDlg::OnBnClickedReverse() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedReverse);
-}
+void CControlTopDlg::OnBnClickedReverse() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedReverse); }
 
-void CControlTopDlg::OnNextFile() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedNext);
-}
+void CControlTopDlg::OnNextFile() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedNext); }
 
-void CControlTopDlg::OnBnClickedPrev() {
-  ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedPrev);
-}
+void CControlTopDlg::OnBnClickedPrev() { ForwardToMainDialog(this, &CTavrenPlayerDlg::OnBnClickedPrev); }

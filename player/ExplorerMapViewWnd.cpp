@@ -7,8 +7,7 @@ IMPLEMENT_DYNCREATE(CExplorerMapViewWnd, CWnd)
 
 CExplorerMapViewWnd::~CExplorerMapViewWnd() = default;
 
-BOOL CExplorerMapViewWnd::Create(LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                                 UINT nID) {
+BOOL CExplorerMapViewWnd::Create(LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   platform::RegisterWebBrowserClass();
   return CWnd::Create(platform::WEBBROWSER_CLASS, lpszWindowName, dwStyle, rect, pParentWnd, nID);
 }

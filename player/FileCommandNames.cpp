@@ -13,19 +13,16 @@ CaptureTarget SplitChosenCapturePath(const CString& chosenPath) {
   CString path = chosenPath;
   int slash = path.ReverseFind(L'/');
   int dot = path.ReverseFind(L'.');
-  if (dot > slash && path.Mid(dot + 1).CompareNoCase(L"jpg") == 0)
-    path = path.Left(dot);
+  if (dot > slash && path.Mid(dot + 1).CompareNoCase(L"jpg") == 0) path = path.Left(dot);
   slash = path.ReverseFind(L'/');
-  if (slash < 0)
-    return {CString(), path};
+  if (slash < 0) return {CString(), path};
   // A file straight under the root keeps "/" as its folder.
   return {slash == 0 ? CString(L"/") : path.Left(slash), path.Mid(slash + 1)};
 }
 
 CString RearCaptureTitle(const CString& frontTitle) {
   CString rear = frontTitle;
-  if (rear.Replace(L"front", L"rear") == 0)
-    rear += L"_rear";
+  if (rear.Replace(L"front", L"rear") == 0) rear += L"_rear";
   return rear;
 }
 
@@ -37,9 +34,7 @@ CString CopyDestination(const CString& folder, const CString& recordingName, con
 }
 
 DeleteQuestion ChooseDeleteQuestion(int checkedRows, bool playingRowChecked) {
-  if (checkedRows <= 0)
-    return DeleteQuestion::None;
-  if (!playingRowChecked)
-    return DeleteQuestion::Ask;
+  if (checkedRows <= 0) return DeleteQuestion::None;
+  if (!playingRowChecked) return DeleteQuestion::Ask;
   return checkedRows == 1 ? DeleteQuestion::RefusePlaying : DeleteQuestion::AskWithPlaying;
 }

@@ -25,9 +25,9 @@ CString CopyDestination(const CString& folder, const CString& recordingName, con
 
 // What Delete asks before it deletes the checked rows.
 enum class DeleteQuestion {
-  None,          // nothing checked
-  RefusePlaying, // only the playing recording is checked: say so, delete nothing
+  None,            // nothing checked
+  RefusePlaying,   // only the playing recording is checked: say so, delete nothing
   AskWithPlaying,  // the playing recording and others: say so and ask about the others
-  Ask,           // ask
+  Ask,             // ask
 };
 DeleteQuestion ChooseDeleteQuestion(int checkedRows, bool playingRowChecked);

@@ -7,7 +7,14 @@ namespace {
 
 bool IsArgumentBreak(wchar_t c) {
   switch (c) {
-    case L' ': case L',': case L'\'': case L'"': case L'\t': case L'(': case L')': case L';': return true;
+    case L' ':
+    case L',':
+    case L'\'':
+    case L'"':
+    case L'\t':
+    case L'(':
+    case L')':
+    case L';': return true;
     default: return false;
   }
 }

@@ -21,7 +21,7 @@ constexpr int MAP_MODE_LARGE = 16;
 
 // The states of EnableControls.
 constexpr int CONTROLS_NOTHING_LOADED = 0;
-constexpr int CONTROLS_LIST_LOADED = 1;  // or playback stopped
+constexpr int CONTROLS_LIST_LOADED = 1;     // or playback stopped
 constexpr int CONTROLS_RECORDING_OPEN = 2;  // playing or paused
 
 // m_nStripAction: what the pointer over a strip of the full window last did to the bars.

@@ -13,8 +13,8 @@ struct SensorLoadJob {
   CString path;
   UINT generation = 0;  // of the open that started the run
   CTextData* pTextData = nullptr;
-  CSyncObject* pLock = nullptr;                // guards both sample arrays
-  const std::atomic<BYTE>* pStop = nullptr;    // non-zero: stop at the next chunk
+  CSyncObject* pLock = nullptr;                   // guards both sample arrays
+  const std::atomic<BYTE>* pStop = nullptr;       // non-zero: stop at the next chunk
   std::function<void(UINT generation)> onLoaded;  // not called when a stop was asked for
 };
 

@@ -91,10 +91,8 @@ void DrawBitmap(CDC& dc, CBitmap& bitmap, CPoint at, const COLORREF* key = nullp
   memory.CreateCompatibleDC(&dc);
   memory.SetBkMode(TRANSPARENT);
   CBitmap* old = memory.SelectObject(&bitmap);
-  if (key)
-    dc.TransparentBlt(at.x, at.y, info.bmWidth, info.bmHeight, &memory, 0, 0, info.bmWidth, info.bmHeight, *key);
-  else
-    dc.BitBlt(at.x, at.y, info.bmWidth, info.bmHeight, &memory, 0, 0, SRCCOPY);
+  if (key) dc.TransparentBlt(at.x, at.y, info.bmWidth, info.bmHeight, &memory, 0, 0, info.bmWidth, info.bmHeight, *key);
+  else dc.BitBlt(at.x, at.y, info.bmWidth, info.bmHeight, &memory, 0, 0, SRCCOPY);
   memory.SelectObject(old);
   memory.DeleteDC();
 }
@@ -234,7 +232,8 @@ BOOL CTavrenPlayerDlg::OnEraseBkgnd(CDC* pDC) {
   if (background.LoadBitmap(IDB_MAIN_BACKGROUND)) DrawBitmap(*pDC, background, CPoint(0, 0));
   if (m_nMapMode == MAP_MODE_LARGE) return TRUE;
   CBitmap frameBar;
-  if (m_nMapMode == MAP_MODE_SMALL && frameBar.LoadBitmap(kFrameBarBitmap)) DrawBitmap(*pDC, frameBar, kFrameBarSmallMap);
+  if (m_nMapMode == MAP_MODE_SMALL && frameBar.LoadBitmap(kFrameBarBitmap))
+    DrawBitmap(*pDC, frameBar, kFrameBarSmallMap);
   if (m_nMapMode == MAP_MODE_NONE && frameBar.LoadBitmap(kFrameBarBitmap)) DrawBitmap(*pDC, frameBar, kFrameBarNoMap);
   return TRUE;
 }

@@ -215,8 +215,7 @@ public:
   // while a dialog was open).
   bool IsOpenGraph(const CDShowGraph* graph, const CString& openPath) const;
   // False when the browser was cancelled or its choice has no path.
-  bool BrowseForFolder(LPCWSTR promptKey, BFFCALLBACK callback, const CString& preselect, UINT flags,
-                       CString* folder);
+  bool BrowseForFolder(LPCWSTR promptKey, BFFCALLBACK callback, const CString& preselect, UINT flags, CString* folder);
   bool ConfirmDelete(DeleteQuestion question);
   void DeleteCheckedRows();
   void SelectRowAfterDelete(int firstChecked);
@@ -300,7 +299,7 @@ public:
   int m_nDrawnSensorCount = 0;
   CCriticalSection m_csData;
   std::atomic<BYTE> m_bStopLoader{0};  // 1 asks the loader to stop
-  UINT m_nLoadGeneration = 0;  // moved on by every loader start; older results are dropped
+  UINT m_nLoadGeneration = 0;          // moved on by every loader start; older results are dropped
 
   DECLARE_MESSAGE_MAP()
 };

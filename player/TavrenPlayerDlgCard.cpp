@@ -69,6 +69,4 @@ void CTavrenPlayerDlg::HideInformationDlg() {
 }
 
 // Deletes the information window, if one was made, with its window.
-void CTavrenPlayerDlg::DestroyInformationDlg() {
-  m_pInfoDlg.reset();
-}
+void CTavrenPlayerDlg::DestroyInformationDlg() { m_pInfoDlg.reset(); }

@@ -32,10 +32,17 @@ void CTavrenPlayerDlg::EnableControls(int nState) {
   CControlTopDlg& top = m_dlgControlTop;
   CControlPanelDlg& bar = m_dlgControlPanel;
   CControlFileListDlg& panel = m_dlgFileList;
-  EnableTwins({{&m_sliderSeek, &bar.m_sliderSeek}, {&m_btnFront, &top.m_btnFront}, {&m_btnRear, &top.m_btnRear},
-               {&m_btnAll, &top.m_btnAll}, {&m_btnRotate, &top.m_btnRotate}, {&m_btnReverse, &top.m_btnReverse},
-               {&m_btnRewind, &bar.m_btnRewind}, {&m_btnForward, &bar.m_btnForward}, {&m_btnPlay, &bar.m_btnPlay},
-               {&m_btnPrev, &bar.m_btnPrev}, {&m_btnNext, &bar.m_btnNext}},
+  EnableTwins({{&m_sliderSeek, &bar.m_sliderSeek},
+               {&m_btnFront, &top.m_btnFront},
+               {&m_btnRear, &top.m_btnRear},
+               {&m_btnAll, &top.m_btnAll},
+               {&m_btnRotate, &top.m_btnRotate},
+               {&m_btnReverse, &top.m_btnReverse},
+               {&m_btnRewind, &bar.m_btnRewind},
+               {&m_btnForward, &bar.m_btnForward},
+               {&m_btnPlay, &bar.m_btnPlay},
+               {&m_btnPrev, &bar.m_btnPrev},
+               {&m_btnNext, &bar.m_btnNext}},
               open);
   for (CWnd* wnd : {&m_btnCapture, &m_btnLargeMap, &m_btnShowMap}) wnd->EnableWindow(open);
   m_sliderSpeed.EnableWindow(TRUE);
@@ -43,9 +50,9 @@ void CTavrenPlayerDlg::EnableControls(int nState) {
   for (CWnd* wnd : {&m_btnExtend, &m_btnSplit}) wnd->EnableWindow(TRUE);
   ApplyAudioRule();
   EnableTwins({{&m_btnFolder, &panel.m_btnFolder}}, TRUE);
-  EnableTwins({{&m_btnCalendar, &panel.m_btnCalendar}, {&m_btnSave, &panel.m_btnSave},
-               {&m_btnDelete, &panel.m_btnDelete}},
-              listed);
+  EnableTwins(
+      {{&m_btnCalendar, &panel.m_btnCalendar}, {&m_btnSave, &panel.m_btnSave}, {&m_btnDelete, &panel.m_btnDelete}},
+      listed);
   if (open) ApplyOneCameraRule();
 }
 
@@ -70,7 +77,9 @@ void CTavrenPlayerDlg::ApplyOneCameraRule() {
   const BOOL twoCameras = !(m_player.m_pGraph && m_player.m_pGraph->m_nVideoStreams == 1);
   CControlTopDlg& top = m_dlgControlTop;
   EnableTwins({{&m_btnFront, &top.m_btnFront}}, TRUE);
-  EnableTwins({{&m_btnRear, &top.m_btnRear}, {&m_btnAll, &top.m_btnAll}, {&m_btnRotate, &top.m_btnRotate},
+  EnableTwins({{&m_btnRear, &top.m_btnRear},
+               {&m_btnAll, &top.m_btnAll},
+               {&m_btnRotate, &top.m_btnRotate},
                {&m_btnReverse, &top.m_btnReverse}},
               twoCameras);
 }

@@ -55,8 +55,7 @@ void ShellCopy(const CString& source, const CString& destination) {
 
 // Both browser callbacks: the title from the language table, the data's folder preselected.
 int InitFolderBrowser(HWND hwnd, UINT uMsg, LPARAM lpData, LPCWSTR titleKey) {
-  if (uMsg != BFFM_INITIALIZED)
-    return 0;
+  if (uMsg != BFFM_INITIALIZED) return 0;
   CLangStringTable table;
   ::SetWindowText(hwnd, table.GetString(titleKey));
   const CString* folder = reinterpret_cast<const CString*>(lpData);
@@ -68,15 +67,13 @@ int InitFolderBrowser(HWND hwnd, UINT uMsg, LPARAM lpData, LPCWSTR titleKey) {
 
 void CTavrenPlayerDlg::OnBnClickedCapture() {
   CDShowGraph* graph = m_player.m_pGraph.get();
-  if (m_strCardPath.IsEmpty() || !graph || !IsRunningOrPaused(graph->PlayState))
-    return;
+  if (m_strCardPath.IsEmpty() || !graph || !IsRunningOrPaused(graph->PlayState)) return;
   const bool wasRunning = graph->PlayState == PLAY_STATE_RUNNING;
   const int videoStreams = graph->m_nVideoStreams;
   const CString openPath = graph->m_szFileName;
   const CDShowGraph* const pausedGraph = graph;
   CBitmap front;
-  if (!m_player.CaptureImage(0, front))
-    return;
+  if (!m_player.CaptureImage(0, front)) return;
   graph->Pause();
   const LONGLONG positionMs = static_cast<LONGLONG>(m_player.GetPosition());
   const CString proposed = MakeCaptureName(m_listFiles.GetItemText(m_nCurItem, COL_NAME), positionMs, videoStreams);
@@ -89,8 +86,7 @@ void CTavrenPlayerDlg::OnBnClickedCapture() {
       SaveCaptures(front, dialog.GetPathName(), videoStreams > 1 && IsOpenGraph(pausedGraph, openPath));
   }
   // The card may have gone while the dialog was open: resume only the graph we paused.
-  if (wasRunning && IsOpenGraph(pausedGraph, openPath))
-    m_player.m_pGraph->Run();
+  if (wasRunning && IsOpenGraph(pausedGraph, openPath)) m_player.m_pGraph->Run();
 }
 
 // The rear still is taken only while the graph that gave the front one is still open.
@@ -99,11 +95,9 @@ void CTavrenPlayerDlg::SaveCaptures(CBitmap& front, const CString& chosenPath, b
   m_strCaptureFolder = target.folder;
   const CString base = target.folder.IsEmpty() ? CString() : target.folder + L"/";
   SaveStill(front, base + target.title + L".jpg");
-  if (!withRear)
-    return;
+  if (!withRear) return;
   CBitmap rear;
-  if (m_player.CaptureImage(1, rear))
-    SaveStill(rear, base + RearCaptureTitle(target.title) + L".jpg");
+  if (m_player.CaptureImage(1, rear)) SaveStill(rear, base + RearCaptureTitle(target.title) + L".jpg");
 }
 
 bool CTavrenPlayerDlg::IsOpenGraph(const CDShowGraph* graph, const CString& openPath) const {
@@ -115,16 +109,14 @@ void CTavrenPlayerDlg::OnBnClickedSave() {
   const int rows = m_listFiles.GetItemCount();
   int first = 0;
   while (first < rows && !IsCheckedRow(m_listFiles, first)) ++first;
-  if (first == rows || m_listFiles.GetItemText(first, COL_PATH).IsEmpty())
-    return;
+  if (first == rows || m_listFiles.GetItemText(first, COL_PATH).IsEmpty()) return;
   CString folder;
   if (!BrowseForFolder(L"SAVEDLG_CONTENTS", SaveFolderBrowseCallback, m_strSaveFolder,
                        BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE, &folder))
     return;
   m_strSaveFolder = folder;
   for (int row = 0; row < m_listFiles.GetItemCount(); ++row) {
-    if (!IsCheckedRow(m_listFiles, row))
-      continue;
+    if (!IsCheckedRow(m_listFiles, row)) continue;
     const CString source = m_listFiles.GetItemText(row, COL_PATH);
     CFileFind find;
     if (find.FindFile(source))
@@ -132,8 +124,8 @@ void CTavrenPlayerDlg::OnBnClickedSave() {
   }
 }
 
-bool CTavrenPlayerDlg::BrowseForFolder(LPCWSTR promptKey, BFFCALLBACK callback, const CString& preselect,
-                                       UINT flags, CString* folder) {
+bool CTavrenPlayerDlg::BrowseForFolder(LPCWSTR promptKey, BFFCALLBACK callback, const CString& preselect, UINT flags,
+                                       CString* folder) {
   CLangStringTable table;
   wchar_t prompt[MAX_PATH] = {};
   std::wcsncpy(prompt, table.GetString(promptKey), MAX_PATH - 1);
@@ -144,8 +136,7 @@ bool CTavrenPlayerDlg::BrowseForFolder(LPCWSTR promptKey, BFFCALLBACK callback, 
   info.lpfn = callback;
   info.lParam = reinterpret_cast<LPARAM>(&preselect);
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
-  if (!chosen)
-    return false;
+  if (!chosen) return false;
   wchar_t path[MAX_PATH] = {};
   const BOOL ok = SHGetPathFromIDListW(chosen, path);
   ILFree(chosen);
@@ -159,18 +150,14 @@ void CTavrenPlayerDlg::OnBnClickedDelete() {
   int firstChecked = -1;
   bool playingChecked = false;
   for (int row = 0; row < rows; ++row) {
-    if (!IsCheckedRow(m_listFiles, row))
-      continue;
-    if (checked++ == 0)
-      firstChecked = row;
+    if (!IsCheckedRow(m_listFiles, row)) continue;
+    if (checked++ == 0) firstChecked = row;
     playingChecked = playingChecked || row == m_nCurItem;
   }
-  if (!ConfirmDelete(ChooseDeleteQuestion(checked, playingChecked)))
-    return;
+  if (!ConfirmDelete(ChooseDeleteQuestion(checked, playingChecked))) return;
   CWaitCursor wait;
   DeleteCheckedRows();
-  if (const int filter = CheckedTypeFilter())
-    RebuildFileList(filter, m_btnCalendar.GetCheck() == BST_CHECKED);
+  if (const int filter = CheckedTypeFilter()) RebuildFileList(filter, m_btnCalendar.GetCheck() == BST_CHECKED);
   SelectRowAfterDelete(firstChecked);
 }
 
@@ -192,19 +179,16 @@ void CTavrenPlayerDlg::DeleteCheckedRows() {
   const CDShowGraph* graph = m_player.m_pGraph.get();
   const CString openPath = graph ? graph->m_szFileName : CString();
   for (int row = 0; row < m_listFiles.GetItemCount(); ++row) {
-    if (!IsCheckedRow(m_listFiles, row) || row == m_nCurItem)
-      continue;
+    if (!IsCheckedRow(m_listFiles, row) || row == m_nCurItem) continue;
     const CString path = m_listFiles.GetItemText(row, COL_PATH);
-    if (!openPath.IsEmpty() && path == openPath)
-      continue;
+    if (!openPath.IsEmpty() && path == openPath) continue;
     DeleteFileW(path);
   }
 }
 
 void CTavrenPlayerDlg::SelectRowAfterDelete(int firstChecked) {
   const int rows = m_listFiles.GetItemCount();
-  if (rows == 0)
-    return;
+  if (rows == 0) return;
   const int row = firstChecked < rows ? firstChecked : rows - 1;
   ChangeTwins(m_listFiles, m_dlgFileList.m_listFiles, [row](CConfigListCtrl& list) { SelectOnlyRow(list, row); });
 }

@@ -217,10 +217,11 @@ void CTavrenPlayerDlg::LayOutLargeMap() {
   m_btnInformation.MoveWindow(150, 12, 37, 28, TRUE);
   m_btnMinimize.MoveWindow(937, 12, 36, 28, TRUE);
   m_btnClose.MoveWindow(973, 12, 37, 28, TRUE);
-  ShowControls({IDC_BTN_FRONT, IDC_BTN_REAR, IDC_BTN_ALL, IDC_BTN_ROTATE, IDC_BTN_REVERSE, IDC_BTN_CAPTURE,
-                IDC_BTN_EXTEND, IDC_BTN_SPLIT, IDC_BTN_FOLDER, IDC_BTN_CALENDAR, IDC_BTN_SAVE, IDC_BTN_DELETE,
-                IDC_BTN_CHECKALL, IDC_BTN_FILE_ALL, IDC_BTN_FILE_NORMAL, IDC_BTN_FILE_EVENT, IDC_BTN_FILE_MOTION,
-                IDC_BTN_REWIND, IDC_BTN_FORWARD, IDC_BTN_PLAY, IDC_BTN_PREV, IDC_BTN_NEXT},
+  ShowControls({IDC_BTN_FRONT,      IDC_BTN_REAR,        IDC_BTN_ALL,      IDC_BTN_ROTATE,   IDC_BTN_REVERSE,
+                IDC_BTN_CAPTURE,    IDC_BTN_EXTEND,      IDC_BTN_SPLIT,    IDC_BTN_FOLDER,   IDC_BTN_CALENDAR,
+                IDC_BTN_SAVE,       IDC_BTN_DELETE,      IDC_BTN_CHECKALL, IDC_BTN_FILE_ALL, IDC_BTN_FILE_NORMAL,
+                IDC_BTN_FILE_EVENT, IDC_BTN_FILE_MOTION, IDC_BTN_REWIND,   IDC_BTN_FORWARD,  IDC_BTN_PLAY,
+                IDC_BTN_PREV,       IDC_BTN_NEXT},
                SW_HIDE);
   m_btnLargeMap.ShowWindow(SW_SHOWNORMAL);
   SetSkinFaces(m_btnLargeMap, kReduceMapFaces);
@@ -283,12 +284,10 @@ void CTavrenPlayerDlg::HideFileListPanel() {
 void CTavrenPlayerDlg::OnMouseMove(UINT, CPoint point) {
   CRect client;
   GetClientRect(&client);
-  if (CRect(client.left, client.top, client.right, kTopStrip).PtInRect(point))
-    ShowExtendedPanels(STRIP_SHOW_PANELS, 1);
+  if (CRect(client.left, client.top, client.right, kTopStrip).PtInRect(point)) ShowExtendedPanels(STRIP_SHOW_PANELS, 1);
   else if (CRect(client.left, client.bottom - kBottomStrip, client.right, client.bottom).PtInRect(point))
     ShowExtendedPanels(STRIP_SHOW_PANELS, 0);
-  else
-    ShowExtendedPanels(STRIP_HIDE_PANELS, 1);
+  else ShowExtendedPanels(STRIP_HIDE_PANELS, 1);
   Default();
 }
 

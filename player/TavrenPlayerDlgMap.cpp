@@ -46,7 +46,8 @@ void CTavrenPlayerDlg::ApplyMapMode() {
   m_listFiles.InvalidateRect(nullptr, TRUE);
   PlaceMapWindow();
   for (const ControlPlace& place : NormalLayout(m_nMapMode)) {
-    if (place.id == IDC_BTN_LARGEMAP || place.id == IDC_BTN_SHOWMAP) GetDlgItem(place.id)->MoveWindow(&place.rect, TRUE);
+    if (place.id == IDC_BTN_LARGEMAP || place.id == IDC_BTN_SHOWMAP)
+      GetDlgItem(place.id)->MoveWindow(&place.rect, TRUE);
   }
   CLangStringTable texts;
   m_btnLargeMap.SetTooltipText(texts.GetString(L"PLAYERDLG_SHOW_LARGEMAP"));

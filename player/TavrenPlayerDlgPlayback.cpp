@@ -16,7 +16,7 @@
 namespace {
 
 constexpr UINT kTickMs = 200;
-constexpr int kLoaderPolls = 100;  // of 10 ms each
+constexpr int kLoaderPolls = 100;        // of 10 ms each
 constexpr LONGLONG kUnitsPerMs = 10000;  // the graph counts 100-ns units
 
 // The text after the last separator; the whole path without one.

@@ -60,9 +60,7 @@ bool CTavrenPlayerDlg::StartDataStreamLoader(const CString& strPath) {
   job->pTextData = &m_textData;
   job->pLock = &m_csData;
   job->pStop = &m_bStopLoader;
-  job->onLoaded = [hwnd = GetSafeHwnd()](UINT generation) {
-    ::PostMessage(hwnd, WM_SENSOR_LOADED, generation, 0);
-  };
+  job->onLoaded = [hwnd = GetSafeHwnd()](UINT generation) { ::PostMessage(hwnd, WM_SENSOR_LOADED, generation, 0); };
   // Suspended until auto-deletion is off, so that the exit code can always be read.
   m_pLoaderThread.reset(AfxBeginThread(DataStreamLoaderThread, job.get(), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED));
   if (!m_pLoaderThread) return false;

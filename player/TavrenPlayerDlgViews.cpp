@@ -90,9 +90,7 @@ void CTavrenPlayerDlg::PutRearFlip(int nParam, int nValue) {
   PutDecoderParam(m_player.m_pGraph->m_pDecoder2.get(), nParam, nValue);
 }
 
-bool CTavrenPlayerDlg::HasRearCamera() const {
-  return m_player.m_pGraph && m_player.m_pGraph->m_nVideoStreams > 1;
-}
+bool CTavrenPlayerDlg::HasRearCamera() const { return m_player.m_pGraph && m_player.m_pGraph->m_nVideoStreams > 1; }
 
 void CTavrenPlayerDlg::OnBnClickedFront() {
   m_nViewChannel = VIEW_FRONT;

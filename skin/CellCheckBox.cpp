@@ -52,9 +52,7 @@ void CCellCheckBox::EnsureImageList() {
   strip.DeleteObject();
 }
 
-bool CCellCheckBox::DisabledLook() {
-  return (m_pListEnabled && !*m_pListEnabled) || (GetStyle() & CELL_DISABLED);
-}
+bool CCellCheckBox::DisabledLook() { return (m_pListEnabled && !*m_pListEnabled) || (GetStyle() & CELL_DISABLED); }
 
 CFont* CCellCheckBox::CurrentFont() { return (m_bActive && (GetStyle() & CELL_BOLDACTIVE)) ? m_pBoldFont : m_pFont; }
 

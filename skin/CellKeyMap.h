@@ -99,7 +99,9 @@ private:
   using Items = std::map<StoredKey, VALUE>;
 
   StoredKey Stored(CELLKEY key) const { return {static_cast<long long>(key >> 16) - m_base, CellKeyColumn(key)}; }
-  CELLKEY KeyOf(const StoredKey& stored) const { return MakeCellKey(static_cast<int>(stored.first + m_base), stored.second); }
+  CELLKEY KeyOf(const StoredKey& stored) const {
+    return MakeCellKey(static_cast<int>(stored.first + m_base), stored.second);
+  }
 
   Items m_items;
   long long m_base = 0;

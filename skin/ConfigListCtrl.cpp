@@ -283,8 +283,7 @@ LRESULT CConfigListCtrl::OnCellValueChanged(WPARAM wParam, LPARAM lParam) {
 }
 
 void CConfigListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
-  lpMeasureItemStruct->itemHeight =
-      static_cast<UINT>(2 * GetSystemMetrics(SM_CYEDGE) + GetSystemMetrics(SM_CYVTHUMB));
+  lpMeasureItemStruct->itemHeight = static_cast<UINT>(2 * GetSystemMetrics(SM_CYEDGE) + GetSystemMetrics(SM_CYVTHUMB));
 }
 
 LRESULT CConfigListCtrl::OnThemeChanged() {
@@ -332,7 +331,8 @@ int CompareItemText(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort) {
   ::SendMessage(info->hwndList, LVM_GETITEMTEXT, static_cast<WPARAM>(lParam2), reinterpret_cast<LPARAM>(&item));
   int result = 0;
   for (int i = 0; i < 256 && result == 0; ++i) {
-    result = static_cast<int>(static_cast<std::uint16_t>(first[i])) - static_cast<int>(static_cast<std::uint16_t>(second[i]));
+    result = static_cast<int>(static_cast<std::uint16_t>(first[i])) -
+             static_cast<int>(static_cast<std::uint16_t>(second[i]));
     if (!first[i] || !second[i]) break;
   }
   return info->bAscending ? result : -result;

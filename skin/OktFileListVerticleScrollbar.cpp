@@ -18,7 +18,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kArrow = 16;        // height of each arrow
+constexpr int kArrow = 16;  // height of each arrow
 constexpr COLORREF kBarBack = RGB(13, 14, 15);
 constexpr UINT_PTR kRepeatTimer = 1;
 constexpr UINT_PTR kDelayTimer = 2;

@@ -126,12 +126,30 @@ void COktImageSlider::OnKeyDown(UINT nChar, UINT, UINT) {
   int next = pos;
   UINT code = TB_ENDTRACK;
   switch (nChar) {
-    case VK_PRIOR: next = std::max(pos - GetPageSize(), lo); code = TB_PAGEUP; break;
-    case VK_NEXT: next = std::min(pos + GetPageSize(), hi); code = TB_PAGEDOWN; break;
-    case VK_END: next = hi; code = TB_BOTTOM; break;
-    case VK_HOME: next = lo; code = TB_TOP; break;
-    case VK_LEFT: next = std::max(pos - GetLineSize(), lo); code = TB_LINEUP; break;
-    case VK_RIGHT: next = std::min(pos + GetLineSize(), hi); code = TB_LINEDOWN; break;
+    case VK_PRIOR:
+      next = std::max(pos - GetPageSize(), lo);
+      code = TB_PAGEUP;
+      break;
+    case VK_NEXT:
+      next = std::min(pos + GetPageSize(), hi);
+      code = TB_PAGEDOWN;
+      break;
+    case VK_END:
+      next = hi;
+      code = TB_BOTTOM;
+      break;
+    case VK_HOME:
+      next = lo;
+      code = TB_TOP;
+      break;
+    case VK_LEFT:
+      next = std::max(pos - GetLineSize(), lo);
+      code = TB_LINEUP;
+      break;
+    case VK_RIGHT:
+      next = std::min(pos + GetLineSize(), hi);
+      code = TB_LINEDOWN;
+      break;
   }
   SendMessage(TBM_SETPOS, TRUE, next);
   RedrawAll();
@@ -204,8 +222,7 @@ void COktImageSlider::Draw(CDC* pDC, bool bTransparentThumb) {
     if (bTransparentThumb)
       dc.TransparentBlt(m_ptThumb.x, m_ptThumb.y, m_sizeThumb.cx, m_sizeThumb.cy, &src, 0, 0, m_sizeThumb.cx,
                         m_sizeThumb.cy, kThumbKey);
-    else
-      dc.BitBlt(m_ptThumb.x, m_ptThumb.y, m_sizeThumb.cx, m_sizeThumb.cy, &src, 0, 0, SRCCOPY);
+    else dc.BitBlt(m_ptThumb.x, m_ptThumb.y, m_sizeThumb.cx, m_sizeThumb.cy, &src, 0, 0, SRCCOPY);
   }
   if (old) src.SelectObject(old);
 }

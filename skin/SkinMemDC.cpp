@@ -9,8 +9,7 @@ CSkinMemDC::CSkinMemDC(const CRect& rect, CDC* pTarget)
 
 CSkinMemDC::~CSkinMemDC() {
   if (m_pTarget)
-    m_pTarget->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top,
-                      SRCCOPY);
+    m_pTarget->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top, SRCCOPY);
   if (m_pOldBitmap) SelectObject(m_pOldBitmap);
   m_pBitmap->DeleteObject();
   DeleteDC();

@@ -123,13 +123,13 @@ bool Measure(CTavrenPlayerDlg& dlg, const std::string& root, bool smoke) {
   std::printf("card: %d recordings over Driving, Event and Parking; rows: %d main, %d panel\n", recordings,
               dlg.m_listFiles.GetItemCount(), dlg.m_dlgFileList.m_listFiles.GetItemCount());
   std::printf("drive choice to both lists filled: first %.1f ms, "
-              "warm median %.1f ms (target under 300 ms)\n", choices.front(),
-              Median(std::vector<double>(choices.begin() + 1, choices.end())));
-  std::printf("type-filter click: Normal median %.1f ms, All median %.1f ms (target under 150 ms)\n",
-              Median(normal), Median(all));
+              "warm median %.1f ms (target under 300 ms)\n",
+              choices.front(), Median(std::vector<double>(choices.begin() + 1, choices.end())));
+  std::printf("type-filter click: Normal median %.1f ms, All median %.1f ms (target under 150 ms)\n", Median(normal),
+              Median(all));
   std::printf("memory: %.1f MB resident, grown by %.1f MB with both lists filled, %.1f MB after the "
-              "re-lists (target under 30 MB)\n", after / 1024.0, (filled - before) / 1024.0,
-              (after - before) / 1024.0);
+              "re-lists (target under 30 MB)\n",
+              after / 1024.0, (filled - before) / 1024.0, (after - before) / 1024.0);
   return true;
 }
 

@@ -138,8 +138,8 @@ int main(int argc, char** argv) {
   CWnd dialog;
   dialog.CreateEx(0, nullptr, L"bench", WS_POPUP | WS_VISIBLE, 0, 0, 1022, 682, nullptr, nullptr);
   CBenchList list;
-  DWORD style = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDRAWFIXED |
-                LVS_NOCOLUMNHEADER;
+  DWORD style =
+      WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDRAWFIXED | LVS_NOCOLUMNHEADER;
   list.Create(style, CRect(695, 126, 695 + 308 + 17, 126 + 508), &dialog, 1029);
   const wchar_t* headings[] = {L"Name", L"Data", L"Size", L"Check", L"Path", L"Full Date"};
   const int widths[] = {163, 51, 54, 40, 0, 0};

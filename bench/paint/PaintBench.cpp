@@ -70,8 +70,10 @@ int main(int argc, char** argv) {
     PumpAll();
     tick.push_back(Ms(start));
   }
-  std::printf("full repaint (1022 x 682, 40 children): %.3f ms (median of %zu; target < 4 ms)\n", Median(full), full.size());
-  std::printf("200 ms tick of small invalidations:     %.3f ms (median of %zu; target < 1 ms)\n", Median(tick), tick.size());
+  std::printf("full repaint (1022 x 682, 40 children): %.3f ms (median of %zu; target < 4 ms)\n", Median(full),
+              full.size());
+  std::printf("200 ms tick of small invalidations:     %.3f ms (median of %zu; target < 1 ms)\n", Median(tick),
+              tick.size());
   dialog.DestroyWindow();
   return 0;
 }

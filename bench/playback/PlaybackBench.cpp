@@ -44,7 +44,8 @@ struct UiWait {
 };
 
 std::uint64_t Frames(CDShowPlayer& p) {
-  return platform::RenderedFrameCount(p.m_pGraph->m_pRenderer1.get()) + platform::RenderedFrameCount(p.m_pGraph->m_pRenderer2.get());
+  return platform::RenderedFrameCount(p.m_pGraph->m_pRenderer1.get()) +
+         platform::RenderedFrameCount(p.m_pGraph->m_pRenderer2.get());
 }
 
 struct Amounts {
@@ -62,8 +63,12 @@ void Latencies(CDShowPlayer& player, const std::wstring& path, const Amounts& am
     return;
   }
   double openMs = Ms(t0);
-  PumpUntil([&] { return platform::RenderedFrameCount(player.m_pGraph->m_pRenderer1.get()) > 0 &&
-                         platform::RenderedFrameCount(player.m_pGraph->m_pRenderer2.get()) > 0; }, 5000);
+  PumpUntil(
+      [&] {
+        return platform::RenderedFrameCount(player.m_pGraph->m_pRenderer1.get()) > 0 &&
+               platform::RenderedFrameCount(player.m_pGraph->m_pRenderer2.get()) > 0;
+      },
+      5000);
   double firstFrameMs = Ms(t0);
   std::printf("open: %.1f ms, open to first frame of both panes: %.1f ms (target < 300)\n", openMs, firstFrameMs);
 
@@ -101,8 +106,8 @@ void Latencies(CDShowPlayer& player, const std::wstring& path, const Amounts& am
     wait("step", [&] { return player.StepForward(1.0); });
     platform::PumpUiThread(50);
   }
-  std::printf("worst UI-thread wait in one player call (seeks, steps, position, play): %.1f ms (%s)\n",
-              wait.worstMs, wait.worstCall);
+  std::printf("worst UI-thread wait in one player call (seeks, steps, position, play): %.1f ms (%s)\n", wait.worstMs,
+              wait.worstCall);
   player.Close();
 }
 

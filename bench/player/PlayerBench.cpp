@@ -217,12 +217,13 @@ void PrintTicks(const std::vector<TickTime>& ticks, const TickTime& end) {
     ms.push_back(t.ms);
     cpu.push_back(t.cpuMs);
   }
-  auto worst = std::max_element(ticks.begin(), ticks.end(),
-                                [](const TickTime& a, const TickTime& b) { return a.ms < b.ms; });
+  auto worst =
+      std::max_element(ticks.begin(), ticks.end(), [](const TickTime& a, const TickTime& b) { return a.ms < b.ms; });
   int over = static_cast<int>(std::count_if(ms.begin(), ms.end(), [](double v) { return v >= 1.0; }));
   std::printf("tick: median %.3f ms, worst %.3f ms of %zu, %d at 1 ms or more (target < 1); UI thread CPU: "
-              "median %.3f ms, worst %.3f ms\n", Median(ms), worst == ticks.end() ? 0.0 : worst->ms, ticks.size(),
-              over, Median(cpu), cpu.empty() ? 0.0 : *std::max_element(cpu.begin(), cpu.end()));
+              "median %.3f ms, worst %.3f ms\n",
+              Median(ms), worst == ticks.end() ? 0.0 : worst->ms, ticks.size(), over, Median(cpu),
+              cpu.empty() ? 0.0 : *std::max_element(cpu.begin(), cpu.end()));
   if (worst != ticks.end())
     std::printf("  worst tick: %.3f ms, %.3f ms of it on the CPU; did: %s\n", worst->ms, worst->cpuMs,
                 worst->what.c_str());
@@ -232,8 +233,8 @@ void PrintTicks(const std::vector<TickTime>& ticks, const TickTime& end) {
     std::printf("  busiest tick: %.3f ms, %.3f ms of it on the CPU; did: %s\n", busiest->ms, busiest->cpuMs,
                 busiest->what.c_str());
   if (end.ms >= 0)
-    std::printf("end of the recording, a move on rather than a tick: %.1f ms, %.1f ms of it on the CPU; %s\n",
-                end.ms, end.cpuMs, end.what.c_str());
+    std::printf("end of the recording, a move on rather than a tick: %.1f ms, %.1f ms of it on the CPU; %s\n", end.ms,
+                end.cpuMs, end.what.c_str());
 }
 
 // How much each part measures: the full run, or seconds for the smoke run.
@@ -300,7 +301,8 @@ bool Measure(const std::string& path, const Amounts& amounts) {
   std::printf("double-click to first frame in both panes: median %.1f ms of %zu (target < 300)\n", Median(opens),
               opens.size());
   std::printf("seek slider release to the new frame in both panes (%zu, paused): median %.1f ms, worst %.1f ms "
-              "(target < 150)\n", seeks.size(), Median(seeks), *std::max_element(seeks.begin(), seeks.end()));
+              "(target < 150)\n",
+              seeks.size(), Median(seeks), *std::max_element(seeks.begin(), seeks.end()));
   PrintTicks(bench.m_ticks, bench.m_end);
   PrintShown(runs, duration);
   PrintCpu(cpu, runs, load);
@@ -315,7 +317,8 @@ int main(int argc, char** argv) {
   std::string mode = argc > 1 && argv[1][0] == '-' ? argv[1] : "";
   std::string path = argc > (mode.empty() ? 1 : 2) ? argv[mode.empty() ? 1 : 2] : "";
   if (path.empty())
-    path = (std::filesystem::temp_directory_path() / (smoke ? "player-bench-smoke.avi" : "player-bench-30s-1080p.avi")).string();
+    path = (std::filesystem::temp_directory_path() / (smoke ? "player-bench-smoke.avi" : "player-bench-30s-1080p.avi"))
+               .string();
   if (mode == "--floors") {
     for (bool display : {false, true}) std::printf("%s\n", Joined(bench::FloorCommand(path, display)).c_str());
     std::printf("%s\n", Joined(bench::PeerCommand(path)).c_str());

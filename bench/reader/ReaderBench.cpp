@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
   std::printf("file: %.1f MB\n", static_cast<double>(fileBytes) / 1e6);
   std::printf("first run: %.2f ms\n", first);
   std::printf("warm runs: best %.2f ms, median %.2f ms (target < 50 ms)\n", ms[1], ms[3]);
-  std::printf("bytes read: %lld (%.2f%% of the file; target < 10%%)\n", read, 100.0 * static_cast<double>(read) / static_cast<double>(fileBytes));
+  std::printf("bytes read: %lld (%.2f%% of the file; target < 10%%)\n", read,
+              100.0 * static_cast<double>(read) / static_cast<double>(fileBytes));
   std::printf("samples: %ld G-sensor, %ld GPS\n", static_cast<long>(gsensor), static_cast<long>(gps));
   return 0;
 }

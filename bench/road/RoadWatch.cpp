@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
   ScreenProbe probe;
   if (!probe.ok()) return Usage();
   StepCondition condition(probe);
-  if (!condition.Parse(std::vector<std::string>(words.begin() + static_cast<long>(at), words.begin() + static_cast<long>(dashes))))
+  if (!condition.Parse(
+          std::vector<std::string>(words.begin() + static_cast<long>(at), words.begin() + static_cast<long>(dashes))))
     return Usage();
   condition.Begin();
   std::vector<char*> command;

@@ -28,9 +28,7 @@ std::vector<uint32_t> ScreenProbe::Pixels(const ScreenRect& rect) {
   return pixels;
 }
 
-bool ScreenProbe::WindowShown(const std::string& name) {
-  return Search(DefaultRootWindow(display_), name, 0);
-}
+bool ScreenProbe::WindowShown(const std::string& name) { return Search(DefaultRootWindow(display_), name, 0); }
 
 // The window manager puts each program window in a frame, so names sit a few levels down.
 bool ScreenProbe::Search(Window window, const std::string& name, int depth) {

@@ -24,7 +24,7 @@ private:
   ScreenProbe& probe_;
   Kind kind_ = Kind::Change;
   ScreenRect rect_;
-  std::string text_;  // a window's name or a file's path
+  std::string text_;    // a window's name or a file's path
   long long size_ = 1;  // bytes of a file, or a number of stills
   std::vector<uint32_t> before_;
   std::chrono::steady_clock::time_point since_;  // when the region last changed

@@ -21,7 +21,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Ms(Clock::time_point from, Clock::time_point to) { return std::chrono::duration<double, std::milli>(to - from).count(); }
+double Ms(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
 
 struct Figures {
   double first = 0;
@@ -124,8 +126,9 @@ int main(int argc, char** argv) {
 
   std::printf("samples: %ld G-sensor, %ld GPS\n", static_cast<long>(data.m_arrGSensor.GetSize()),
               static_cast<long>(data.m_arrGPS.GetSize()));
-  std::printf("loader, start to samples on the UI thread: first %.2f ms, warm best %.2f ms, median %.2f ms (target < 100 ms)\n",
-              loaded.first, loaded.best, loaded.median);
+  std::printf(
+      "loader, start to samples on the UI thread: first %.2f ms, warm best %.2f ms, median %.2f ms (target < 100 ms)\n",
+      loaded.first, loaded.best, loaded.median);
   std::printf("tick, read-out and curves: best %.3f ms, median %.3f ms (target < 1 ms)\n", tick.best, tick.median);
   std::printf("tick, read-out only: best %.3f ms, median %.3f ms\n", readout.best, readout.median);
   std::printf("full panel redraw: first %.3f ms, best %.3f ms, median %.3f ms (target < 3 ms)\n", panel.first,

@@ -43,8 +43,8 @@ constexpr int kPaneHeight = 194;
 inline std::vector<std::string> VideoBranch(const std::string& pad, bool display) {
   std::vector<std::string> b = {pad, "!", "queue", "!", "h264parse", "!", "avdec_h264", "thread-type=slice", "!"};
   if (display) {
-    std::string caps = "video/x-raw,format=BGRx,width=" + std::to_string(kPaneWidth) +
-                       ",height=" + std::to_string(kPaneHeight);
+    std::string caps =
+        "video/x-raw,format=BGRx,width=" + std::to_string(kPaneWidth) + ",height=" + std::to_string(kPaneHeight);
     b.insert(b.end(), {"videoconvertscale", "method=nearest-neighbour", "!", caps, "!"});
   }
   b.insert(b.end(), {"fakesink", "sync=true"});
@@ -71,7 +71,12 @@ inline std::vector<std::string> FloorCommand(const std::string& path, bool displ
 // scales them, side by side in one window drawn without a GPU, the sound decoded.
 inline std::vector<std::string> PeerCommand(const std::string& path) {
   std::string pane = std::to_string(kPaneWidth) + ":" + std::to_string(kPaneHeight) + ":flags=neighbor";
-  return {"mpv", "--no-config", "--really-quiet", "--vo=x11", "--ao=null", "--hwdec=no",
+  return {"mpv",
+          "--no-config",
+          "--really-quiet",
+          "--vo=x11",
+          "--ao=null",
+          "--hwdec=no",
           "--lavfi-complex=[vid1]scale=" + pane + "[f];[vid2]scale=" + pane + "[r];[f][r]hstack[vo];[aid1]anull[ao]",
           path};
 }

@@ -9,9 +9,9 @@
 
 namespace platform::detail {
 template <typename KEY>
-using MapStoredKey = std::conditional_t<std::is_same_v<std::decay_t<KEY>, const wchar_t*> ||
-                                            std::is_same_v<std::decay_t<KEY>, wchar_t*>,
-                                        CString, std::decay_t<KEY>>;
+using MapStoredKey =
+    std::conditional_t<std::is_same_v<std::decay_t<KEY>, const wchar_t*> || std::is_same_v<std::decay_t<KEY>, wchar_t*>,
+                       CString, std::decay_t<KEY>>;
 }
 
 // POSITION-style iteration is by a cursor index into the insertion-independent hash order.

@@ -10,6 +10,4 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBase) const {
 
 const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
 
-BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const {
-  return GetRuntimeClass()->IsDerivedFrom(pClass);
-}
+BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }

@@ -25,13 +25,13 @@ protected:
 
 #define RUNTIME_CLASS(cls) (&cls::class##cls)
 
-#define DECLARE_DYNAMIC(cls)                                  \
-public:                                                       \
-  static const CRuntimeClass class##cls;                      \
+#define DECLARE_DYNAMIC(cls)             \
+public:                                  \
+  static const CRuntimeClass class##cls; \
   const CRuntimeClass* GetRuntimeClass() const override;
 
-#define IMPLEMENT_DYNAMIC(cls, base)                                         \
-  const CRuntimeClass cls::class##cls = {#cls, RUNTIME_CLASS(base)};         \
+#define IMPLEMENT_DYNAMIC(cls, base)                                 \
+  const CRuntimeClass cls::class##cls = {#cls, RUNTIME_CLASS(base)}; \
   const CRuntimeClass* cls::GetRuntimeClass() const { return RUNTIME_CLASS(cls); }
 
 #define DECLARE_DYNCREATE(cls) DECLARE_DYNAMIC(cls)

@@ -32,7 +32,7 @@ enum class PlatformText {
   // Copy and delete of files.
   CopyOperation,
   DeleteOperation,
-  ReplaceQuestion,     // %1 the file's name
+  ReplaceQuestion,  // %1 the file's name
   DeleteOneQuestion,
   DeleteManyQuestion,  // %1 how many
   CannotCopy,          // %1 the file's name

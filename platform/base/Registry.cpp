@@ -30,7 +30,7 @@ struct Value {
 };
 
 struct Key {
-  std::string path;  // as first created
+  std::string path;                     // as first created
   std::map<std::string, Value> values;  // by folded name
 };
 
@@ -220,8 +220,16 @@ private:
 };
 
 bool ResolveParent(HKEY hKey, Hive& hive, std::string& path) {
-  if (hKey == HKEY_CURRENT_USER) { hive = Hive::CurrentUser; path.clear(); return true; }
-  if (hKey == HKEY_LOCAL_MACHINE) { hive = Hive::LocalMachine; path.clear(); return true; }
+  if (hKey == HKEY_CURRENT_USER) {
+    hive = Hive::CurrentUser;
+    path.clear();
+    return true;
+  }
+  if (hKey == HKEY_LOCAL_MACHINE) {
+    hive = Hive::LocalMachine;
+    path.clear();
+    return true;
+  }
   auto it = g_keys.find(reinterpret_cast<ULONG_PTR>(hKey));
   if (it == g_keys.end()) return false;
   hive = it->second.hive;

@@ -46,7 +46,9 @@ void EncodeOne(char32_t cp, std::string& out) {
   }
 }
 
-bool IsSpace(wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) != 0 || c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
+bool IsSpace(wchar_t c) {
+  return std::iswspace(static_cast<wint_t>(c)) != 0 || c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
+}
 
 wchar_t FoldCase(wchar_t c) {
   if (c >= L'A' && c <= L'Z') return static_cast<wchar_t>(c - L'A' + L'a');
@@ -187,7 +189,10 @@ CString& CString::MakeReverse() {
 int CString::Replace(wchar_t chOld, wchar_t chNew) {
   int n = 0;
   for (wchar_t& c : m_str)
-    if (c == chOld) { c = chNew; ++n; }
+    if (c == chOld) {
+      c = chNew;
+      ++n;
+    }
   return n;
 }
 
@@ -252,8 +257,14 @@ CString& CString::TrimRight(const wchar_t* chars) {
   return *this;
 }
 
-CString& CString::TrimLeft(wchar_t ch) { wchar_t s[2] = {ch, 0}; return TrimLeft(s); }
-CString& CString::TrimRight(wchar_t ch) { wchar_t s[2] = {ch, 0}; return TrimRight(s); }
+CString& CString::TrimLeft(wchar_t ch) {
+  wchar_t s[2] = {ch, 0};
+  return TrimLeft(s);
+}
+CString& CString::TrimRight(wchar_t ch) {
+  wchar_t s[2] = {ch, 0};
+  return TrimRight(s);
+}
 CString& CString::Trim() { return TrimRight().TrimLeft(); }
 CString& CString::Trim(wchar_t ch) { return TrimRight(ch).TrimLeft(ch); }
 CString& CString::Trim(const wchar_t* chars) { return TrimRight(chars).TrimLeft(chars); }
@@ -264,15 +275,26 @@ std::wstring TranslateWideFormat(const wchar_t* fmt) {
     out += *p;
     if (*p != L'%') continue;
     ++p;
-    if (*p == L'%') { out += L'%'; continue; }
+    if (*p == L'%') {
+      out += L'%';
+      continue;
+    }
     // Flags, width, precision.
     while (*p && std::wcschr(L"-+ #0123456789.*", *p)) out += *p++;
     bool narrow = false, wide = false;
-    if (*p == L'h' && (p[1] == L's' || p[1] == L'c')) { narrow = true; ++p; }
-    else if ((*p == L'l' || *p == L'w') && (p[1] == L's' || p[1] == L'c')) { wide = true; ++p; }
-    else if (std::wcsncmp(p, L"I64", 3) == 0) { out += L"ll"; p += 3; }
-    else if (*p == L'I' && (p[1] == L'd' || p[1] == L'u' || p[1] == L'x' || p[1] == L'X')) { out += L'z'; ++p; }
-    else {
+    if (*p == L'h' && (p[1] == L's' || p[1] == L'c')) {
+      narrow = true;
+      ++p;
+    } else if ((*p == L'l' || *p == L'w') && (p[1] == L's' || p[1] == L'c')) {
+      wide = true;
+      ++p;
+    } else if (std::wcsncmp(p, L"I64", 3) == 0) {
+      out += L"ll";
+      p += 3;
+    } else if (*p == L'I' && (p[1] == L'd' || p[1] == L'u' || p[1] == L'x' || p[1] == L'X')) {
+      out += L'z';
+      ++p;
+    } else {
       while (*p && std::wcschr(L"hlLqjzt", *p)) out += *p++;
     }
     if (*p == 0) break;

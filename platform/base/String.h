@@ -12,7 +12,8 @@ class CString {
 public:
   CString() = default;
   CString(const wchar_t* s) : m_str(s ? s : L"") {}
-  CString(const wchar_t* s, int nLength) : m_str(s ? std::wstring(s, static_cast<size_t>(nLength > 0 ? nLength : 0)) : std::wstring()) {}
+  CString(const wchar_t* s, int nLength)
+      : m_str(s ? std::wstring(s, static_cast<size_t>(nLength > 0 ? nLength : 0)) : std::wstring()) {}
   CString(wchar_t ch, int nRepeat = 1) : m_str(static_cast<size_t>(nRepeat > 0 ? nRepeat : 0), ch) {}
   CString(const std::wstring& s) : m_str(s) {}
   // Narrow text is UTF-8.
@@ -32,11 +33,26 @@ public:
   const wchar_t* GetString() const { return m_str.c_str(); }
   const std::wstring& str() const { return m_str; }
 
-  CString& operator=(const wchar_t* s) { m_str = s ? s : L""; return *this; }
-  CString& operator=(wchar_t ch) { m_str.assign(1, ch); return *this; }
-  CString& operator+=(const CString& s) { m_str += s.m_str; return *this; }
-  CString& operator+=(const wchar_t* s) { if (s) m_str += s; return *this; }
-  CString& operator+=(wchar_t ch) { m_str += ch; return *this; }
+  CString& operator=(const wchar_t* s) {
+    m_str = s ? s : L"";
+    return *this;
+  }
+  CString& operator=(wchar_t ch) {
+    m_str.assign(1, ch);
+    return *this;
+  }
+  CString& operator+=(const CString& s) {
+    m_str += s.m_str;
+    return *this;
+  }
+  CString& operator+=(const wchar_t* s) {
+    if (s) m_str += s;
+    return *this;
+  }
+  CString& operator+=(wchar_t ch) {
+    m_str += ch;
+    return *this;
+  }
 
   int Compare(const wchar_t* s) const;
   int CompareNoCase(const wchar_t* s) const;

@@ -105,4 +105,6 @@ constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF)
 constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
 
 template <typename T, std::size_t N>
-constexpr std::size_t _countof(T (&)[N]) { return N; }
+constexpr std::size_t _countof(T (&)[N]) {
+  return N;
+}

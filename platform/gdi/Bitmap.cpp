@@ -24,9 +24,7 @@ HBITMAP RegisterSurface(std::shared_ptr<platform::Surface> surface) {
 
 }  // namespace
 
-CBitmap* CBitmap::FromHandle(HBITMAP hBitmap) {
-  return static_cast<CBitmap*>(CGdiObject::FromHandle(ToGdi(hBitmap)));
-}
+CBitmap* CBitmap::FromHandle(HBITMAP hBitmap) { return static_cast<CBitmap*>(CGdiObject::FromHandle(ToGdi(hBitmap))); }
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource) {
   HBITMAP h = ::LoadBitmapW(nullptr, MAKEINTRESOURCEW(nIDResource));

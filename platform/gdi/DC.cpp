@@ -156,9 +156,18 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ hObject) {
       old = st.s.bitmap.handle;
       st.BindBitmap(next);
       break;
-    case GdiKind::Font: old = st.s.font.handle; st.s.font = next; break;
-    case GdiKind::Brush: old = st.s.brush.handle; st.s.brush = next; break;
-    case GdiKind::Pen: old = st.s.pen.handle; st.s.pen = next; break;
+    case GdiKind::Font:
+      old = st.s.font.handle;
+      st.s.font = next;
+      break;
+    case GdiKind::Brush:
+      old = st.s.brush.handle;
+      st.s.brush = next;
+      break;
+    case GdiKind::Pen:
+      old = st.s.pen.handle;
+      st.s.pen = next;
+      break;
   }
   return old;
 }
@@ -168,9 +177,13 @@ CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
   return CGdiObject::FromHandle(SelectObject(pObject->m_hObject));
 }
 
-CBitmap* CDC::SelectObject(CBitmap* pBitmap) { return static_cast<CBitmap*>(SelectObject(static_cast<CGdiObject*>(pBitmap))); }
+CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
+  return static_cast<CBitmap*>(SelectObject(static_cast<CGdiObject*>(pBitmap)));
+}
 CFont* CDC::SelectObject(CFont* pFont) { return static_cast<CFont*>(SelectObject(static_cast<CGdiObject*>(pFont))); }
-CBrush* CDC::SelectObject(CBrush* pBrush) { return static_cast<CBrush*>(SelectObject(static_cast<CGdiObject*>(pBrush))); }
+CBrush* CDC::SelectObject(CBrush* pBrush) {
+  return static_cast<CBrush*>(SelectObject(static_cast<CGdiObject*>(pBrush)));
+}
 CPen* CDC::SelectObject(CPen* pPen) { return static_cast<CPen*>(SelectObject(static_cast<CGdiObject*>(pPen))); }
 
 CGdiObject* CDC::SelectStockObject(int nIndex) { return CGdiObject::FromHandle(SelectObject(GetStockObject(nIndex))); }

@@ -83,15 +83,17 @@ public:
   CPoint OffsetViewportOrg(int nWidth, int nHeight);
   int GetClipBox(LPRECT lpRect) const;
   int IntersectClipRect(int x1, int y1, int x2, int y2);
-  int IntersectClipRect(LPCRECT lpRect) { return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+  int IntersectClipRect(LPCRECT lpRect) {
+    return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+  }
   BOOL PtVisible(int x, int y) const;
   BOOL IsPrinting() const { return FALSE; }
 
   // Blits. Source pixels outside the source surface leave the destination untouched.
   // Stretching samples the nearest source pixel in every stretch mode.
   BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
-  BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                  int nSrcHeight, DWORD dwRop);
+  BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth, int nSrcHeight,
+                  DWORD dwRop);
   // Copies every source pixel whose colour differs from crTransparent (exact RGB match).
   BOOL TransparentBlt(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc, int ySrc,
                       int nSrcWidth, int nSrcHeight, UINT crTransparent);
@@ -161,7 +163,8 @@ private:
 // Selects one object for the lifetime of the scope and puts the previous one back.
 class CSelectObjectScope {
 public:
-  CSelectObjectScope(CDC* pDC, CGdiObject* pObject) : m_pDC(pDC), m_hOld(pDC && pObject ? pDC->SelectObject(pObject->m_hObject) : nullptr) {}
+  CSelectObjectScope(CDC* pDC, CGdiObject* pObject)
+      : m_pDC(pDC), m_hOld(pDC && pObject ? pDC->SelectObject(pObject->m_hObject) : nullptr) {}
   ~CSelectObjectScope() {
     if (m_pDC && m_hOld) m_pDC->SelectObject(m_hOld);
   }
@@ -183,8 +186,8 @@ BOOL RestoreDC(HDC hdc, int nSavedDC);
 BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
 BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc, int wSrc,
                 int hSrc, DWORD rop);
-BOOL TransparentBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
-                    int wSrc, int hSrc, UINT crTransparent);
+BOOL TransparentBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc, int wSrc,
+                    int hSrc, UINT crTransparent);
 BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
 BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);

@@ -43,7 +43,8 @@ struct SourceView {
   bool Get(int ox, int oy, uint32_t& out) const {
     int x = left + ox, y = top + oy;
     if (!surface || x < 0 || y < 0 || x >= surface->width() || y >= surface->height()) return false;
-    out = copy.empty() ? surface->At(x, y) : copy[static_cast<size_t>(y) * static_cast<size_t>(surface->width()) + static_cast<size_t>(x)];
+    out = copy.empty() ? surface->At(x, y)
+                       : copy[static_cast<size_t>(y) * static_cast<size_t>(surface->width()) + static_cast<size_t>(x)];
     return true;
   }
 };
@@ -54,7 +55,8 @@ SourceView MakeSource(const DcState& src, int xSrc, int ySrc, const platform::Su
   v.left = src.ToSurfaceX(xSrc);
   v.top = src.ToSurfaceY(ySrc);
   if (v.surface && v.surface == dest)
-    v.copy.assign(v.surface->pixels(), v.surface->pixels() + static_cast<size_t>(v.surface->width()) * static_cast<size_t>(v.surface->height()));
+    v.copy.assign(v.surface->pixels(), v.surface->pixels() + static_cast<size_t>(v.surface->width()) *
+                                                                 static_cast<size_t>(v.surface->height()));
   return v;
 }
 
@@ -64,7 +66,8 @@ int Nearest(int i, int n, int m) { return static_cast<int>((2LL * i + 1) * m / (
 // Source column offsets of the destination columns r.left .. r.right - 1.
 std::vector<int> SourceColumns(const CRect& r, int dx0, int nWidth, int nSrcWidth) {
   std::vector<int> columns(static_cast<size_t>(std::max(0, r.Width())));
-  for (int dx = r.left; dx < r.right; ++dx) columns[static_cast<size_t>(dx - r.left)] = Nearest(dx - dx0, nWidth, nSrcWidth);
+  for (int dx = r.left; dx < r.right; ++dx)
+    columns[static_cast<size_t>(dx - r.left)] = Nearest(dx - dx0, nWidth, nSrcWidth);
   return columns;
 }
 

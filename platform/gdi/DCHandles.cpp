@@ -80,8 +80,8 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
               [&](CDC& dc) { return dc.StretchBlt(xDest, yDest, wDest, hDest, src, xSrc, ySrc, wSrc, hSrc, rop); });
 }
 
-BOOL TransparentBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
-                    int wSrc, int hSrc, UINT crTransparent) {
+BOOL TransparentBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc, int wSrc,
+                    int hSrc, UINT crTransparent) {
   CDC* src = CDC::FromHandle(hdcSrc);
   return OnDC(hdcDest, FALSE, [&](CDC& dc) {
     return dc.TransparentBlt(xDest, yDest, wDest, hDest, src, xSrc, ySrc, wSrc, hSrc, crTransparent);

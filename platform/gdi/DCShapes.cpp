@@ -26,7 +26,8 @@ void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF color) {
-  if (lpRect) FillSolidRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, color);
+  if (lpRect)
+    FillSolidRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, color);
 }
 
 // Like the class library's, this leaves `color` as the background colour.
@@ -51,7 +52,9 @@ void CDC::InvertRect(LPCRECT lpRect) {
 }
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight) {
-  if (lpRect) Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, clrTopLeft, clrBottomRight);
+  if (lpRect)
+    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, clrTopLeft,
+               clrBottomRight);
 }
 
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight) {
@@ -91,7 +94,8 @@ void CDC::DrawFocusRect(LPCRECT lpRect) {
   CRect r(lpRect);
   auto flip = [&](int x, int y) {
     int sx = st.ToSurfaceX(x), sy = st.ToSurfaceY(y);
-    if (((x + y) & 1) == 0 && st.Visible(sx, sy)) st.s.surface->Set(sx, sy, (st.s.surface->At(sx, sy) ^ 0xFFFFFF) & 0xFFFFFF);
+    if (((x + y) & 1) == 0 && st.Visible(sx, sy))
+      st.s.surface->Set(sx, sy, (st.s.surface->At(sx, sy) ^ 0xFFFFFF) & 0xFFFFFF);
   };
   for (int x = r.left; x < r.right; ++x) {
     flip(x, r.top);
@@ -127,8 +131,14 @@ BOOL CDC::LineTo(int x, int y) {
   while (x0 != x || y0 != y) {
     plot(x0, y0);
     int e2 = 2 * err;
-    if (e2 >= dy) { err += dy; x0 += stepX; }
-    if (e2 <= dx) { err += dx; y0 += stepY; }
+    if (e2 >= dy) {
+      err += dy;
+      x0 += stepX;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y0 += stepY;
+    }
   }
   return TRUE;
 }
@@ -153,10 +163,12 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
   CRect inside = r;
   if (outline) inside.DeflateRect(1, 1);
   if (brush && brush->brushStyle != BS_NULL)
-    st.FillSurfaceRect(st.ClippedSurfaceRect(inside.left, inside.top, inside.right, inside.bottom), platform::PixelFromColor(brush->color));
+    st.FillSurfaceRect(st.ClippedSurfaceRect(inside.left, inside.top, inside.right, inside.bottom),
+                       platform::PixelFromColor(brush->color));
   if (outline) {
     POINT keep = st.s.position;
-    POINT corners[5] = {{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}, {r.left, r.top}};
+    POINT corners[5] = {
+        {r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}, {r.left, r.top}};
     Polyline(corners, 5);
     st.s.position = keep;
   }

@@ -48,7 +48,8 @@ double CellRatio(const std::string& family, int weight, bool italic) {
   pango_font_description_set_style(desc.get(), italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
   pango_font_description_set_absolute_size(desc.get(), kProbeEm * PANGO_SCALE);
   FontMetricsRef metrics = FontMetricsRef::Adopt(pango_context_get_metrics(TextContext(), desc.get(), nullptr));
-  double cell = metrics ? pango_font_metrics_get_ascent(metrics.get()) + pango_font_metrics_get_descent(metrics.get()) : 0;
+  double cell =
+      metrics ? pango_font_metrics_get_ascent(metrics.get()) + pango_font_metrics_get_descent(metrics.get()) : 0;
   double ratio = cell > 0 ? cell / (kProbeEm * PANGO_SCALE) : 1.0;
   cache[key] = ratio;
   return ratio;

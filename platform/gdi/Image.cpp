@@ -147,8 +147,8 @@ HRESULT CImage::Save(LPCWSTR pszFileName, Gdiplus::ImageFormatId guidFileType) c
   unsigned char* out = nullptr;
   unsigned long outSize = 0;
   // Surface bytes are B, G, R, x in memory, top row first.
-  int rc = tjCompress2(tj.get(), reinterpret_cast<const unsigned char*>(s.pixels()), s.width(), s.stride(),
-                       s.height(), TJPF_BGRX, &out, &outSize, TJSAMP_420, kJpegQuality, 0);
+  int rc = tjCompress2(tj.get(), reinterpret_cast<const unsigned char*>(s.pixels()), s.width(), s.stride(), s.height(),
+                       TJPF_BGRX, &out, &outSize, TJSAMP_420, kJpegQuality, 0);
   std::unique_ptr<unsigned char, TjBufferDeleter> jpeg(out);
   if (rc != 0) {
     PlatformLog("gdi", "JPEG encoding failed: %s", tjGetErrorStr2(tj.get()));

@@ -23,8 +23,12 @@ public:
   int stride() const { return m_width * 4; }  // bytes per row
   uint32_t* pixels() { return m_pixels.data(); }
   const uint32_t* pixels() const { return m_pixels.data(); }
-  uint32_t At(int x, int y) const { return m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)]; }
-  void Set(int x, int y, uint32_t v) { m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)] = v; }
+  uint32_t At(int x, int y) const {
+    return m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
+  }
+  void Set(int x, int y, uint32_t v) {
+    m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)] = v;
+  }
 
 private:
   int m_width = 0;
@@ -33,11 +37,7 @@ private:
 };
 
 // COLORREF (0x00BBGGRR) <-> surface pixel (0x00RRGGBB).
-constexpr uint32_t PixelFromColor(COLORREF c) {
-  return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-}
-constexpr COLORREF ColorFromPixel(uint32_t p) {
-  return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
-}
+constexpr uint32_t PixelFromColor(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
+constexpr COLORREF ColorFromPixel(uint32_t p) { return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16); }
 
 }  // namespace platform

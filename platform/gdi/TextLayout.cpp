@@ -32,7 +32,9 @@ PreparedText Prepare(const std::wstring& text, UINT format) {
     }
     plain += text[i];
   }
-  if (format & DT_SINGLELINE) std::replace_if(plain.begin(), plain.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
+  if (format & DT_SINGLELINE)
+    std::replace_if(
+        plain.begin(), plain.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
   out.utf8 = CString(plain).ToUtf8();
   if (mnemonic >= 0) {
     out.mnemonicStart = static_cast<int>(CString(plain.substr(0, static_cast<size_t>(mnemonic))).ToUtf8().size());
@@ -118,7 +120,8 @@ std::wstring PathElided(const LOGFONTW& font, const std::wstring& text, int widt
 
 int DrawTextInRect(DcState& dc, const LOGFONTW& font, const std::wstring& text, RECT* rect, UINT format) {
   if (!rect) return 0;
-  const bool elide = (format & DT_PATH_ELLIPSIS) && !(format & (DT_CALCRECT | DT_WORDBREAK)) && rect->right > rect->left;
+  const bool elide =
+      (format & DT_PATH_ELLIPSIS) && !(format & (DT_CALCRECT | DT_WORDBREAK)) && rect->right > rect->left;
   const std::wstring shown = elide ? PathElided(font, text, rect->right - rect->left) : text;
   std::lock_guard<std::mutex> lock(TextLock());
   PreparedText prepared = Prepare(shown, format);
@@ -148,7 +151,8 @@ int DrawTextInRect(DcState& dc, const LOGFONTW& font, const std::wstring& text, 
   else if (single && (format & DT_BOTTOM)) y = r.bottom - size.cy;
   if (!dc.s.surface || prepared.utf8.empty()) return size.cy;
   CRect clip = (format & DT_NOCLIP) ? CRect(dc.s.clip)
-                                    : CRect(dc.ToSurfaceX(r.left), dc.ToSurfaceY(r.top), dc.ToSurfaceX(r.right), dc.ToSurfaceY(r.bottom));
+                                    : CRect(dc.ToSurfaceX(r.left), dc.ToSurfaceY(r.top), dc.ToSurfaceX(r.right),
+                                            dc.ToSurfaceY(r.bottom));
   Render(dc, layout.get(), dc.ToSurfaceX(x), dc.ToSurfaceY(y), clip);
   return (y - r.top) + size.cy;
 }

@@ -56,8 +56,8 @@ std::vector<StreamInfo> DiscoverStreams(const std::string& location) {
   auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kDiscoveryTimeoutMs);
   bool failed = false;
   while (!d.done && !failed && std::chrono::steady_clock::now() < deadline) {
-    MessagePtr msg(gst_bus_timed_pop_filtered(bus.get(), 5 * GST_MSECOND,
-                                              GstMessageType(GST_MESSAGE_ERROR | GST_MESSAGE_EOS)));
+    MessagePtr msg(
+        gst_bus_timed_pop_filtered(bus.get(), 5 * GST_MSECOND, GstMessageType(GST_MESSAGE_ERROR | GST_MESSAGE_EOS)));
     if (msg) failed = true;
   }
   gst_element_set_state(pipe.get(), GST_STATE_NULL);
@@ -76,8 +76,8 @@ std::vector<StreamInfo> DiscoverStreams(const std::string& location) {
 class SplitterOutPin : public GstPinBase {
 public:
   SplitterOutPin(AviSplitterFilter* owner, StreamInfo info)
-      : GstPinBase(owner, PINDIR_OUTPUT, MajorTypeOfCaps(info.caps.get())),
-        m_splitter(owner), m_name(std::move(info.name)), m_caps(std::move(info.caps)) {}
+      : GstPinBase(owner, PINDIR_OUTPUT, MajorTypeOfCaps(info.caps.get())), m_splitter(owner),
+        m_name(std::move(info.name)), m_caps(std::move(info.caps)) {}
 
   CapsPtr Caps() const override { return CapsPtr(m_caps ? gst_caps_ref(m_caps.get()) : nullptr); }
 
@@ -120,8 +120,8 @@ AviSplitterFilter* AviSplitterFilter::Create() {
 }
 
 AviSplitterFilter::AviSplitterFilter(ElementRef element) : GstFilterBase(std::move(element)) {
-  m_padAdded = SignalConnection(this->element(),
-                                g_signal_connect(this->element(), "pad-added", G_CALLBACK(OnPadAdded), this));
+  m_padAdded =
+      SignalConnection(this->element(), g_signal_connect(this->element(), "pad-added", G_CALLBACK(OnPadAdded), this));
 }
 
 // The output pins route through this object, so they let go while it is whole.

@@ -80,8 +80,8 @@ private:
   std::atomic<ULONG> m_refs{1};
 };
 
-#define RODEMIR_IUNKNOWN_IMPL                                           \
-  ULONG AddRef() override { return AddRefImpl(); }                      \
+#define RODEMIR_IUNKNOWN_IMPL                      \
+  ULONG AddRef() override { return AddRefImpl(); } \
   ULONG Release() override { return ReleaseImpl(); }
 
 // Hands out `self` as interface `iid` with a new reference.

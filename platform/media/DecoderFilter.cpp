@@ -32,7 +32,8 @@ DecoderFilter* DecoderFilter::Create() {
   // Frame threads hold pictures back by one frame each: the first picture and every seek
   // would wait for the whole set. Slices decode in order, and two streams use two cores.
   if (decoder) gst_util_set_object_arg(G_OBJECT(decoder), "thread-type", "slice");
-  ElementRef bin = MakeChainBin(nullptr, {gst_element_factory_make(elements::kH264Parser, nullptr), decoder, balance, flip});
+  ElementRef bin =
+      MakeChainBin(nullptr, {gst_element_factory_make(elements::kH264Parser, nullptr), decoder, balance, flip});
   if (!bin) return nullptr;
   auto* filter = new DecoderFilter(std::move(bin), balance, flip);
   filter->AddStaticPin(PINDIR_INPUT, MEDIATYPE_Video, "sink");
@@ -53,11 +54,26 @@ HRESULT DecoderFilter::QueryExtra(REFIID riid, void** ppv) {
 // shows from the next decoded picture on.
 HRESULT DecoderFilter::put(int id, int value) {
   switch (id) {
-    case DECODER_BRIGHTNESS_ON: m_brightnessOn = value != 0; ApplyBrightness(); break;
-    case DECODER_BRIGHTNESS: m_brightness = std::clamp(value, -150, 150); ApplyBrightness(); break;
-    case DECODER_FLIP_ON: m_flipOn = value != 0; ApplyFlip(); break;
-    case DECODER_FLIP_VERTICAL: m_vertical = value != 0; ApplyFlip(); break;
-    case DECODER_FLIP_HORIZONTAL: m_horizontal = value != 0; ApplyFlip(); break;
+    case DECODER_BRIGHTNESS_ON:
+      m_brightnessOn = value != 0;
+      ApplyBrightness();
+      break;
+    case DECODER_BRIGHTNESS:
+      m_brightness = std::clamp(value, -150, 150);
+      ApplyBrightness();
+      break;
+    case DECODER_FLIP_ON:
+      m_flipOn = value != 0;
+      ApplyFlip();
+      break;
+    case DECODER_FLIP_VERTICAL:
+      m_vertical = value != 0;
+      ApplyFlip();
+      break;
+    case DECODER_FLIP_HORIZONTAL:
+      m_horizontal = value != 0;
+      ApplyFlip();
+      break;
     default: break;
   }
   return S_OK;

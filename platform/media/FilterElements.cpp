@@ -44,7 +44,8 @@ const char* Missing(const Alternatives& alternatives) {
 
 bool MadeAndReleased(REFCLSID clsid) {
   IBaseFilter* object = nullptr;
-  HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter, reinterpret_cast<void**>(&object));
+  HRESULT hr =
+      CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter, reinterpret_cast<void**>(&object));
   if (object) object->Release();
   return SUCCEEDED(hr) && object;
 }

@@ -309,12 +309,8 @@ gboolean GstGraph::DiscardMessage(GstBus*, GstMessage*, gpointer) { return G_SOU
 
 void GstGraph::OnBusMessage(GstMessage* message) {
   switch (GST_MESSAGE_TYPE(message)) {
-    case GST_MESSAGE_EOS:
-      m_eos = true;
-      break;
-    case GST_MESSAGE_DURATION_CHANGED:
-      m_durationNs = -1;
-      break;
+    case GST_MESSAGE_EOS: m_eos = true; break;
+    case GST_MESSAGE_DURATION_CHANGED: m_durationNs = -1; break;
     case GST_MESSAGE_ERROR: {
       GError* raw = nullptr;
       gst_message_parse_error(message, &raw, nullptr);
@@ -323,8 +319,7 @@ void GstGraph::OnBusMessage(GstMessage* message) {
       m_error = true;
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 

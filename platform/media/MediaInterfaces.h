@@ -134,9 +134,9 @@ struct IDecoderParameters : IUnknown {
 };
 
 // Decoder parameter ids.
-constexpr int DECODER_BRIGHTNESS_ON = 205;   // brightness stage on (1)
-constexpr int DECODER_BRIGHTNESS = 202;    // brightness, -150..150, 0 = unchanged
-constexpr int DECODER_FLIP_ON = 1101;      // flip stage on (1)
+constexpr int DECODER_BRIGHTNESS_ON = 205;  // brightness stage on (1)
+constexpr int DECODER_BRIGHTNESS = 202;     // brightness, -150..150, 0 = unchanged
+constexpr int DECODER_FLIP_ON = 1101;       // flip stage on (1)
 constexpr int DECODER_FLIP_VERTICAL = 1112;
 constexpr int DECODER_FLIP_HORIZONTAL = 1113;
 

@@ -39,8 +39,7 @@ VideoRendererFilter* VideoRendererFilter::Create() {
 VideoRendererFilter::VideoRendererFilter(ElementRef sink)
     : GstFilterBase(std::move(sink)), m_store(std::make_shared<FrameStore>()) {
   CapsPtr caps(gst_caps_from_string("video/x-raw"));
-  g_object_set(element(), "caps", caps.get(), "sync", TRUE, "max-buffers", 1u, "drop", TRUE,
-               nullptr);
+  g_object_set(element(), "caps", caps.get(), "sync", TRUE, "max-buffers", 1u, "drop", TRUE, nullptr);
   GstAppSinkCallbacks callbacks{};
   callbacks.new_preroll = OnPreroll;
   callbacks.new_sample = OnSample;
@@ -56,9 +55,7 @@ HRESULT VideoRendererFilter::QueryExtra(REFIID riid, void** ppv) {
   return E_NOINTERFACE;
 }
 
-HRESULT VideoRendererFilter::SetRenderingMode(DWORD mode) {
-  return mode == VMRMode_Windowless ? S_OK : E_INVALIDARG;
-}
+HRESULT VideoRendererFilter::SetRenderingMode(DWORD mode) { return mode == VMRMode_Windowless ? S_OK : E_INVALIDARG; }
 
 HRESULT VideoRendererFilter::SetVideoPosition(const RECT*, const RECT* dest) {
   if (!dest) return E_POINTER;

@@ -52,7 +52,8 @@ int RunModal(GtkWidget* dialog) {
   GtkWindow* window = GTK_WINDOW(dialog);
   gtk_window_set_modal(window, TRUE);
   // Over the owner's window, or in the middle of the screen without one.
-  gtk_window_set_position(window, gtk_window_get_transient_for(window) ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
+  gtk_window_set_position(window,
+                          gtk_window_get_transient_for(window) ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
   gtk_widget_show_all(dialog);
   gtk_window_present(window);
   RunLoop([&watch] { return watch.answered; });
@@ -80,7 +81,8 @@ std::vector<std::pair<std::string, int>> Buttons(UINT type) {
   switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL: return {{ok, IDOK}, {cancel, IDCANCEL}};
     case MB_ABORTRETRYIGNORE:
-      return {{Label(PlatformText::ButtonAbort), IDABORT}, {retry, IDRETRY}, {Label(PlatformText::ButtonIgnore), IDIGNORE}};
+      return {
+          {Label(PlatformText::ButtonAbort), IDABORT}, {retry, IDRETRY}, {Label(PlatformText::ButtonIgnore), IDIGNORE}};
     case MB_YESNOCANCEL: return {{yes, IDYES}, {no, IDNO}, {cancel, IDCANCEL}};
     case MB_YESNO: return {{yes, IDYES}, {no, IDNO}};
     case MB_RETRYCANCEL: return {{retry, IDRETRY}, {cancel, IDCANCEL}};
@@ -121,8 +123,8 @@ std::wstring ChosenPath(GtkFileChooser* chooser) {
 }  // namespace
 
 int RunGtkMessageBox(GtkWindow* parent, const MessageBoxRequest& request) {
-  OwnedWidget dialog = OwnWidget(gtk_message_dialog_new(parent, GtkDialogFlags(0), MessageType(request.type), GTK_BUTTONS_NONE,
-                                                 "%s", Utf8(request.text).c_str()));
+  OwnedWidget dialog = OwnWidget(gtk_message_dialog_new(parent, GtkDialogFlags(0), MessageType(request.type),
+                                                        GTK_BUTTONS_NONE, "%s", Utf8(request.text).c_str()));
   gtk_window_set_title(GTK_WINDOW(dialog.get()), Utf8(request.caption).c_str());
   auto buttons = Buttons(request.type);
   for (const auto& [label, id] : buttons) gtk_dialog_add_button(GTK_DIALOG(dialog.get()), label.c_str(), id);
@@ -159,9 +161,10 @@ bool RunGtkFileChooser(GtkWindow* parent, const FileRequest& request, std::wstri
 
 bool RunGtkFolderChooser(GtkWindow* parent, const FolderRequest& request, std::wstring* path,
                          const std::function<void(GtkWidget*)>& open) {
-  OwnedWidget dialog = OwnWidget(gtk_file_chooser_dialog_new(
-      Utf8(request.title).c_str(), parent, GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER, Label(PlatformText::ButtonCancel).c_str(),
-      GTK_RESPONSE_CANCEL, Label(PlatformText::ButtonSelect).c_str(), GTK_RESPONSE_ACCEPT, nullptr));
+  OwnedWidget dialog =
+      OwnWidget(gtk_file_chooser_dialog_new(Utf8(request.title).c_str(), parent, GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER,
+                                            Label(PlatformText::ButtonCancel).c_str(), GTK_RESPONSE_CANCEL,
+                                            Label(PlatformText::ButtonSelect).c_str(), GTK_RESPONSE_ACCEPT, nullptr));
   auto* chooser = GTK_FILE_CHOOSER(dialog.get());
   gtk_dialog_set_default_response(GTK_DIALOG(dialog.get()), GTK_RESPONSE_ACCEPT);
   gtk_file_chooser_set_create_folders(chooser, request.newFolderButton);

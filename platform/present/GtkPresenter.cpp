@@ -65,9 +65,9 @@ UINT VirtualKey(guint keyval) {
 
 struct Window {
   HWND hwnd = nullptr;
-  OwnedWidget window;                 // a top-level
-  GtkWidget* area = nullptr;          // borrowed: a child of `window`
-  const Surface* surface = nullptr;   // borrowed: the layer's surface of the window
+  OwnedWidget window;                // a top-level
+  GtkWidget* area = nullptr;         // borrowed: a child of `window`
+  const Surface* surface = nullptr;  // borrowed: the layer's surface of the window
   CRect rect;
 };
 
@@ -107,7 +107,8 @@ public:
     w.area = gtk_drawing_area_new();
     gtk_container_add(GTK_CONTAINER(window), w.area);
     gtk_widget_add_events(w.area, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
-                                      GDK_SCROLL_MASK | GDK_LEAVE_NOTIFY_MASK | GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK);
+                                      GDK_SCROLL_MASK | GDK_LEAVE_NOTIFY_MASK | GDK_KEY_PRESS_MASK |
+                                      GDK_KEY_RELEASE_MASK);
     gtk_widget_set_can_focus(w.area, TRUE);
     g_signal_connect(w.area, "draw", G_CALLBACK(OnDraw), this);
     g_signal_connect(w.area, "motion-notify-event", G_CALLBACK(OnMotion), this);
@@ -127,9 +128,7 @@ public:
     Place(w);
   }
 
-  void TopLevelDestroyed(HWND hwnd) override {
-    m_windows.erase(hwnd);
-  }
+  void TopLevelDestroyed(HWND hwnd) override { m_windows.erase(hwnd); }
 
   void TopLevelMoved(HWND hwnd, const CRect& screenRect) override {
     auto it = m_windows.find(hwnd);
@@ -165,10 +164,12 @@ public:
 
   void TopLevelTitle(HWND hwnd, const std::wstring& title) override {
     auto it = m_windows.find(hwnd);
-    if (it != m_windows.end()) gtk_window_set_title(GTK_WINDOW(it->second.window.get()), CString(title.c_str()).ToUtf8().c_str());
+    if (it != m_windows.end())
+      gtk_window_set_title(GTK_WINDOW(it->second.window.get()), CString(title.c_str()).ToUtf8().c_str());
     // A folder browser's window stands for its chooser dialog.
     auto chooser = m_choosers.find(hwnd);
-    if (chooser != m_choosers.end()) gtk_window_set_title(GTK_WINDOW(chooser->second), CString(title.c_str()).ToUtf8().c_str());
+    if (chooser != m_choosers.end())
+      gtk_window_set_title(GTK_WINDOW(chooser->second), CString(title.c_str()).ToUtf8().c_str());
   }
 
   // Static gravity keeps the window's own area where the layer placed it: the frame goes
@@ -188,7 +189,9 @@ public:
     if (GtkWindow* window = GtkWindowOf(hwnd)) SetGtkWindowIcon(window, icon);
   }
 
-  int MessageBox(const MessageBoxRequest& request) override { return RunGtkMessageBox(GtkWindowOf(request.owner), request); }
+  int MessageBox(const MessageBoxRequest& request) override {
+    return RunGtkMessageBox(GtkWindowOf(request.owner), request);
+  }
 
   bool ChooseFile(const FileRequest& request, std::wstring* path) override {
     return RunGtkFileChooser(GtkWindowOf(request.owner), request, path);
@@ -260,9 +263,9 @@ private:
     if (it == presenter->m_windows.end() || !it->second.surface) return TRUE;
     const Surface& s = *it->second.surface;
     // Cairo only reads the pixels here; the surface's layout is cairo's RGB24.
-    CairoSurfaceRef image = CairoSurfaceRef::Adopt(cairo_image_surface_create_for_data(
-        reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(s.pixels())), CAIRO_FORMAT_RGB24, s.width(), s.height(),
-        s.stride()));
+    CairoSurfaceRef image = CairoSurfaceRef::Adopt(
+        cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(s.pixels())),
+                                            CAIRO_FORMAT_RGB24, s.width(), s.height(), s.stride()));
     cairo_set_source_surface(cr, image.get(), 0, 0);
     cairo_paint(cr);
     ReportFirstPaint();
@@ -303,10 +306,22 @@ private:
     InputEvent event;
     event.screen = Root(e->x_root, e->y_root);
     switch (e->direction) {
-      case GDK_SCROLL_UP: event.kind = InputKind::Wheel; event.wheelDelta = WHEEL_DELTA; break;
-      case GDK_SCROLL_DOWN: event.kind = InputKind::Wheel; event.wheelDelta = -WHEEL_DELTA; break;
-      case GDK_SCROLL_LEFT: event.kind = InputKind::HorizontalWheel; event.wheelDelta = -WHEEL_DELTA; break;
-      case GDK_SCROLL_RIGHT: event.kind = InputKind::HorizontalWheel; event.wheelDelta = WHEEL_DELTA; break;
+      case GDK_SCROLL_UP:
+        event.kind = InputKind::Wheel;
+        event.wheelDelta = WHEEL_DELTA;
+        break;
+      case GDK_SCROLL_DOWN:
+        event.kind = InputKind::Wheel;
+        event.wheelDelta = -WHEEL_DELTA;
+        break;
+      case GDK_SCROLL_LEFT:
+        event.kind = InputKind::HorizontalWheel;
+        event.wheelDelta = -WHEEL_DELTA;
+        break;
+      case GDK_SCROLL_RIGHT:
+        event.kind = InputKind::HorizontalWheel;
+        event.wheelDelta = WHEEL_DELTA;
+        break;
       default: return TRUE;
     }
     QueueInput(event);

@@ -61,9 +61,8 @@ UINT GetDriveTypeW(LPCWSTR lpRootPathName) {
 }
 
 BOOL GetVolumeInformationW(LPCWSTR lpRootPathName, LPWSTR lpVolumeNameBuffer, DWORD nVolumeNameSize,
-                           LPDWORD lpVolumeSerialNumber, LPDWORD lpMaximumComponentLength,
-                           LPDWORD lpFileSystemFlags, LPWSTR lpFileSystemNameBuffer,
-                           DWORD nFileSystemNameSize) {
+                           LPDWORD lpVolumeSerialNumber, LPDWORD lpMaximumComponentLength, LPDWORD lpFileSystemFlags,
+                           LPWSTR lpFileSystemNameBuffer, DWORD nFileSystemNameSize) {
   DriveEntry drive;
   if (!platform::detail::FindDrive(BytePath(lpRootPathName), &drive)) return FALSE;
   CopyTruncated(Utf8ToWide(drive.label), lpVolumeNameBuffer, nVolumeNameSize);

@@ -38,9 +38,8 @@ UINT GetDriveTypeW(LPCWSTR lpRootPathName);
 // label that is not UTF-8 is shown with its bad bytes replaced. FALSE when the root is not
 // a drive; the buffers are then left as they were.
 BOOL GetVolumeInformationW(LPCWSTR lpRootPathName, LPWSTR lpVolumeNameBuffer, DWORD nVolumeNameSize,
-                           LPDWORD lpVolumeSerialNumber, LPDWORD lpMaximumComponentLength,
-                           LPDWORD lpFileSystemFlags, LPWSTR lpFileSystemNameBuffer,
-                           DWORD nFileSystemNameSize);
+                           LPDWORD lpVolumeSerialNumber, LPDWORD lpMaximumComponentLength, LPDWORD lpFileSystemFlags,
+                           LPWSTR lpFileSystemNameBuffer, DWORD nFileSystemNameSize);
 
 // Bytes free to this user, total bytes and total free bytes of the file system holding
 // the path; any pointer may be null.

@@ -192,8 +192,9 @@ int SHFileOperationW(LPSHFILEOPSTRUCTW op) {
   bool simple = (op->fFlags & FOF_SIMPLEPROGRESS) != 0;
   CString title = simple && op->lpszProgressTitle ? CString(op->lpszProgressTitle) : CString();
   bool silent = (op->fFlags & FOF_SILENT) != 0;
-  std::unique_ptr<FileOperationUi> ui = TheFactory() ? TheFactory()(op->hwnd, title, silent)
-                                                    : platform::detail::MakeGtkFileOperationUi(op->hwnd, op->wFunc, title, silent);
+  std::unique_ptr<FileOperationUi> ui =
+      TheFactory() ? TheFactory()(op->hwnd, title, silent)
+                   : platform::detail::MakeGtkFileOperationUi(op->hwnd, op->wFunc, title, silent);
   if (!ui) ui = std::make_unique<NoUi>();
   OwnerDisabled disabled(op->hwnd);
   Operation operation(*op, std::move(ui));

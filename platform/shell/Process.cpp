@@ -73,8 +73,7 @@ std::shared_ptr<ChildProcess> Start(LPCWSTR verb, LPCWSTR file, LPCWSTR paramete
 
 }  // namespace
 
-HINSTANCE ShellExecuteW(HWND, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR lpParameters, LPCWSTR lpDirectory,
-                        INT) {
+HINSTANCE ShellExecuteW(HWND, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR lpParameters, LPCWSTR lpDirectory, INT) {
   int code = 0;
   Start(lpOperation, lpFile, lpParameters, lpDirectory, &code);
   return AsInstance(code);

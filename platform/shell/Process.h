@@ -44,8 +44,8 @@ using SHELLEXECUTEINFO = SHELLEXECUTEINFOW;
 
 // Starts the program and returns at once; the child is not tracked. The verb must be null
 // or "open". Returns a value above 32, or one of the codes above.
-HINSTANCE ShellExecuteW(HWND hwnd, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR lpParameters,
-                        LPCWSTR lpDirectory, INT nShowCmd);
+HINSTANCE ShellExecuteW(HWND hwnd, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR lpParameters, LPCWSTR lpDirectory,
+                        INT nShowCmd);
 inline HINSTANCE ShellExecute(HWND hwnd, LPCWSTR op, LPCWSTR file, LPCWSTR params, LPCWSTR dir, INT show) {
   return ShellExecuteW(hwnd, op, file, params, dir, show);
 }

@@ -38,11 +38,8 @@ LRESULT BrowserWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
       // Sent before the style changes: wParam is the new visibility.
       if (auto browser = GetWindowState<WebBrowser>(hwnd)) browser->SetRect(Placement(hwnd, wParam != 0));
       break;
-    case WM_DESTROY:
-      SetWindowState(hwnd, nullptr);
-      break;
-    default:
-      break;
+    case WM_DESTROY: SetWindowState(hwnd, nullptr); break;
+    default: break;
   }
   return DefWindowProc(hwnd, message, wParam, lParam);
 }

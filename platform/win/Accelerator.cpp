@@ -17,7 +17,8 @@ bool Matches(const ACCEL& a, const MSG& msg) {
   if (a.fVirt & FVIRTKEY) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
     if (msg.wParam != a.key) return false;
-    return shift == ((a.fVirt & FSHIFT) != 0) && control == ((a.fVirt & FCONTROL) != 0) && alt == ((a.fVirt & FALT) != 0);
+    return shift == ((a.fVirt & FSHIFT) != 0) && control == ((a.fVirt & FCONTROL) != 0) &&
+           alt == ((a.fVirt & FALT) != 0);
   }
   return (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) && msg.wParam == a.key && alt == ((a.fVirt & FALT) != 0);
 }

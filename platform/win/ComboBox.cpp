@@ -119,8 +119,12 @@ void OnKey(HWND hwnd, ComboState& s, UINT vk) {
   int cur = s.list ? s.hot : s.cur;
   switch (vk) {
     case VK_F4: ToggleList(hwnd, s, !s.list); return;
-    case VK_RETURN: if (s.list) platform::detail::CloseComboList(hwnd, s, true); return;
-    case VK_ESCAPE: if (s.list) platform::detail::CloseComboList(hwnd, s, false); return;
+    case VK_RETURN:
+      if (s.list) platform::detail::CloseComboList(hwnd, s, true);
+      return;
+    case VK_ESCAPE:
+      if (s.list) platform::detail::CloseComboList(hwnd, s, false);
+      return;
     case VK_UP:
     case VK_LEFT: UserSelect(hwnd, s, cur < 0 ? 0 : std::max(0, cur - 1)); return;
     case VK_DOWN:
@@ -157,7 +161,8 @@ void Paint(HWND hwnd, const ComboState& s) {
   dc->FillSolidRect(&arrow, GetSysColor(COLOR_3DFACE));
   dc->Draw3dRect(&arrow, GetSysColor(COLOR_3DHIGHLIGHT), GetSysColor(COLOR_3DSHADOW));
   CPoint c = arrow.CenterPoint();
-  for (int row = 0; row < 4; ++row) dc->FillSolidRect(c.x - 3 + row, c.y - 1 + row, 7 - 2 * row, 1, GetSysColor(COLOR_BTNTEXT));
+  for (int row = 0; row < 4; ++row)
+    dc->FillSolidRect(c.x - 3 + row, c.y - 1 + row, 7 - 2 * row, 1, GetSysColor(COLOR_BTNTEXT));
   CRect face(client.left + 2, client.top + 2, arrow.left - 1, client.bottom - 2);
   bool highlight = s.focused && !s.list && enabled;
   if (highlight) dc->FillSolidRect(&face, GetSysColor(COLOR_HIGHLIGHT));
@@ -189,22 +194,30 @@ LRESULT CALLBACK_ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   bool sorted = GetWindowLong(hwnd, GWL_STYLE) & CBS_SORT;
   switch (message) {
     case WM_CREATE: FitFace(hwnd, *s); return 0;
-    case CB_ADDSTRING: InvalidateRect(hwnd, nullptr, TRUE); return Insert(*s, -1, reinterpret_cast<LPCWSTR>(lParam), sorted);
+    case CB_ADDSTRING:
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return Insert(*s, -1, reinterpret_cast<LPCWSTR>(lParam), sorted);
     case CB_INSERTSTRING: return Insert(*s, static_cast<int>(wParam), reinterpret_cast<LPCWSTR>(lParam), false);
     case CB_DELETESTRING: return Delete(hwnd, *s, static_cast<int>(wParam));
-    case CB_RESETCONTENT: s->items.clear(); s->cur = -1; InvalidateRect(hwnd, nullptr, TRUE); return CB_OKAY;
+    case CB_RESETCONTENT:
+      s->items.clear();
+      s->cur = -1;
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return CB_OKAY;
     case CB_GETCOUNT: return Count(*s);
     case CB_GETCURSEL: return s->cur;
     case CB_SETCURSEL: return SetSelection(hwnd, *s, static_cast<int>(wParam));
     case CB_GETLBTEXT: return GetItemText(*s, static_cast<int>(wParam), lParam);
-    case CB_GETLBTEXTLEN: return Valid(*s, static_cast<int>(wParam)) ? static_cast<LRESULT>(s->items[wParam].text.size()) : CB_ERR;
+    case CB_GETLBTEXTLEN:
+      return Valid(*s, static_cast<int>(wParam)) ? static_cast<LRESULT>(s->items[wParam].text.size()) : CB_ERR;
     case CB_FINDSTRING: return Find(*s, wParam, reinterpret_cast<LPCWSTR>(lParam), false);
     case CB_FINDSTRINGEXACT: return Find(*s, wParam, reinterpret_cast<LPCWSTR>(lParam), true);
     case CB_SELECTSTRING: {
       int found = static_cast<int>(Find(*s, wParam, reinterpret_cast<LPCWSTR>(lParam), false));
       return found >= 0 ? SetSelection(hwnd, *s, found) : CB_ERR;
     }
-    case CB_GETITEMDATA: return Valid(*s, static_cast<int>(wParam)) ? static_cast<LRESULT>(s->items[wParam].data) : CB_ERR;
+    case CB_GETITEMDATA:
+      return Valid(*s, static_cast<int>(wParam)) ? static_cast<LRESULT>(s->items[wParam].data) : CB_ERR;
     case CB_SETITEMDATA:
       if (!Valid(*s, static_cast<int>(wParam))) return CB_ERR;
       s->items[wParam].data = static_cast<DWORD_PTR>(lParam);
@@ -222,7 +235,10 @@ LRESULT CALLBACK_ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       int found = static_cast<int>(Find(*s, static_cast<WPARAM>(-1), reinterpret_cast<LPCWSTR>(lParam), true));
       return found >= 0 && SetSelection(hwnd, *s, found) >= 0;
     }
-    case WM_SETFONT: DefWindowProc(hwnd, message, wParam, lParam); FitFace(hwnd, *s); return 0;
+    case WM_SETFONT:
+      DefWindowProc(hwnd, message, wParam, lParam);
+      FitFace(hwnd, *s);
+      return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS | (s->list ? DLGC_WANTALLKEYS : 0);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -230,11 +246,18 @@ LRESULT CALLBACK_ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       if (IsWindow(hwnd)) ToggleList(hwnd, *s, !s->list);
       return 0;
     case WM_SYSKEYDOWN:
-      if (wParam == VK_DOWN || wParam == VK_UP) { ToggleList(hwnd, *s, !s->list); return 0; }
+      if (wParam == VK_DOWN || wParam == VK_UP) {
+        ToggleList(hwnd, *s, !s->list);
+        return 0;
+      }
       return DefWindowProc(hwnd, message, wParam, lParam);
     case WM_KEYDOWN: OnKey(hwnd, *s, static_cast<UINT>(wParam)); return 0;
     case WM_CHAR: OnChar(hwnd, *s, static_cast<wchar_t>(wParam)); return 0;
-    case WM_SETFOCUS: s->focused = true; InvalidateRect(hwnd, nullptr, TRUE); Notify(hwnd, CBN_SETFOCUS); return 0;
+    case WM_SETFOCUS:
+      s->focused = true;
+      InvalidateRect(hwnd, nullptr, TRUE);
+      Notify(hwnd, CBN_SETFOCUS);
+      return 0;
     case WM_KILLFOCUS:
       s->focused = false;
       if (s->list) platform::detail::CloseComboList(hwnd, *s, false);
@@ -282,8 +305,12 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 int CComboBox::GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
 int CComboBox::GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
-int CComboBox::SetCurSel(int nSelect) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
-int CComboBox::AddString(LPCTSTR s) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s))); }
+int CComboBox::SetCurSel(int nSelect) {
+  return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect)));
+}
+int CComboBox::AddString(LPCTSTR s) {
+  return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s)));
+}
 int CComboBox::InsertString(int nIndex, LPCTSTR s) {
   return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(s)));
 }
@@ -302,12 +329,15 @@ void CComboBox::GetLBText(int nIndex, CString& rString) const {
   GetLBText(nIndex, buffer.data());
   rString = buffer.c_str();
 }
-int CComboBox::GetLBTextLen(int nIndex) const { return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex))); }
+int CComboBox::GetLBTextLen(int nIndex) const {
+  return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
+}
 int CComboBox::FindString(int nStartAfter, LPCTSTR s) const {
   return static_cast<int>(SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(s)));
 }
 int CComboBox::FindStringExact(int nIndexStart, LPCTSTR s) const {
-  return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(s)));
+  return static_cast<int>(
+      SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(s)));
 }
 int CComboBox::SelectString(int nStartAfter, LPCTSTR s) {
   return static_cast<int>(SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(s)));
@@ -332,7 +362,8 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
     ::GetWindowText(control, buffer.data(), length + 1);
     value = buffer.c_str();
   } else if (!value.IsEmpty()) {
-    ::SendMessage(control, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(value)));
+    ::SendMessage(control, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                  reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(value)));
   }
 }
 

@@ -104,7 +104,8 @@ LRESULT SetIcon(WindowNode& node, WPARAM wParam, LPARAM lParam) {
   HICON old = slot;
   slot = reinterpret_cast<HICON>(lParam);
   if (!node.IsChild())
-    platform::GetPresenter().TopLevelIcon(node.handle, platform::GetIconImage(node.iconBig ? node.iconBig : node.iconSmall));
+    platform::GetPresenter().TopLevelIcon(node.handle,
+                                          platform::GetIconImage(node.iconBig ? node.iconBig : node.iconSmall));
   return reinterpret_cast<LRESULT>(old);
 }
 

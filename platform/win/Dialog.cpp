@@ -27,7 +27,8 @@ LRESULT CALLBACK_DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   switch (message) {
     case WM_CLOSE:
       // Closing a dialog is cancelling it.
-      PostMessage(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
+      PostMessage(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                  reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
       return 0;
     case WM_NCDESTROY: {
       auto it = Dialogs().find(hwnd);
@@ -105,8 +106,9 @@ BOOL CDialog::CreateFromTemplate(HWND owner) {
   if (state.font) ::SendMessage(self, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
   for (const DialogControlTemplate& c : t->controls) {
     CRect r = platform::DialogUnitsToPixels(c.rect, t->fontPointSize);
-    HWND control = ::CreateWindowEx(c.exStyle, c.className.c_str(), c.text.c_str(), c.style | WS_CHILD, r.left, r.top,
-                                    r.Width(), r.Height(), self, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), nullptr);
+    HWND control =
+        ::CreateWindowEx(c.exStyle, c.className.c_str(), c.text.c_str(), c.style | WS_CHILD, r.left, r.top, r.Width(),
+                         r.Height(), self, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), nullptr);
     if (!control || !IsWindow(self)) {
       if (IsWindow(self)) ::DestroyWindow(self);
       return FALSE;

@@ -91,7 +91,8 @@ BOOL IsDialogMessage(HWND hDlg, LPMSG lpMsg) {
         case VK_RIGHT:
         case VK_DOWN:
           if (code & DLGC_WANTARROWS) break;
-          if (HWND next = GetNextDlgGroupItem(hDlg, target, lpMsg->wParam == VK_LEFT || lpMsg->wParam == VK_UP)) SetFocus(next);
+          if (HWND next = GetNextDlgGroupItem(hDlg, target, lpMsg->wParam == VK_LEFT || lpMsg->wParam == VK_UP))
+            SetFocus(next);
           return TRUE;
         case VK_RETURN:
           // A focused push button is the one Enter presses; otherwise the dialog's OK.

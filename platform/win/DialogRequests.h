@@ -13,26 +13,26 @@ struct MessageBoxRequest {
   HWND owner = nullptr;  // disabled while the box is up
   std::wstring text;
   std::wstring caption;
-  UINT type = 0;         // MB_ buttons, icon and default-button bits
+  UINT type = 0;  // MB_ buttons, icon and default-button bits
 };
 
 struct FileRequest {
   HWND owner = nullptr;
   bool save = true;
-  std::wstring title;          // empty: the chooser's own
-  std::wstring initialFolder;  // empty: the chooser's choice
-  std::wstring fileName;       // proposed name, may carry a folder
+  std::wstring title;                                          // empty: the chooser's own
+  std::wstring initialFolder;                                  // empty: the chooser's choice
+  std::wstring fileName;                                       // proposed name, may carry a folder
   std::vector<std::pair<std::wstring, std::wstring>> filters;  // (description, patterns separated by ';')
-  int filterIndex = 0;         // 0-based
+  int filterIndex = 0;                                         // 0-based
   bool overwritePrompt = false;
 };
 
 struct FolderRequest {
   HWND owner = nullptr;
-  HWND browser = nullptr;      // the chooser's own window: its text is the title
+  HWND browser = nullptr;  // the chooser's own window: its text is the title
   std::wstring title;
-  std::wstring prompt;         // shown above the folders
-  std::wstring selection;      // the folder it opens on: the preselected one, else home
+  std::wstring prompt;     // shown above the folders
+  std::wstring selection;  // the folder it opens on: the preselected one, else home
   bool newFolderButton = false;
 };
 

@@ -17,9 +17,9 @@ constexpr DWORD OFN_ENABLESIZING = 0x00800000;
 struct OPENFILENAME {
   DWORD lStructSize = sizeof(OPENFILENAME);
   HWND hwndOwner = nullptr;
-  LPCWSTR lpstrFilter = nullptr;   // pairs of zero-ended texts, ended by a second zero
-  DWORD nFilterIndex = 1;          // 1-based
-  LPWSTR lpstrFile = nullptr;      // in: proposed name; out: the chosen path
+  LPCWSTR lpstrFilter = nullptr;  // pairs of zero-ended texts, ended by a second zero
+  DWORD nFilterIndex = 1;         // 1-based
+  LPWSTR lpstrFile = nullptr;     // in: proposed name; out: the chosen path
   DWORD nMaxFile = 0;
   LPWSTR lpstrFileTitle = nullptr;
   DWORD nMaxFileTitle = 0;
@@ -28,7 +28,7 @@ struct OPENFILENAME {
   DWORD Flags = 0;
   WORD nFileOffset = 0;
   WORD nFileExtension = 0;
-  LPCWSTR lpstrDefExt = nullptr;   // added to a name typed without an extension
+  LPCWSTR lpstrDefExt = nullptr;  // added to a name typed without an extension
 };
 using OPENFILENAMEW = OPENFILENAME;
 using LPOPENFILENAME = OPENFILENAME*;

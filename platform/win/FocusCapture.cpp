@@ -168,7 +168,8 @@ BOOL SetCursorPos(int x, int y) {
 HCURSOR SetCursor(HCURSOR hCursor) {
   HCURSOR old = F().cursor;
   F().cursor = hCursor;
-  if (old != hCursor) platform::GetPresenter().CursorChanged(static_cast<int>(reinterpret_cast<INT_PTR>(hCursor) & 0xFFFF));
+  if (old != hCursor)
+    platform::GetPresenter().CursorChanged(static_cast<int>(reinterpret_cast<INT_PTR>(hCursor) & 0xFFFF));
   return old;
 }
 

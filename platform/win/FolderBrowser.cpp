@@ -86,7 +86,8 @@ PIDLIST_ABSOLUTE SHBrowseForFolderW(LPBROWSEINFOW lpbi) {
   platform::detail::ModalOwner owner(lpbi->hwndOwner);
   BrowserWindow browser;
   std::wstring title = platform::GetPlatformText(platform::PlatformText::BrowseForFolderTitle);
-  browser.hwnd = CreateWindowEx(0, kBrowserClass, title.c_str(), WS_POPUP, 0, 0, 0, 0, owner.handle(), nullptr, nullptr);
+  browser.hwnd =
+      CreateWindowEx(0, kBrowserClass, title.c_str(), WS_POPUP, 0, 0, 0, 0, owner.handle(), nullptr, nullptr);
   if (!browser.hwnd) return nullptr;
   auto state = std::make_shared<BrowserState>();
   platform::SetWindowState(browser.hwnd, state);

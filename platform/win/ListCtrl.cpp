@@ -51,7 +51,8 @@ int CListCtrl::GetColumnWidth(int nCol) const {
 }
 
 BOOL CListCtrl::SetColumnWidth(int nCol, int cx) {
-  return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nCol), MAKELPARAM(static_cast<WORD>(cx), 0)));
+  return static_cast<BOOL>(
+      SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nCol), MAKELPARAM(static_cast<WORD>(cx), 0)));
 }
 
 CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
@@ -61,7 +62,9 @@ CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
 
 int CListCtrl::GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
 
-int CListCtrl::InsertItem(const LVITEM* pItem) { return static_cast<int>(SendMessage(LVM_INSERTITEM, 0, Param(pItem))); }
+int CListCtrl::InsertItem(const LVITEM* pItem) {
+  return static_cast<int>(SendMessage(LVM_INSERTITEM, 0, Param(pItem)));
+}
 
 int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem) {
   LVITEM item;
@@ -71,7 +74,9 @@ int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem) {
   return InsertItem(&item);
 }
 
-BOOL CListCtrl::DeleteItem(int nItem) { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(nItem))); }
+BOOL CListCtrl::DeleteItem(int nItem) {
+  return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(nItem)));
+}
 
 BOOL CListCtrl::DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
 
@@ -141,7 +146,9 @@ int CListCtrl::GetNextItem(int nItem, int nFlags) const {
 
 UINT CListCtrl::GetSelectedCount() const { return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT)); }
 
-int CListCtrl::SetHotItem(int iIndex) { return static_cast<int>(SendMessage(LVM_SETHOTITEM, static_cast<WPARAM>(iIndex))); }
+int CListCtrl::SetHotItem(int iIndex) {
+  return static_cast<int>(SendMessage(LVM_SETHOTITEM, static_cast<WPARAM>(iIndex)));
+}
 
 int CListCtrl::GetHotItem() const { return static_cast<int>(SendMessage(LVM_GETHOTITEM)); }
 
@@ -221,7 +228,8 @@ DWORD CListCtrl::SetView(int iView) { return static_cast<DWORD>(SendMessage(LVM_
 DWORD CListCtrl::GetView() const { return static_cast<DWORD>(SendMessage(LVM_GETVIEW)); }
 
 BOOL CListCtrl::SortItemsEx(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData) {
-  return static_cast<BOOL>(SendMessage(LVM_SORTITEMSEX, static_cast<WPARAM>(dwData), reinterpret_cast<LPARAM>(pfnCompare)));
+  return static_cast<BOOL>(
+      SendMessage(LVM_SORTITEMSEX, static_cast<WPARAM>(dwData), reinterpret_cast<LPARAM>(pfnCompare)));
 }
 
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}

@@ -28,8 +28,7 @@ public:
 
   // Columns. The header is hidden: rows start at the top of the client area.
   int InsertColumn(int nCol, const LVCOLUMN* pColumn);
-  int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
-                   int nSubItem = -1);
+  int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
   int GetColumnWidth(int nCol) const;
   BOOL SetColumnWidth(int nCol, int cx);
   CHeaderCtrl* GetHeaderCtrl() const;

@@ -106,7 +106,8 @@ LRESULT KeyDown(HWND hwnd, WPARAM vk) {
 
 // Three rows a notch; with Shift or Ctrl held the wheel is the parent's.
 LRESULT Wheel(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  if (GET_KEYSTATE_WPARAM(wParam) & (MK_SHIFT | MK_CONTROL)) return ::DefWindowProc(hwnd, WM_MOUSEWHEEL, wParam, lParam);
+  if (GET_KEYSTATE_WPARAM(wParam) & (MK_SHIFT | MK_CONTROL))
+    return ::DefWindowProc(hwnd, WM_MOUSEWHEEL, wParam, lParam);
   auto s = ListViewStateOf(hwnd);
   if (!s) return 0;
   int rows = -GET_WHEEL_DELTA_WPARAM(wParam) * 3 / WHEEL_DELTA;

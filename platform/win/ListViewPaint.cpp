@@ -83,8 +83,9 @@ void DrawPlainRows(const Pass& p) {
       cell.right -= 6;
       if (cell.IsRectEmpty()) continue;
       CString text(model.ItemText(row, column).c_str());
-      p.dc->DrawText(text, &cell,
-                     DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | AlignmentOf(model.ColumnFormat(column)));
+      p.dc->DrawText(
+          text, &cell,
+          DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | AlignmentOf(model.ColumnFormat(column)));
     }
   }
 }

@@ -70,8 +70,12 @@ void OnClick(HWND hwnd, MonthCalState& s, CPoint point) {
   if (GetFocus() != hwnd) SetFocus(hwnd);
   long day = 0;
   switch (platform::detail::HitTestMonthCal(hwnd, s, point, &day)) {
-    case platform::detail::MonthCalHit::Prev: UserSelect(hwnd, s, platform::detail::AddMonths(s.selected, -1), false); return;
-    case platform::detail::MonthCalHit::Next: UserSelect(hwnd, s, platform::detail::AddMonths(s.selected, 1), false); return;
+    case platform::detail::MonthCalHit::Prev:
+      UserSelect(hwnd, s, platform::detail::AddMonths(s.selected, -1), false);
+      return;
+    case platform::detail::MonthCalHit::Next:
+      UserSelect(hwnd, s, platform::detail::AddMonths(s.selected, 1), false);
+      return;
     case platform::detail::MonthCalHit::Day:
     case platform::detail::MonthCalHit::Today:
       if (day >= s.minDay && day <= s.maxDay) UserSelect(hwnd, s, day, true);
@@ -149,7 +153,8 @@ LRESULT CALLBACK_MonthCalProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       return lParam != 0;
     case MCM_SETCURSEL: return SetCurSel(hwnd, *s, reinterpret_cast<const SYSTEMTIME*>(lParam));
     case MCM_GETRANGE: return GetRange(*s, reinterpret_cast<SYSTEMTIME*>(lParam));
-    case MCM_SETRANGE: return SetRange(hwnd, *s, static_cast<DWORD>(wParam), reinterpret_cast<const SYSTEMTIME*>(lParam));
+    case MCM_SETRANGE:
+      return SetRange(hwnd, *s, static_cast<DWORD>(wParam), reinterpret_cast<const SYSTEMTIME*>(lParam));
     case MCM_GETTODAY:
       if (auto* st = reinterpret_cast<SYSTEMTIME*>(lParam)) *st = ToSystemTime(s->today);
       return lParam != 0;
@@ -175,7 +180,10 @@ LRESULT CALLBACK_MonthCalProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: OnClick(hwnd, *s, CPoint(lParam)); return 0;
     case WM_KEYDOWN: OnKey(hwnd, *s, static_cast<UINT>(wParam)); return 0;
-    case WM_SETFONT: DefWindowProc(hwnd, message, wParam, lParam); InvalidateRect(hwnd, nullptr, TRUE); return 0;
+    case WM_SETFONT:
+      DefWindowProc(hwnd, message, wParam, lParam);
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
     case WM_ERASEBKGND: return TRUE;
     case WM_PAINT: platform::detail::PaintMonthCal(hwnd, *s); return 0;
     default: return DefWindowProc(hwnd, message, wParam, lParam);
@@ -238,8 +246,14 @@ DWORD CMonthCalCtrl::GetRange(SYSTEMTIME* pMinRange, SYSTEMTIME* pMaxRange) cons
 BOOL CMonthCalCtrl::SetRange(const SYSTEMTIME* pMinRange, const SYSTEMTIME* pMaxRange) {
   SYSTEMTIME range[2];
   DWORD which = 0;
-  if (pMinRange) { range[0] = *pMinRange; which |= GDTR_MIN; }
-  if (pMaxRange) { range[1] = *pMaxRange; which |= GDTR_MAX; }
+  if (pMinRange) {
+    range[0] = *pMinRange;
+    which |= GDTR_MIN;
+  }
+  if (pMaxRange) {
+    range[1] = *pMaxRange;
+    which |= GDTR_MAX;
+  }
   return static_cast<BOOL>(SendMessage(MCM_SETRANGE, which, reinterpret_cast<LPARAM>(range)));
 }
 
@@ -261,7 +275,9 @@ BOOL CMonthCalCtrl::GetToday(SYSTEMTIME* pDateTime) const {
   return static_cast<BOOL>(SendMessage(MCM_GETTODAY, 0, reinterpret_cast<LPARAM>(pDateTime)));
 }
 
-void CMonthCalCtrl::SetToday(const SYSTEMTIME* pDateTime) { SendMessage(MCM_SETTODAY, 0, reinterpret_cast<LPARAM>(pDateTime)); }
+void CMonthCalCtrl::SetToday(const SYSTEMTIME* pDateTime) {
+  SendMessage(MCM_SETTODAY, 0, reinterpret_cast<LPARAM>(pDateTime));
+}
 
 BOOL CMonthCalCtrl::GetMinReqRect(RECT* pRect) const {
   return static_cast<BOOL>(SendMessage(MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(pRect)));

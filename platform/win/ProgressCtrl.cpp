@@ -24,7 +24,9 @@ struct ProgressState {
   COLORREF back = CLR_DEFAULT;
 };
 
-bool Animating(HWND hwnd, const ProgressState& s) { return s.marquee && (GetWindowLong(hwnd, GWL_STYLE) & PBS_MARQUEE); }
+bool Animating(HWND hwnd, const ProgressState& s) {
+  return s.marquee && (GetWindowLong(hwnd, GWL_STYLE) & PBS_MARQUEE);
+}
 
 int Clamp(const ProgressState& s, int pos) { return std::max(s.low, std::min(s.high, pos)); }
 
@@ -105,7 +107,8 @@ LRESULT GetRange(const ProgressState& s, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK_ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto s = platform::detail::ControlState<ProgressState>(hwnd);
   switch (message) {
-    case PBM_SETRANGE: return SetRange(hwnd, *s, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    case PBM_SETRANGE:
+      return SetRange(hwnd, *s, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
     case PBM_SETRANGE32: return SetRange(hwnd, *s, static_cast<int>(wParam), static_cast<int>(lParam));
     case PBM_GETRANGE: return GetRange(*s, wParam, lParam);
     case PBM_SETPOS: return SetPosition(hwnd, *s, static_cast<int>(wParam));
@@ -119,8 +122,12 @@ LRESULT CALLBACK_ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       return SetPosition(hwnd, *s, next);
     }
     case PBM_SETMARQUEE: return SetMarquee(hwnd, *s, wParam != 0, static_cast<UINT>(lParam));
-    case PBM_SETBARCOLOR: InvalidateRect(hwnd, nullptr, TRUE); return std::exchange(s->bar, static_cast<COLORREF>(lParam));
-    case PBM_SETBKCOLOR: InvalidateRect(hwnd, nullptr, TRUE); return std::exchange(s->back, static_cast<COLORREF>(lParam));
+    case PBM_SETBARCOLOR:
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return std::exchange(s->bar, static_cast<COLORREF>(lParam));
+    case PBM_SETBKCOLOR:
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return std::exchange(s->back, static_cast<COLORREF>(lParam));
     case PBM_GETBARCOLOR: return s->bar;
     case PBM_GETBKCOLOR: return s->back;
     case WM_TIMER:
@@ -163,12 +170,18 @@ void CProgressCtrl::GetRange(int& nLower, int& nUpper) const {
 }
 int CProgressCtrl::GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
 int CProgressCtrl::SetPos(int nPos) { return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(nPos))); }
-int CProgressCtrl::OffsetPos(int nPos) { return static_cast<int>(SendMessage(PBM_DELTAPOS, static_cast<WPARAM>(nPos))); }
+int CProgressCtrl::OffsetPos(int nPos) {
+  return static_cast<int>(SendMessage(PBM_DELTAPOS, static_cast<WPARAM>(nPos)));
+}
 int CProgressCtrl::SetStep(int nStep) { return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(nStep))); }
 int CProgressCtrl::GetStep() const { return static_cast<int>(SendMessage(PBM_GETSTEP)); }
 int CProgressCtrl::StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }
 BOOL CProgressCtrl::SetMarquee(BOOL fMarqueeMode, int nInterval) {
   return static_cast<BOOL>(SendMessage(PBM_SETMARQUEE, static_cast<WPARAM>(fMarqueeMode), nInterval));
 }
-COLORREF CProgressCtrl::SetBarColor(COLORREF clrBar) { return static_cast<COLORREF>(SendMessage(PBM_SETBARCOLOR, 0, clrBar)); }
-COLORREF CProgressCtrl::SetBkColor(COLORREF clrNew) { return static_cast<COLORREF>(SendMessage(PBM_SETBKCOLOR, 0, clrNew)); }
+COLORREF CProgressCtrl::SetBarColor(COLORREF clrBar) {
+  return static_cast<COLORREF>(SendMessage(PBM_SETBARCOLOR, 0, clrBar));
+}
+COLORREF CProgressCtrl::SetBkColor(COLORREF clrNew) {
+  return static_cast<COLORREF>(SendMessage(PBM_SETBKCOLOR, 0, clrNew));
+}

@@ -77,7 +77,8 @@ BOOL DrawIcon(HDC hDC, int x, int y, HICON hIcon) {
   if (!dc || !image) return FALSE;
   for (int row = 0; row < image->height; ++row)
     for (int col = 0; col < image->width; ++col) {
-      uint32_t p = image->pixels[static_cast<size_t>(row) * static_cast<size_t>(image->width) + static_cast<size_t>(col)];
+      uint32_t p =
+          image->pixels[static_cast<size_t>(row) * static_cast<size_t>(image->width) + static_cast<size_t>(col)];
       if ((p >> 24) < 0x80) continue;
       dc->FillSolidRect(x + col, y + row, 1, 1, platform::ColorFromPixel(p & 0xFFFFFF));
     }
@@ -93,9 +94,7 @@ std::wstring LoadStringResource(UINT id) {
   return it == Strings().end() ? std::wstring() : it->second;
 }
 
-void RegisterIconResource(UINT id, IconImage image) {
-  Icons()[id] = std::make_unique<IconImage>(std::move(image));
-}
+void RegisterIconResource(UINT id, IconImage image) { Icons()[id] = std::make_unique<IconImage>(std::move(image)); }
 
 const IconImage* GetIconImage(HICON icon) {
   for (const auto& [id, image] : Icons())

@@ -124,5 +124,6 @@ BOOL ShowScrollBar(HWND hWnd, int wBar, BOOL bShow) {
   DWORD changed = bShow ? (style | bits) : (style & ~bits);
   if (changed == style) return TRUE;
   SetWindowLongPtr(hWnd, GWL_STYLE, static_cast<LONG>(changed));
-  return SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  return SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }

@@ -72,13 +72,31 @@ LRESULT KeyDown(HWND hwnd, WPARAM key) {
   UINT code = 0;
   switch (key) {
     case VK_LEFT:
-    case VK_UP: target = r.pos - st->lineSize; code = TB_LINEUP; break;
+    case VK_UP:
+      target = r.pos - st->lineSize;
+      code = TB_LINEUP;
+      break;
     case VK_RIGHT:
-    case VK_DOWN: target = r.pos + st->lineSize; code = TB_LINEDOWN; break;
-    case VK_PRIOR: target = r.pos - st->pageSize; code = TB_PAGEUP; break;
-    case VK_NEXT: target = r.pos + st->pageSize; code = TB_PAGEDOWN; break;
-    case VK_HOME: target = r.min; code = TB_TOP; break;
-    case VK_END: target = r.max; code = TB_BOTTOM; break;
+    case VK_DOWN:
+      target = r.pos + st->lineSize;
+      code = TB_LINEDOWN;
+      break;
+    case VK_PRIOR:
+      target = r.pos - st->pageSize;
+      code = TB_PAGEUP;
+      break;
+    case VK_NEXT:
+      target = r.pos + st->pageSize;
+      code = TB_PAGEDOWN;
+      break;
+    case VK_HOME:
+      target = r.min;
+      code = TB_TOP;
+      break;
+    case VK_END:
+      target = r.max;
+      code = TB_BOTTOM;
+      break;
     default: return 0;
   }
   bool towardsMin = code == TB_LINEUP || code == TB_PAGEUP || code == TB_TOP;
@@ -274,4 +292,6 @@ int CSliderCtrl::SetLineSize(int nSize) { return static_cast<int>(SendMessage(TB
 int CSliderCtrl::GetPageSize() const { return static_cast<int>(SendMessage(TBM_GETPAGESIZE)); }
 int CSliderCtrl::SetPageSize(int nSize) { return static_cast<int>(SendMessage(TBM_SETPAGESIZE, 0, nSize)); }
 void CSliderCtrl::GetThumbRect(LPRECT lprc) const { SendMessage(TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(lprc)); }
-void CSliderCtrl::GetChannelRect(LPRECT lprc) const { SendMessage(TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(lprc)); }
+void CSliderCtrl::GetChannelRect(LPRECT lprc) const {
+  SendMessage(TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(lprc));
+}

@@ -21,7 +21,8 @@ std::set<HTHEME>& OpenThemes() {
 }
 
 bool IsKnownClass(std::wstring name) {
-  std::transform(name.begin(), name.end(), name.begin(), [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
   return name == L"button";
 }
 
@@ -83,7 +84,8 @@ HRESULT DrawThemeBackground(HTHEME hTheme, HDC hdc, int iPartId, int iStateId, L
   CDCStateRestorer restore(dc);
   if (pClipRect) dc->IntersectClipRect(pClipRect);
   const int size = platform::detail::kGlyphSize;
-  CPoint topLeft(pRect->left + (pRect->right - pRect->left - size) / 2, pRect->top + (pRect->bottom - pRect->top - size) / 2);
+  CPoint topLeft(pRect->left + (pRect->right - pRect->left - size) / 2,
+                 pRect->top + (pRect->bottom - pRect->top - size) / 2);
   platform::detail::DrawButtonGlyph(*dc, topLeft, LookOf(iPartId, iStateId));
   return S_OK;
 }

@@ -32,7 +32,7 @@ struct Tool {
 struct ToolTipState {
   std::vector<Tool> tools;
   bool active = true;
-  int current = -1;    // the tool under the pointer, shown or waiting
+  int current = -1;  // the tool under the pointer, shown or waiting
   bool shown = false;
   bool popped = false;  // hidden by a click or time-out until the pointer leaves the tool
   UINT initial = 0, reshow = 0, autopop = 0;
@@ -240,7 +240,8 @@ LRESULT ToolTipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE:
       SetDefaultDelays(*StateOf(hwnd), GetDoubleClickTime());
-      SetWindowLong(hwnd, GWL_EXSTYLE, GetWindowLong(hwnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE);
+      SetWindowLong(hwnd, GWL_EXSTYLE,
+                    GetWindowLong(hwnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE);
       return DefWindowProc(hwnd, message, wParam, lParam);
     case WM_NCHITTEST: return HTTRANSPARENT;
     case TTM_ADDTOOLW: return AddTool(hwnd, ti);
@@ -287,8 +288,8 @@ CToolTipCtrl::CToolTipCtrl() { platform::detail::EnsureStandardClasses(); }
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {
   // The extended styles are given at creation so the presenter treats the tip as one.
   HWND owner = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
-  return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle, 0, 0,
-                  0, 0, owner, nullptr);
+  return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle, 0,
+                  0, 0, 0, owner, nullptr);
 }
 
 TOOLINFO CToolTipCtrl::ToolInfo(CWnd* pWnd, UINT_PTR nIDTool) const {
@@ -347,5 +348,7 @@ void CToolTipCtrl::RelayEvent(LPMSG lpMsg) { SendMessage(TTM_RELAYEVENT, 0, rein
 void CToolTipCtrl::SetDelayTime(DWORD dwDuration, int iTime) {
   SendMessage(TTM_SETDELAYTIME, dwDuration, MAKELPARAM(static_cast<WORD>(iTime), 0));
 }
-int CToolTipCtrl::GetDelayTime(DWORD dwDuration) const { return static_cast<int>(SendMessage(TTM_GETDELAYTIME, dwDuration)); }
+int CToolTipCtrl::GetDelayTime(DWORD dwDuration) const {
+  return static_cast<int>(SendMessage(TTM_GETDELAYTIME, dwDuration));
+}
 void CToolTipCtrl::Pop() { SendMessage(TTM_POP); }

@@ -41,7 +41,9 @@ int CWinApp::RunApplication() {
   return Run();
 }
 
-HICON CWinApp::LoadIcon(UINT nIDResource) const { return ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource)); }
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+  return ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource));
+}
 HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
   return ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource));
 }

@@ -61,8 +61,8 @@ void DestroyOwnedPopups(HWND owner) {
 
 }  // namespace
 
-HWND CreateWindowEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, int x, int y,
-                    int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, LPVOID lpParam) {
+HWND CreateWindowEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, int x, int y, int nWidth,
+                    int nHeight, HWND hWndParent, HMENU hMenu, LPVOID lpParam) {
   platform::detail::EnsureSource();
   CWnd* attach = platform::detail::TakeCreatingWnd();
   if ((dwStyle & WS_CHILD) && !IsWindow(hWndParent)) return nullptr;
@@ -271,7 +271,8 @@ BOOL SetWindowText(HWND hWnd, LPCWSTR lpString) {
 
 int GetWindowText(HWND hWnd, LPWSTR lpString, int nMaxCount) {
   if (!IsWindow(hWnd) || !lpString || nMaxCount <= 0) return 0;
-  return static_cast<int>(SendMessage(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
+  return static_cast<int>(
+      SendMessage(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
 }
 
 int GetWindowTextLength(HWND hWnd) {

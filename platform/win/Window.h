@@ -37,8 +37,8 @@ struct WINDOWPOS {
 };
 using LPWINDOWPOS = WINDOWPOS*;
 
-HWND CreateWindowEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, int x, int y,
-                    int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, LPVOID lpParam);
+HWND CreateWindowEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, int x, int y, int nWidth,
+                    int nHeight, HWND hWndParent, HMENU hMenu, LPVOID lpParam);
 BOOL DestroyWindow(HWND hWnd);
 LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProc(WNDPROC proc, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,7 +56,9 @@ int GetDlgCtrlID(HWND hWnd);
 LONG_PTR GetWindowLongPtr(HWND hWnd, int nIndex);
 LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 inline LONG GetWindowLong(HWND hWnd, int nIndex) { return static_cast<LONG>(GetWindowLongPtr(hWnd, nIndex)); }
-inline LONG SetWindowLong(HWND hWnd, int nIndex, LONG v) { return static_cast<LONG>(SetWindowLongPtr(hWnd, nIndex, v)); }
+inline LONG SetWindowLong(HWND hWnd, int nIndex, LONG v) {
+  return static_cast<LONG>(SetWindowLongPtr(hWnd, nIndex, v));
+}
 int GetClassName(HWND hWnd, LPWSTR lpClassName, int nMaxCount);
 
 BOOL SetWindowText(HWND hWnd, LPCWSTR lpString);

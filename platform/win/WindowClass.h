@@ -14,7 +14,7 @@ struct WNDCLASS {
   UINT style = 0;
   WNDPROC lpfnWndProc = nullptr;  // null: DefWindowProc
   HCURSOR hCursor = nullptr;
-  int hbrBackground = -1;        // a COLOR_ index + 1 as in class registration, or -1: no erase
+  int hbrBackground = -1;  // a COLOR_ index + 1 as in class registration, or -1: no erase
   LPCWSTR lpszClassName = nullptr;
 };
 

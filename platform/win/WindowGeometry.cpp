@@ -69,7 +69,8 @@ void ApplyPosition(HWND hwnd, CRect rect, UINT flags, SizeNotice notice) {
     if (sized) InvalidateRect(hwnd, nullptr, TRUE);
   }
   if (redraw && (moved || sized)) InvalidateRect(hwnd, nullptr, TRUE);
-  SendPositionChanged(hwnd, rect, flags | (moved ? 0 : SWP_NOMOVE) | (sized || notice == SizeNotice::Always ? 0 : SWP_NOSIZE));
+  SendPositionChanged(hwnd, rect,
+                      flags | (moved ? 0 : SWP_NOMOVE) | (sized || notice == SizeNotice::Always ? 0 : SWP_NOSIZE));
 }
 
 void SetVisible(HWND hwnd, bool visible, bool activate) {
@@ -189,7 +190,8 @@ BOOL GetClientRect(HWND hWnd, LPRECT lpRect) {
 
 BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
   if (!IsWindow(hWnd)) return FALSE;
-  return SetWindowPos(hWnd, nullptr, x, y, nWidth, nHeight, SWP_NOZORDER | SWP_NOACTIVATE | (bRepaint ? 0 : SWP_NOREDRAW));
+  return SetWindowPos(hWnd, nullptr, x, y, nWidth, nHeight,
+                      SWP_NOZORDER | SWP_NOACTIVATE | (bRepaint ? 0 : SWP_NOREDRAW));
 }
 
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags) {

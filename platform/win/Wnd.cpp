@@ -134,8 +134,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
                     CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
   CRect r(rect);
   return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, r.left, r.top, r.Width(), r.Height(),
-                  pParentWnd ? pParentWnd->m_hWnd : nullptr,
-                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
+                  pParentWnd ? pParentWnd->m_hWnd : nullptr, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
+                  lpParam);
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
@@ -158,8 +158,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     return FALSE;
   }
   platform::detail::SetCreatingWnd(this);
-  HWND hwnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x, cs.y,
-                               cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.lpCreateParams);
+  HWND hwnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx,
+                               cs.cy, cs.hwndParent, cs.hMenu, cs.lpCreateParams);
   platform::detail::SetCreatingWnd(nullptr);
   return hwnd ? TRUE : FALSE;
 }
@@ -205,7 +205,8 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
   DWORD changed = (style & ~dwRemove) | dwAdd;
   if (changed == style) return FALSE;
   ::SetWindowLongPtr(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
-  if (nFlags) ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+  if (nFlags)
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
   return TRUE;
 }
 
@@ -215,7 +216,8 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
   DWORD changed = (style & ~dwRemove) | dwAdd;
   if (changed == style) return FALSE;
   ::SetWindowLongPtr(m_hWnd, GWL_EXSTYLE, static_cast<LONG>(changed));
-  if (nFlags) ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+  if (nFlags)
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
   return TRUE;
 }
 

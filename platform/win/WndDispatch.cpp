@@ -27,7 +27,8 @@ HWND ControlOf(UINT message, WPARAM wParam, LPARAM lParam, HWND self) {
     case WM_NOTIFY: return lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
     case WM_DRAWITEM: return lParam ? reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
     case WM_MEASUREITEM:
-      return lParam ? GetDlgItem(self, static_cast<int>(reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlID)) : nullptr;
+      return lParam ? GetDlgItem(self, static_cast<int>(reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlID))
+                    : nullptr;
     default: return IsCtlColor(message) ? reinterpret_cast<HWND>(lParam) : nullptr;
   }
   (void)wParam;

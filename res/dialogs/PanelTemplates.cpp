@@ -17,8 +17,8 @@ constexpr DWORD kCheck = WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 constexpr DWORD kGroupCheck = kCheck | WS_GROUP;
 constexpr DWORD kSlider = WS_VISIBLE | WS_TABSTOP | TBS_BOTH | TBS_NOTICKS;
 constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT;
-constexpr DWORD kList = WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                        LVS_OWNERDRAWFIXED | LVS_ALIGNLEFT | LVS_NOCOLUMNHEADER;
+constexpr DWORD kList = WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDRAWFIXED |
+                        LVS_ALIGNLEFT | LVS_NOCOLUMNHEADER;
 
 // Rectangles from position and size, in dialog units.
 CRect At(int x, int y, int cx, int cy) { return CRect(x, y, x + cx, y + cy); }

@@ -38,8 +38,8 @@ protected:
   }
 
   void FakeProgram(const std::string& name, int status) {
-    std::ofstream(temp.File("bin/" + name)) << "#!/bin/sh\necho \"" << name << " $*\" >> '" << temp.File("runs")
-                                             << "'\nexit " << status << "\n";
+    std::ofstream(temp.File("bin/" + name))
+        << "#!/bin/sh\necho \"" << name << " $*\" >> '" << temp.File("runs") << "'\nexit " << status << "\n";
     chmod(temp.File("bin/" + name).c_str(), 0755);
   }
 

@@ -45,10 +45,10 @@ TEST(GetRecordSizeKBTest, CountsWholeKilobytesOfMatchingRecordingsInTheWholeTree
   std::string driving = card.File("Driving");
   SparseFile(driving + "/20240101_120000_NOR2.AVI", 1023);  // under 1 KB: nothing
   for (const char* name : {"20240101_120100_NOR2.AVI", "20240101_120200_NOR.avi", "sub/20240101_120300_nor2.Avi"})
-    SparseFile(driving + "/" + name, 1536);  // 1 KB each, not 1.5
-  SparseFile(driving + "/20240101_120400_EVT2.AVI", 4096);  // another type
-  SparseFile(driving + "/20240101_120500_NOR2.MP4", 4096);  // not a recording
-  SparseFile(driving + "/NOR.AVI", 4096);                    // too short to hold a code
+    SparseFile(driving + "/" + name, 1536);                     // 1 KB each, not 1.5
+  SparseFile(driving + "/20240101_120400_EVT2.AVI", 4096);      // another type
+  SparseFile(driving + "/20240101_120500_NOR2.MP4", 4096);      // not a recording
+  SparseFile(driving + "/NOR.AVI", 4096);                       // too short to hold a code
   fs::create_directory(driving + "/20240101_120600_NOR2.AVI");  // a folder named like one
   EXPECT_EQ(CInformationDlg::GetRecordSizeKB(Wide(driving), L"NOR"), 3u);
   EXPECT_EQ(CInformationDlg::GetRecordSizeKB(Wide(driving), L"EVT"), 4u);
@@ -60,8 +60,12 @@ TEST(GetRecordSizeKBTest, CountsWholeKilobytesOfMatchingRecordingsInTheWholeTree
 TEST(GetRecordSizeKBTest, NamesThatAreNotUtf8CountLikeAnyOther) {
   testsupport::TempDir card;
   std::string driving = card.File("CARD\xE9/Driving");
-  SparseFile(driving + "/20240101_1201\xE9" "0_NOR2.AVI", 2048);
-  SparseFile(driving + "/caf\xE9/20240101_120300_NOR_\xE9\xE8" "2.AVI", 3072);
+  SparseFile(driving + "/20240101_1201\xE9"
+                       "0_NOR2.AVI",
+             2048);
+  SparseFile(driving + "/caf\xE9/20240101_120300_NOR_\xE9\xE8"
+                       "2.AVI",
+             3072);
   EXPECT_EQ(CInformationDlg::GetRecordSizeKB(FileSystemToWide(driving), L"NOR"), 5u);
 }
 

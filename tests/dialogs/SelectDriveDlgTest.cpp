@@ -92,7 +92,8 @@ TEST_F(SelectDriveDlgTest, TextsFollowTheMainWindowsLanguage) {
 TEST_F(SelectDriveDlgTest, DriveWithoutALabelIsNamedInTheWindowsLanguage) {
   AddDrive("BLANK");
   { std::ofstream create(drives.File("BLANK/.label")); }
-  for (auto [langID, name] : {std::pair{LANG_ID_ENGLISH, L"Portable Disk"}, std::pair{LANG_ID_RUSSIAN, L"Съёмный диск"}}) {
+  for (auto [langID, name] :
+       {std::pair{LANG_ID_ENGLISH, L"Portable Disk"}, std::pair{LANG_ID_RUSSIAN, L"Съёмный диск"}}) {
     chooserstest::LanguageMainWindow mainWindow(langID);
     CSelectDriveDlg dlg;
     CString entry;

@@ -24,7 +24,8 @@ TEST_F(SplitDlgTest, AMissingConverterIsNamedAsLookedForWithThePackageToInstall)
   CSplitDlg dlg(list);
   Start(dlg, {IDC_SPLIT_FRONT});
   ASSERT_FALSE(dialogs.messageBoxes().empty());
-  EXPECT_EQ(dialogs.messageBoxes()[0].text, L"Не удаётся найти «ffmpeg».\nУстановите пакет «ffmpeg» и повторите попытку.");
+  EXPECT_EQ(dialogs.messageBoxes()[0].text,
+            L"Не удаётся найти «ffmpeg».\nУстановите пакет «ffmpeg» и повторите попытку.");
   Press(dlg, IDCANCEL);
 }
 

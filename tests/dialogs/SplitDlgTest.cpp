@@ -51,8 +51,9 @@ protected:
     setenv("FAKE_REAR", rear, 1);
   }
   bool Idle(CSplitDlg& dlg) const {
-    return dlg.m_nState == CSplitDlg::STATE_IDLE && !dlg.m_hFront && !dlg.m_hRear && dlg.GetDlgItem(IDOK)->IsWindowEnabled() &&
-           TextOf(dlg.GetDlgItem(IDOK)) == L"Start" && !dlg.m_progress.IsWindowVisible();
+    return dlg.m_nState == CSplitDlg::STATE_IDLE && !dlg.m_hFront && !dlg.m_hRear &&
+           dlg.GetDlgItem(IDOK)->IsWindowEnabled() && TextOf(dlg.GetDlgItem(IDOK)) == L"Start" &&
+           !dlg.m_progress.IsWindowVisible();
   }
   // Answers the next message box, noting whether the dialog had stopped running by then.
   void ExpectBox(CSplitDlg& dlg) {
@@ -238,7 +239,8 @@ TEST_F(SplitDlgFakeTest, StartThatCanDoNothingSaysWhy) {
     CSplitDlg dlg(list);
     ExpectBox(dlg);
     Start(dlg, {IDC_SPLIT_FRONT});  // RODEMIR cannot be made
-    EXPECT_EQ(dialogs.messageBoxes().back().text, L"Can't create the folder for split files.\n" + Wide(missing + "/RODEMIR"));
+    EXPECT_EQ(dialogs.messageBoxes().back().text,
+              L"Can't create the folder for split files.\n" + Wide(missing + "/RODEMIR"));
     EXPECT_EQ(dialogs.messageBoxes().back().owner, dlg.m_hWnd);
     EXPECT_TRUE(Idle(dlg));
   }
@@ -267,7 +269,8 @@ TEST_F(SplitDlgFakeTest, PathsReachTheConverterWordForWordWithoutAShell) {
 TEST_F(SplitDlgFakeTest, ANameThatIsNotUtf8ReachesTheConverterAsItsOwnBytes) {
   std::string folder = card.File("caf\xE9");
   mkdir(folder.c_str(), 0755);
-  std::string name = "20240101_1200\xE9" "0_NOR2.AVI";
+  std::string name = "20240101_1200\xE9"
+                     "0_NOR2.AVI";
   std::ofstream(folder + "/" + name) << "recording";
   AddRow(name, folder + "/" + name, true);
   Behave("ok", "ok");
@@ -275,7 +278,9 @@ TEST_F(SplitDlgFakeTest, ANameThatIsNotUtf8ReachesTheConverterAsItsOwnBytes) {
   Start(dlg, {IDC_SPLIT_FRONT, IDC_SPLIT_REAR});
   ASSERT_TRUE(PollUntil([&] { return dlg.m_nState == CSplitDlg::STATE_FINISHED; }));
   for (const char* camera : {"Front", "Rear"}) {
-    std::string output = Output("20240101_1200\xE9" "0_NOR2", camera);
+    std::string output = Output("20240101_1200\xE9"
+                                "0_NOR2",
+                                camera);
     std::vector<std::string> args = Lines(output + ".args");
     ASSERT_EQ(args.size(), 12u) << camera;
     EXPECT_EQ(args[1], folder + "/" + name);

@@ -35,8 +35,8 @@ TEST(SplitJobTest, ParameterLinesComeApartIntoTheConvertersArguments) {
                             L"/media/u/my card/a b\\c $(x) ; 'q' -y/20240101_120000_NOR2.AVI",
                             L"/tmp/\uCE74\uB4DC/\u0437\u0430\u043F\u0438\u0441\u044C2.AVI"};
   for (const CString& input : inputs) {
-    CString output = SplitOutputFile(L"/home/u/Documents/RODEMIR", input.Mid(input.ReverseFind(L'/') + 1),
-                                     SplitCamera::Rear);
+    CString output =
+        SplitOutputFile(L"/home/u/Documents/RODEMIR", input.Mid(input.ReverseFind(L'/') + 1), SplitCamera::Rear);
     EXPECT_EQ(platform::SplitCommandLine(SplitParameters(SplitCamera::Front, input, output)),
               (Args{L"-i", input.str(), L"-y", L"-map", L"0:0", L"-map", L"0:2", L"-vcodec", L"copy", L"-acodec",
                     L"copy", output.str()}));

@@ -123,7 +123,9 @@ TEST_F(AviTextReaderTest, MissingFileAndForeignFiles) {
 }
 
 TEST_F(AviTextReaderTest, ReadsARecordingNamedInBytesThatAreNotUtf8) {
-  EXPECT_EQ(Parse(testrec::SensorAvi({At(5, 0, 3), At(5, 100, 4)}), "20240131_1015\xE9" "0_EVT_C2.AVI"), 0);
+  EXPECT_EQ(Parse(testrec::SensorAvi({At(5, 0, 3), At(5, 100, 4)}), "20240131_1015\xE9"
+                                                                    "0_EVT_C2.AVI"),
+            0);
   EXPECT_EQ(data.m_arrGSensor.GetSize(), 2);
 }
 
@@ -150,8 +152,8 @@ TEST_F(AviTextReaderTest, TimeBaseIsTheFirstNonZeroSecond) {
 TEST_F(AviTextReaderTest, DuplicatesAreComparedWithTheLastStoredSample) {
   SensorSample nanSpeed = At(3, 0, 5, 0);
   nanSpeed.speed = std::nanf("");
-  Parse(testrec::SensorAvi({At(1, 0, 5, 10), At(1, 100, 5, 20), At(1, 200, 6, 20), At(1, 300, 5, 20), nanSpeed,
-                            nanSpeed}));
+  Parse(testrec::SensorAvi(
+      {At(1, 0, 5, 10), At(1, 100, 5, 20), At(1, 200, 6, 20), At(1, 300, 5, 20), nanSpeed, nanSpeed}));
   // G: 5, 6, 5 (A B A keeps three); GPS: 10, 20, NaN, NaN (NaN never equals).
   ASSERT_EQ(data.m_arrGSensor.GetSize(), 3);
   EXPECT_EQ(data.m_arrGSensor[2].m_nX, 5);

@@ -164,8 +164,8 @@ TEST_F(DShowGraphTest, TransportStates) {
 
 TEST_F(DShowGraphTest, RunClampsTheRateAndRewindsAtTheEnd) {
   ASSERT_EQ(Open(), S_OK);
-  const std::pair<float, const char*> cases[] = {{0.2f, "SetRate 0.50"}, {2.5f, "SetRate 2.00"},
-                                                 {1.0f, "SetRate 1.00"}, {1.25f, "SetRate 1.25"}};
+  const std::pair<float, const char*> cases[] = {
+      {0.2f, "SetRate 0.50"}, {2.5f, "SetRate 2.00"}, {1.0f, "SetRate 1.00"}, {1.25f, "SetRate 1.25"}};
   for (auto [rate, logged] : cases) {
     TheWorld().log.clear();
     m_graph->Pause();
@@ -192,10 +192,14 @@ TEST_F(DShowGraphTest, DurationIsCachedAndTearDownForgetsIt) {
 
   TheWorld().log.clear();
   EXPECT_EQ(m_graph->TearDown(), 0);
-  const char* order[] = {"RemoveFilter DirectSound Audio Renderer", "RemoveFilter Mixing Renderer9-1",
-                         "RemoveFilter Mixing Renderer9-2", "RemoveFilter FFDShow Decoder1",
-                         "RemoveFilter FFDShow Decoder2", "RemoveFilter Color Space Convertor 1",
-                         "RemoveFilter Color Space Convertor 2", "RemoveFilter Splitter",
+  const char* order[] = {"RemoveFilter DirectSound Audio Renderer",
+                         "RemoveFilter Mixing Renderer9-1",
+                         "RemoveFilter Mixing Renderer9-2",
+                         "RemoveFilter FFDShow Decoder1",
+                         "RemoveFilter FFDShow Decoder2",
+                         "RemoveFilter Color Space Convertor 1",
+                         "RemoveFilter Color Space Convertor 2",
+                         "RemoveFilter Splitter",
                          "RemoveFilter File Source"};
   std::vector<std::string> removed;
   for (auto& s : TheWorld().log)

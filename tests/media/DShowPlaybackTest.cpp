@@ -58,8 +58,8 @@ Still PixelsOf(CBitmap& bitmap) {
 class DShowPlaybackTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    m_front = CreateWindowEx(0, L"VideoPane", L"Video window1", WS_POPUP | WS_VISIBLE, 0, 0, 344, 194, nullptr,
-                             nullptr, nullptr);
+    m_front = CreateWindowEx(0, L"VideoPane", L"Video window1", WS_POPUP | WS_VISIBLE, 0, 0, 344, 194, nullptr, nullptr,
+                             nullptr);
     m_rear = CreateWindowEx(0, L"VideoPane", L"Video window2", WS_POPUP | WS_VISIBLE, 344, 0, 344, 194, nullptr,
                             nullptr, nullptr);
     m_player.Init(m_front, m_rear);
@@ -147,13 +147,15 @@ TEST_F(DShowPlaybackTest, StillsKeepTheRecordingsSizeWhateverThePaneShows) {
   expectNative("paused");
   ASSERT_EQ(m_player.Play(), 1);
   std::uint64_t shown = platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1.get());
-  ASSERT_TRUE(PumpUntil([&] { return platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1.get()) > shown + 3; }));
+  ASSERT_TRUE(
+      PumpUntil([&] { return platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1.get()) > shown + 3; }));
   expectNative("playing");
   m_player.m_pGraph->Pause();
   m_player.Seek(1200);
   ASSERT_EQ(m_player.Play(), 1);
   shown = platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1.get());
-  ASSERT_TRUE(PumpUntil([&] { return platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1.get()) > shown + 3; }));
+  ASSERT_TRUE(
+      PumpUntil([&] { return platform::RenderedFrameCount(m_player.m_pGraph->m_pRenderer1.get()) > shown + 3; }));
   expectNative("after a seek");
 }
 
@@ -248,7 +250,8 @@ TEST_F(DShowPlaybackTest, BrightnessAndFlipsShowInTheNextPictures) {
     put(graph->m_pDecoder2.get(), DECODER_FLIP_HORIZONTAL, c.horizontal);
     graph->Pause();
     auto frames = [&] {
-      return std::min(platform::RenderedFrameCount(graph->m_pRenderer1.get()), platform::RenderedFrameCount(graph->m_pRenderer2.get()));
+      return std::min(platform::RenderedFrameCount(graph->m_pRenderer1.get()),
+                      platform::RenderedFrameCount(graph->m_pRenderer2.get()));
     };
     PumpUntil([&] { return frames() > 0; });
     std::uint64_t before = frames();

@@ -24,7 +24,8 @@ std::vector<BYTE> Dib(LONG width, LONG height, WORD bits, DWORD compression = BI
   size_t rowBytes = static_cast<size_t>(width) * bits / 8;
   std::vector<BYTE> dib(sizeof h + rows * rowBytes);
   std::memcpy(dib.data(), &h, sizeof h);
-  for (size_t r = 0; r < rows; ++r) std::memset(dib.data() + sizeof h + r * rowBytes, static_cast<int>(0x10 + r), rowBytes);
+  for (size_t r = 0; r < rows; ++r)
+    std::memset(dib.data() + sizeof h + r * rowBytes, static_cast<int>(0x10 + r), rowBytes);
   return dib;
 }
 
@@ -76,7 +77,8 @@ TEST_F(DShowPlayerTest, UsageMarkerIsWritten) {
   HKEY key = nullptr;
   ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Oktavine", 0, KEY_READ, &key), ERROR_SUCCESS);
   DWORD value = 0, size = sizeof value, type = 0;
-  EXPECT_EQ(RegQueryValueExW(key, L"usingDShow", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS);
+  EXPECT_EQ(RegQueryValueExW(key, L"usingDShow", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size),
+            ERROR_SUCCESS);
   EXPECT_EQ(value, 1u);
   RegCloseKey(key);
 }

@@ -22,8 +22,8 @@ protected:
     Record(other, "Parking", "20240201_000000_MOT_F2.AVI");
     copies = temp.File("copies");
     mkdir(copies.c_str(), 0755);
-    for (const char* name : {"20240105_000000_NOR_F2.AVI", "20240104_000000_EVT_F2.AVI",
-                             "20240103_000000_MOT_F2.AVI", "20240102_000000_XYZ_F2.AVI"})
+    for (const char* name : {"20240105_000000_NOR_F2.AVI", "20240104_000000_EVT_F2.AVI", "20240103_000000_MOT_F2.AVI",
+                             "20240102_000000_XYZ_F2.AVI"})
       MakeFile(copies + "/" + name);
     ChooseDrive();
   }
@@ -148,8 +148,8 @@ TEST_F(CatalogueCardTest, RemovingTheCardHidesTheInformationWindowWithItsFigures
   dlg->OpenInformationDlg();
   CInformationDlg* info = dlg->m_pInfoDlg.get();
   ASSERT_NE(info, nullptr);
-  COktStaticTrans* values[] = {&info->m_staticTotal, &info->m_staticFree, &info->m_staticNormal,
-                               &info->m_staticEvent, &info->m_staticMotion};
+  COktStaticTrans* values[] = {&info->m_staticTotal, &info->m_staticFree, &info->m_staticNormal, &info->m_staticEvent,
+                               &info->m_staticMotion};
   auto text = [](CWnd* wnd) {
     CString value;
     wnd->GetWindowText(value);
@@ -216,8 +216,8 @@ TEST_F(CatalogueCardTest, FolderModeListsEachCopyOnceUnderItsOwnCode) {
   EXPECT_EQ(dlg->m_bFolderMode, 1);
   EXPECT_EQ(Names(Main()), (Texts{L"20240104_000000_EVT_F2.AVI"}));
   Click(IDC_BTN_FILE_ALL);
-  EXPECT_EQ(Names(Main()), (Texts{L"20240103_000000_MOT_F2.AVI", L"20240104_000000_EVT_F2.AVI",
-                                  L"20240105_000000_NOR_F2.AVI"}));
+  EXPECT_EQ(Names(Main()),
+            (Texts{L"20240103_000000_MOT_F2.AVI", L"20240104_000000_EVT_F2.AVI", L"20240105_000000_NOR_F2.AVI"}));
   EXPECT_EQ(Main().GetItemText(0, 4), CString((copies + "/20240103_000000_MOT_F2.AVI").c_str()));
   EXPECT_TRUE(Checked(IDC_BTN_FOLDER));
   EXPECT_TRUE(PanelChecked(dlg->m_dlgFileList.m_btnFolder));

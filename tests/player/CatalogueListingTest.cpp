@@ -75,9 +75,9 @@ TEST_F(CatalogueListingTest, EachTypeButtonListsItsFolderAndKeepsBothButtonSetsI
 TEST_F(CatalogueListingTest, FilesThatAreNoRecordingsAreLeftOut) {
   Record(card, "Driving", "20240131_111111_NOR_F2.AVI", 1023);
   Record(card, "Driving", "20240131_111112_EVT_F2.AVI");  // another folder's code
-  Record(card, "Driving", "20240131_NOR.AVI");             // too short for a code
+  Record(card, "Driving", "20240131_NOR.AVI");            // too short for a code
   Record(card, "Driving", "20240131_111113_NOR_F2.mp4");
-  MakeFile(Dir(card) + "20240131_111114_NOR_F2.AVI");          // the card root itself
+  MakeFile(Dir(card) + "20240131_111114_NOR_F2.AVI");  // the card root itself
   mkdir((Dir(card) + "Driving/sub").c_str(), 0755);
   Record(card, "Driving/sub", "20240131_111115_NOR_F2.AVI");
   mkdir((Dir(card) + "Driving/20240131_111116_NOR_F2.AVI").c_str(), 0755);
@@ -102,7 +102,9 @@ class CatalogueOfAForeignCardTest : public cataloguetest::CatalogueFixture {
 protected:
   void Prepare() override {
     card = MakeCard("KARTE\xE9");
-    Record(card, "Driving", "20240131_1015\xE9" "0_NOR_F2.AVI");
+    Record(card, "Driving",
+           "20240131_1015\xE9"
+           "0_NOR_F2.AVI");
     Record(card, "Driving", "20240131_101400_NOR_F2.AVI");
     Record(card, "Event", "20240131_101600_EVT_caf\xE9_2.AVI", 3072);
     ChooseDrive();
@@ -113,11 +115,13 @@ protected:
 TEST_F(CatalogueOfAForeignCardTest, ItsRecordingsAreListedAndLeadBackToTheirFiles) {
   ASSERT_EQ(answered, 1);
   EXPECT_EQ(WideToFileSystem(dlg->m_strCardPath.str()), Dir(card));
-  const CString foreign = FileSystemToWide("20240131_1015\xE9" "0_NOR_F2.AVI");
-  EXPECT_EQ(Names(Main()), (Texts{L"20240131_101400_NOR_F2.AVI", foreign,
-                                  FileSystemToWide("20240131_101600_EVT_caf\xE9_2.AVI")}));
+  const CString foreign = FileSystemToWide("20240131_1015\xE9"
+                                           "0_NOR_F2.AVI");
+  EXPECT_EQ(Names(Main()),
+            (Texts{L"20240131_101400_NOR_F2.AVI", foreign, FileSystemToWide("20240131_101600_EVT_caf\xE9_2.AVI")}));
   EXPECT_EQ(Column(Main(), 2), (Texts{L"4", L"4", L"3"}));
-  EXPECT_EQ(WideToFileSystem(Main().GetItemText(1, 4).str()), Dir(card) + "Driving/20240131_1015\xE9" "0_NOR_F2.AVI");
+  EXPECT_EQ(WideToFileSystem(Main().GetItemText(1, 4).str()), Dir(card) + "Driving/20240131_1015\xE9"
+                                                                          "0_NOR_F2.AVI");
   EXPECT_EQ(WideToFileSystem(Main().GetItemText(2, 4).str()), Dir(card) + "Event/20240131_101600_EVT_caf\xE9_2.AVI");
   for (int column = 0; column < 6; ++column) EXPECT_EQ(Column(Panel(), column), Column(Main(), column)) << column;
   Command(IDC_BTN_FILE_NORMAL);
@@ -127,12 +131,15 @@ TEST_F(CatalogueOfAForeignCardTest, ItsRecordingsAreListedAndLeadBackToTheirFile
 TEST_F(CatalogueOfAForeignCardTest, ABrowsedFolderNamedSoIsListed) {
   const std::string copies = temp.File("Kopien-\xE9");
   mkdir(copies.c_str(), 0755);
-  MakeFile(copies + "/20240131_1015\xE9" "0_EVT_F2.AVI");
+  MakeFile(copies + "/20240131_1015\xE9"
+                    "0_EVT_F2.AVI");
   scripted.FolderAnswer(FileSystemToWide(copies));
   Click(IDC_BTN_FOLDER);
   EXPECT_EQ(dlg->m_bFolderMode, 1);
-  EXPECT_EQ(Names(Main()), (Texts{FileSystemToWide("20240131_1015\xE9" "0_EVT_F2.AVI")}));
-  EXPECT_EQ(WideToFileSystem(Main().GetItemText(0, 4).str()), copies + "/20240131_1015\xE9" "0_EVT_F2.AVI");
+  EXPECT_EQ(Names(Main()), (Texts{FileSystemToWide("20240131_1015\xE9"
+                                                   "0_EVT_F2.AVI")}));
+  EXPECT_EQ(WideToFileSystem(Main().GetItemText(0, 4).str()), copies + "/20240131_1015\xE9"
+                                                                       "0_EVT_F2.AVI");
 }
 
 TEST_F(CatalogueOfAForeignCardTest, RemovingTheCardResetsTheWindow) {

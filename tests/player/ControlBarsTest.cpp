@@ -150,10 +150,10 @@ TEST_F(ControlBarsTest, SpaceLeftAndRightInAPanelWorkThePlaybackAndKeepTheFullWi
   ASSERT_TRUE(FileList().IsWindowVisible());
   const CDShowGraph* graph = dlg->m_player.m_pGraph.get();
   ASSERT_EQ(graph->PlayState, 0);
-  for (CWnd* focus : {static_cast<CWnd*>(nullptr), static_cast<CWnd*>(&Top().m_btnReduce),
-                      static_cast<CWnd*>(&Top().m_btnRear), static_cast<CWnd*>(&Bar().m_btnFileList),
-                      static_cast<CWnd*>(&Bar().m_sliderSeek), static_cast<CWnd*>(&FileList().m_btnFolder),
-                      static_cast<CWnd*>(&FileList().m_listFiles)}) {
+  for (CWnd* focus :
+       {static_cast<CWnd*>(nullptr), static_cast<CWnd*>(&Top().m_btnReduce), static_cast<CWnd*>(&Top().m_btnRear),
+        static_cast<CWnd*>(&Bar().m_btnFileList), static_cast<CWnd*>(&Bar().m_sliderSeek),
+        static_cast<CWnd*>(&FileList().m_btnFolder), static_cast<CWnd*>(&FileList().m_listFiles)}) {
     if (focus) focus->SetFocus();
     const int state = graph->PlayState;
     harness.Key(VK_SPACE);

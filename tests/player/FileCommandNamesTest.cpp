@@ -38,8 +38,9 @@ TEST(CaptureName, RearTitleNeverEqualsTheFrontTitle) {
 }
 
 TEST(CopyName, DestinationIsTheRecordingsOwnNameInTheFolder) {
-  EXPECT_EQ(CopyDestination(CString(L"/media/dst"), CString(L"20240101_NOR.AVI"), CString(L"/card/Driving/20240101_NOR.AVI")),
-            CString(L"/media/dst/20240101_NOR.AVI"));
+  EXPECT_EQ(
+      CopyDestination(CString(L"/media/dst"), CString(L"20240101_NOR.AVI"), CString(L"/card/Driving/20240101_NOR.AVI")),
+      CString(L"/media/dst/20240101_NOR.AVI"));
 }
 
 TEST(DeleteQuestion, ThePlayingRowIsNeverSilentlyIncluded) {

@@ -37,7 +37,8 @@ public:
     std::ofstream(m_dir.File("comma.def")) << "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"<U002E>\"\n"
                                               "grouping 3;3\nEND LC_NUMERIC\n";
     // -c: it defines no other category, which localedef reports but writes the locale anyway.
-    const std::string make = "localedef -c -i '" + m_dir.File("comma.def") + "' '" + m_dir.File("comma") + "' >/dev/null 2>&1";
+    const std::string make =
+        "localedef -c -i '" + m_dir.File("comma.def") + "' '" + m_dir.File("comma") + "' >/dev/null 2>&1";
     const int made = std::system(make.c_str());
     (void)made;  // its status counts the warnings as well; setlocale tells whether it was made
     const char* current = std::setlocale(LC_NUMERIC, nullptr);
@@ -99,8 +100,15 @@ TEST(MapPageTest, OnlyValidPlaceablePositionsAreMarked) {
 
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  for (auto [lat, lon] : {std::pair{0.0, 0.0}, {nan, 127.0}, {37.0, nan}, {inf, 127.0}, {90.5, 127.0},
-                          {-90.5, 127.0}, {37.0, 180.5}, {37.0, -181.0}, {3750.1234, 12715.5}}) {
+  for (auto [lat, lon] : {std::pair{0.0, 0.0},
+                          {nan, 127.0},
+                          {37.0, nan},
+                          {inf, 127.0},
+                          {90.5, 127.0},
+                          {-90.5, 127.0},
+                          {37.0, 180.5},
+                          {37.0, -181.0},
+                          {3750.1234, 12715.5}}) {
     data.m_arrGPS[2] = Sample(3000, lat, lon);
     EXPECT_FALSE(MapSampleAt(data, cs, 2500, sample)) << lat << "," << lon;
   }
@@ -114,7 +122,8 @@ TEST(MapPageTest, ScriptTextKeepsItsDecimalPointInEveryLocale) {
   const CString expected = L"javascript:DrawCurrent('37.500000', '127.250000','9')";
   EXPECT_EQ(DrawCurrentScript(37.5, 127.25, MAP_ZOOM_LEVEL), expected);
   // Rounded from the double's exact value, as printf rounds.
-  EXPECT_EQ(DrawCurrentScript(-33.8688197, -151.2092955, 9), L"javascript:DrawCurrent('-33.868820', '-151.209295','9')");
+  EXPECT_EQ(DrawCurrentScript(-33.8688197, -151.2092955, 9),
+            L"javascript:DrawCurrent('-33.868820', '-151.209295','9')");
   CommaLocale comma;
   ASSERT_TRUE(comma.Set()) << "no locale with a decimal comma could be made";
   EXPECT_EQ(DrawCurrentScript(37.5, 127.25, MAP_ZOOM_LEVEL), expected);

@@ -19,8 +19,8 @@
 
 namespace {
 
-using fakegraph::TheWorld;
 using cataloguetest::CatalogueFixture;
+using fakegraph::TheWorld;
 
 enum class PanelKind { Bar, Top, FileList };
 
@@ -63,12 +63,30 @@ const Forwarded kForwarded[] = {
 // The check boxes of both sides; a click toggles them before their command.
 bool IsCheckBox(int id) {
   switch (id) {
-    case IDC_BTN_CALENDAR: case IDC_BTN_FOLDER: case IDC_BTN_CHECKALL: case IDC_BTN_FILE_ALL:
-    case IDC_BTN_FILE_NORMAL: case IDC_BTN_FILE_EVENT: case IDC_BTN_FILE_MOTION: case IDC_BTN_FRONT:
-    case IDC_BTN_REAR: case IDC_BTN_ALL: case IDC_BTN_ROTATE: case IDC_BTN_REVERSE: case IDC_TOP_FRONT:
-    case IDC_TOP_REAR: case IDC_TOP_ALL: case IDC_TOP_ROTATE: case IDC_TOP_REVERSE: case IDC_FILELIST_ALL:
-    case IDC_FILELIST_NORMAL: case IDC_FILELIST_EVENT: case IDC_FILELIST_MOTION: case IDC_FILELIST_CALENDAR:
-    case IDC_FILELIST_FOLDER: case IDC_FILELIST_CHECKALL: return true;
+    case IDC_BTN_CALENDAR:
+    case IDC_BTN_FOLDER:
+    case IDC_BTN_CHECKALL:
+    case IDC_BTN_FILE_ALL:
+    case IDC_BTN_FILE_NORMAL:
+    case IDC_BTN_FILE_EVENT:
+    case IDC_BTN_FILE_MOTION:
+    case IDC_BTN_FRONT:
+    case IDC_BTN_REAR:
+    case IDC_BTN_ALL:
+    case IDC_BTN_ROTATE:
+    case IDC_BTN_REVERSE:
+    case IDC_TOP_FRONT:
+    case IDC_TOP_REAR:
+    case IDC_TOP_ALL:
+    case IDC_TOP_ROTATE:
+    case IDC_TOP_REVERSE:
+    case IDC_FILELIST_ALL:
+    case IDC_FILELIST_NORMAL:
+    case IDC_FILELIST_EVENT:
+    case IDC_FILELIST_MOTION:
+    case IDC_FILELIST_CALENDAR:
+    case IDC_FILELIST_FOLDER:
+    case IDC_FILELIST_CHECKALL: return true;
     default: return false;
   }
 }
@@ -156,9 +174,10 @@ protected:
 
   std::string Snapshot(const Answerer& answers) {
     std::ostringstream s;
-    s << "card " << dlg->m_strCardPath.ToUtf8() << " mode " << dlg->m_nWindowMode << " view " << dlg->m_nViewChannel << " flips " << int(dlg->m_bFlipV)
-      << int(dlg->m_bFlipH) << " item " << dlg->m_nCurItem << " folder " << dlg->m_bFolderMode << " info "
-      << (dlg->m_pInfoDlg != nullptr) << " asked " << answers.asked.str() << "\nchecks";
+    s << "card " << dlg->m_strCardPath.ToUtf8() << " mode " << dlg->m_nWindowMode << " view " << dlg->m_nViewChannel
+      << " flips " << int(dlg->m_bFlipV) << int(dlg->m_bFlipH) << " item " << dlg->m_nCurItem << " folder "
+      << dlg->m_bFolderMode << " info " << (dlg->m_pInfoDlg != nullptr) << " asked " << answers.asked.str()
+      << "\nchecks";
     for (HWND owner : {Hwnd(), dlg->m_dlgControlPanel.m_hWnd, dlg->m_dlgControlTop.m_hWnd, dlg->m_dlgFileList.m_hWnd})
       for (HWND child = ::GetWindow(owner, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         if (::SendMessage(child, BM_GETCHECK, 0, 0) == BST_CHECKED) s << ' ' << ::GetDlgCtrlID(child);

@@ -76,9 +76,9 @@ TEST_F(PanelsAloneTest, EveryCommandIsSafeWithoutAMainDialogAndWithAnotherOwner)
   ASSERT_TRUE(other.CreateEx(0, nullptr, L"other", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
   for (CWnd* owner : {static_cast<CWnd*>(nullptr), &other}) {
     CreatePanels(owner);
-    for (int id : {IDC_PANEL_REWIND, IDC_PANEL_FORWARD, IDC_PANEL_PLAY, IDC_PANEL_PREV, IDC_PANEL_NEXT,
-                   IDC_PANEL_INFORMATION, IDC_PANEL_FILELIST, static_cast<int>(ID_ACCEL_NEXTFILE),
-                   static_cast<int>(ID_ACCEL_PREVFILE)})
+    for (int id :
+         {IDC_PANEL_REWIND, IDC_PANEL_FORWARD, IDC_PANEL_PLAY, IDC_PANEL_PREV, IDC_PANEL_NEXT, IDC_PANEL_INFORMATION,
+          IDC_PANEL_FILELIST, static_cast<int>(ID_ACCEL_NEXTFILE), static_cast<int>(ID_ACCEL_PREVFILE)})
       ClickCommand(bar, id);
     for (int id : {IDC_TOP_REDUCE, IDC_TOP_FRONT, IDC_TOP_REAR, IDC_TOP_ALL, IDC_TOP_ROTATE, IDC_TOP_REVERSE,
                    static_cast<int>(ID_ACCEL_NEXTFILE), static_cast<int>(ID_ACCEL_PREVFILE)})

@@ -45,7 +45,10 @@ protected:
     Pump();
   }
 
-  void Tick() { harness.AdvanceTime(200); Pump(); }
+  void Tick() {
+    harness.AdvanceTime(200);
+    Pump();
+  }
 
   CString Text(CWnd& wnd) {
     CString s;

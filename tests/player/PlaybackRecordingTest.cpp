@@ -112,7 +112,8 @@ TEST_F(PlaybackRecordingTest, OpensPlaysAndShowsEachCameraInItsPane) {
 }
 
 TEST_F(PlaybackRecordingTest, ARecordingNamedInBytesThatAreNotUtf8PlaysWithItsSensorSamples) {
-  const std::string path = temp.File("20240131_1015\xE9" "0_EVT_C2.AVI");
+  const std::string path = temp.File("20240131_1015\xE9"
+                                     "0_EVT_C2.AVI");
   std::filesystem::copy_file(testrec::CachedPlayableAvi(Spec()), path);
   AddPath(0, path);
   DoubleClick(0);
@@ -130,7 +131,8 @@ TEST_F(PlaybackRecordingTest, SeekAndStepsMoveThePausedPicture) {
   dlg->OnBnClickedPlay();
   ASSERT_EQ(State(), 1);
   dlg->m_sliderSeek.SetPos(2000);
-  dlg->PostMessage(WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 2000), reinterpret_cast<LPARAM>(dlg->m_sliderSeek.GetSafeHwnd()));
+  dlg->PostMessage(WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 2000),
+                   reinterpret_cast<LPARAM>(dlg->m_sliderSeek.GetSafeHwnd()));
   Pump();
   EXPECT_TRUE(PumpUntil([&] { return Position() == 2000; }));
   Tick();
@@ -150,12 +152,22 @@ TEST_F(PlaybackRecordingTest, EndOfEachRecordingPlaysTheNextThenStops) {
   AddRow(0, Spec(2, 1));
   AddRow(1, Spec(1, 1, false));  // one camera, no sound
   DoubleClick(0);
-  ASSERT_TRUE(PumpUntil([&] { Tick(); return dlg->m_nCurItem == 1; }, 8000));
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        Tick();
+        return dlg->m_nCurItem == 1;
+      },
+      8000));
   EXPECT_EQ(State(), 0);
   EXPECT_EQ(dlg->m_nViewChannel, 1);
   EXPECT_FALSE(Enabled(IDC_BTN_REAR));
   EXPECT_TRUE(PumpUntil([&] { return Shown(dlg->m_wndVideo1); }));
-  ASSERT_TRUE(PumpUntil([&] { Tick(); return dlg->m_nCurItem == -1; }, 8000));
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        Tick();
+        return dlg->m_nCurItem == -1;
+      },
+      8000));
   EXPECT_EQ(dlg->m_player.m_pGraph, nullptr);
   EXPECT_EQ(Text(dlg->m_lblFileName), L"");
 }
@@ -178,7 +190,12 @@ TEST_F(PlaybackRecordingTest, DamagedRecordingsEndInAUsableState) {
   // Cut off in the middle: plays what is there, then the next row.
   DoubleClick(1);
   ASSERT_EQ(State(), 0);
-  ASSERT_TRUE(PumpUntil([&] { Tick(); return dlg->m_nCurItem == 2; }, 8000));
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        Tick();
+        return dlg->m_nCurItem == 2;
+      },
+      8000));
   EXPECT_EQ(State(), 0);
 }
 

@@ -28,8 +28,7 @@ using testsupport::ScopedEnv;
 class PlayerDlgFixture : public ::testing::Test {
 protected:
   PlayerDlgFixture()
-      : registry("RODEMIR_REGISTRY_DIR", temp.File("registry")),
-        documents("RODEMIR_DOCUMENTS", temp.File("documents")),
+      : registry("RODEMIR_REGISTRY_DIR", temp.File("registry")), documents("RODEMIR_DOCUMENTS", temp.File("documents")),
         drives("RODEMIR_DRIVES", temp.File("drives")) {
     mkdir(temp.File("registry").c_str(), 0755);
     mkdir(temp.File("documents").c_str(), 0755);

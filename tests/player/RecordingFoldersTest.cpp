@@ -8,7 +8,8 @@ namespace {
 
 std::vector<std::pair<CString, CString>> Plan(int filter, bool folderMode, const CString& card) {
   std::vector<std::pair<CString, CString>> plan;
-  for (const RecordingFolder& f : RecordingFoldersToScan(filter, folderMode, card)) plan.emplace_back(f.path, f.typeCode);
+  for (const RecordingFolder& f : RecordingFoldersToScan(filter, folderMode, card))
+    plan.emplace_back(f.path, f.typeCode);
   return plan;
 }
 
@@ -17,8 +18,9 @@ using Pairs = std::vector<std::pair<CString, CString>>;
 }  // namespace
 
 TEST(RecordingFoldersTest, CardModeSearchesTheFilterFoldersUnderTheRoot) {
-  EXPECT_EQ(Plan(FILTER_ALL, false, L"/media/CARD/"),
-            (Pairs{{L"/media/CARD/Driving", L"NOR"}, {L"/media/CARD/Event", L"EVT"}, {L"/media/CARD/Parking", L"MOT"}}));
+  EXPECT_EQ(
+      Plan(FILTER_ALL, false, L"/media/CARD/"),
+      (Pairs{{L"/media/CARD/Driving", L"NOR"}, {L"/media/CARD/Event", L"EVT"}, {L"/media/CARD/Parking", L"MOT"}}));
   EXPECT_EQ(Plan(FILTER_NORMAL, false, L"/media/CARD/"), (Pairs{{L"/media/CARD/Driving", L"NOR"}}));
   EXPECT_EQ(Plan(FILTER_EVENT, false, L"/media/CARD/"), (Pairs{{L"/media/CARD/Event", L"EVT"}}));
   EXPECT_EQ(Plan(FILTER_MOTION, false, L"/media/CARD/"), (Pairs{{L"/media/CARD/Parking", L"MOT"}}));

@@ -64,9 +64,8 @@ protected:
 
   // Runs the job on its own thread, as the window starts it, and waits for its end.
   DWORD RunOnThread() {
-    CWinThread* thread = AfxBeginThread(
-        [](LPVOID p) { return RunSensorLoad(*static_cast<SensorLoadJob*>(p)); }, &job, THREAD_PRIORITY_NORMAL, 0,
-        CREATE_SUSPENDED);
+    CWinThread* thread = AfxBeginThread([](LPVOID p) { return RunSensorLoad(*static_cast<SensorLoadJob*>(p)); }, &job,
+                                        THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     thread->m_bAutoDelete = FALSE;
     thread->ResumeThread();
     WaitForSingleObject(thread->m_hThread, INFINITE);

@@ -31,7 +31,9 @@ CRect Extent(const GdiTestCanvas& c, COLORREF color, CRect area) {
   CRect r(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
   for (int y = area.top; y < area.bottom; ++y)
     for (int x = area.left; x < area.right; ++x)
-      if (c.At(x, y) == color) r = CRect(std::min<int>(r.left, x), std::min<int>(r.top, y), std::max<int>(r.right, x + 1), std::max<int>(r.bottom, y + 1));
+      if (c.At(x, y) == color)
+        r = CRect(std::min<int>(r.left, x), std::min<int>(r.top, y), std::max<int>(r.right, x + 1),
+                  std::max<int>(r.bottom, y + 1));
   return r.left == INT_MAX ? CRect() : r;
 }
 
@@ -180,8 +182,8 @@ TEST(SpeedReadoutTest, ValueOfTheSampleBeforeThePosition) {
 }
 
 TEST(SpeedReadoutTest, SpeedsThatAreNoNumberDrawNothing) {
-  for (double bad : {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                     3e9, -3e9}) {
+  for (double bad :
+       {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(), 3e9, -3e9}) {
     GPSArray gps;
     AddGps(gps, 0, bad);
     EXPECT_EQ(SpeedReadoutValue(gps, 10), -1) << bad;

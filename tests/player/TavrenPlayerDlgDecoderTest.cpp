@@ -73,7 +73,8 @@ protected:
 
   static CString Whitelist() {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\GNU\\ffdshow", 0, KEY_READ, &key) != ERROR_SUCCESS) return L"(no key)";
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\GNU\\ffdshow", 0, KEY_READ, &key) != ERROR_SUCCESS)
+      return L"(no key)";
     wchar_t text[256] = {};
     DWORD bytes = sizeof(text) - sizeof(wchar_t);
     RegQueryValueExW(key, L"whitelist", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &bytes);

@@ -41,8 +41,9 @@ const Switched kSwitched[] = {
 
 // Controls of the panels that no state touches.
 const std::pair<Panel, int> kLeftAlone[] = {
-    {Panel::Bar, IDC_PANEL_MUTE},       {Panel::Bar, IDC_PANEL_SLIDER_VOLUME}, {Panel::Bar, IDC_PANEL_INFORMATION},
-    {Panel::Bar, IDC_PANEL_FILELIST},   {Panel::Top, IDC_TOP_REDUCE},          {Panel::FileList, IDC_FILELIST_ALL},
+    {Panel::Bar, IDC_PANEL_MUTE},           {Panel::Bar, IDC_PANEL_SLIDER_VOLUME},
+    {Panel::Bar, IDC_PANEL_INFORMATION},    {Panel::Bar, IDC_PANEL_FILELIST},
+    {Panel::Top, IDC_TOP_REDUCE},           {Panel::FileList, IDC_FILELIST_ALL},
     {Panel::FileList, IDC_FILELIST_NORMAL}, {Panel::FileList, IDC_FILELIST_EVENT},
     {Panel::FileList, IDC_FILELIST_MOTION}, {Panel::FileList, IDC_FILELIST_CHECKALL},
     {Panel::FileList, IDC_FILELIST_LIST},
@@ -55,7 +56,7 @@ const int kOnOnceListed[] = {1003, 1004, 1005};
 class TavrenPlayerDlgEnableTest : public PlayerDlgFixture {
 protected:
   HWND PanelItem(Panel panel, int id) const {
-    CWnd* wnd = panel == Panel::Bar ? static_cast<CWnd*>(&dlg->m_dlgControlPanel)
+    CWnd* wnd = panel == Panel::Bar   ? static_cast<CWnd*>(&dlg->m_dlgControlPanel)
                 : panel == Panel::Top ? static_cast<CWnd*>(&dlg->m_dlgControlTop)
                                       : static_cast<CWnd*>(&dlg->m_dlgFileList);
     return ::GetDlgItem(wnd->GetSafeHwnd(), id);

@@ -274,7 +274,8 @@ TEST_F(TavrenPlayerDlgFilesTest, TheOpenRecordingSurvivesADeleteAfterTheRowsMove
 }
 
 // Recordings from a card written by another system: names whose bytes are not UTF-8.
-const char* const kForeign = "20240101_1234\xE9" "6_NOR_A2.AVI";
+const char* const kForeign = "20240101_1234\xE9"
+                             "6_NOR_A2.AVI";
 const char* const kForeignToo = "20240101_130000_NOR_caf\xE9.AVI";
 
 TEST_F(TavrenPlayerDlgFilesTest, ANameThatIsNotUtf8IsCapturedCopiedAndDeletedUnderItsOwnBytes) {
@@ -284,12 +285,18 @@ TEST_F(TavrenPlayerDlgFilesTest, ANameThatIsNotUtf8IsCapturedCopiedAndDeletedUnd
   TheWorld().image = Picture(32, 24, 0, 0, 255);
   const std::string stills = temp.File("stills-\xE9");
   mkdir(stills.c_str(), 0755);
-  scripted.FileAnswer(FileSystemToWide(stills + "/20240101_1234\xE9" "6_IMG_C2_0_front.jpg"));
+  scripted.FileAnswer(FileSystemToWide(stills + "/20240101_1234\xE9"
+                                                "6_IMG_C2_0_front.jpg"));
   Command(kCapture);
   ASSERT_EQ(scripted.fileRequests().size(), 1u);
-  EXPECT_EQ(scripted.fileRequests()[0].fileName, FileSystemToWide("20240101_1234\xE9" "6_IMG_C2_0_front.jpg"));
-  EXPECT_EQ(JpegSize(ReadAll(stills + "/20240101_1234\xE9" "6_IMG_C2_0_front.jpg")), std::make_pair(32, 24));
-  EXPECT_EQ(JpegSize(ReadAll(stills + "/20240101_1234\xE9" "6_IMG_C2_0_rear.jpg")), std::make_pair(32, 24));
+  EXPECT_EQ(scripted.fileRequests()[0].fileName, FileSystemToWide("20240101_1234\xE9"
+                                                                  "6_IMG_C2_0_front.jpg"));
+  EXPECT_EQ(JpegSize(ReadAll(stills + "/20240101_1234\xE9"
+                                      "6_IMG_C2_0_front.jpg")),
+            std::make_pair(32, 24));
+  EXPECT_EQ(JpegSize(ReadAll(stills + "/20240101_1234\xE9"
+                                      "6_IMG_C2_0_rear.jpg")),
+            std::make_pair(32, 24));
 
   const std::string target = temp.File("Kopien-\xE9");
   mkdir(target.c_str(), 0755);

@@ -204,8 +204,14 @@ TEST_F(TavrenPlayerDlgMapTest, PositionsThePageCannotPlaceAreNeverSent) {
   ScopedEnv online("RODEMIR_ONLINE", "1");
   Command(IDC_BTN_SHOWMAP);
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  SetSamples({{1000, 37.5, 127.25, 0}, {2000, 0.0, 0.0}, {3000, nan, 127.0}, {4000, 37.5, nan},
-              {5000, 91.0, 127.0}, {6000, 37.5, -180.5}, {7000, 3730.5, 12715.25}, {8000, -37.5, 0.0}});
+  SetSamples({{1000, 37.5, 127.25, 0},
+              {2000, 0.0, 0.0},
+              {3000, nan, 127.0},
+              {4000, 37.5, nan},
+              {5000, 91.0, 127.0},
+              {6000, 37.5, -180.5},
+              {7000, 3730.5, 12715.25},
+              {8000, -37.5, 0.0}});
   for (UINT t = 0; t <= 9000; t += 200) dlg->m_wndMap.DrawCurrent(t);
   ASSERT_EQ(browser->Calls().size(), 5u);  // 7200 .. 8000
   EXPECT_EQ(browser->Calls()[0].args, (Args{L"-37.500000", L"0.000000", L"9"}));

@@ -260,7 +260,7 @@ TEST_F(ConfigListCtrlTest, CheckedAndSelectedRowsPaintTheirColours) {
   EXPECT_NE(Pixel(amberInBox), kAmber);
   EXPECT_EQ(Pixel(amberInBox + CPoint(0, 21)), kAmber);
   EXPECT_EQ(Text(1, 3), L"1");
-  EXPECT_EQ(Pixel(CPoint(150, 2 * 21 + 2)), kSelected);  // a plain cell of the selected row
+  EXPECT_EQ(Pixel(CPoint(150, 2 * 21 + 2)), kSelected);         // a plain cell of the selected row
   EXPECT_EQ(Pixel(CPoint(kCheckLeft + 2, 2 * 21 + 2)), kBack);  // its check cell stays dark
   list.EnableWindow(FALSE);
   Paint();

@@ -22,8 +22,8 @@ protected:
 };
 
 TEST_F(OktSkinButtonTest, EveryKindBecomesOwnerDrawnAndOnlyCheckKindsHoldACheck) {
-  for (CWnd* w : {static_cast<CWnd*>(&dlg.m_btnPush), static_cast<CWnd*>(&dlg.m_btnCheck),
-                  static_cast<CWnd*>(&dlg.m_btnRadio1)})
+  for (CWnd* w :
+       {static_cast<CWnd*>(&dlg.m_btnPush), static_cast<CWnd*>(&dlg.m_btnCheck), static_cast<CWnd*>(&dlg.m_btnRadio1)})
     EXPECT_EQ(w->GetStyle() & BS_TYPEMASK, BS_OWNERDRAW);
   dlg.m_btnPush.SetCheck(1);
   EXPECT_EQ(Check(dlg.m_btnPush), 0);

@@ -87,10 +87,10 @@ TEST_F(OktStaticTransTest, FontChangesKeepEveryOtherAttribute) {
 TEST_F(OktStaticTransTest, TheColourAnswerIsANullBrushWhenTransparent) {
   CDC mem;
   mem.CreateCompatibleDC(nullptr);
-  HBRUSH first = reinterpret_cast<HBRUSH>(dlg.m_lblText.SendMessage(WM_REFLECT_BASE + WM_CTLCOLOR,
-                                                                      reinterpret_cast<WPARAM>(mem.m_hDC), CTLCOLOR_STATIC));
-  HBRUSH second = reinterpret_cast<HBRUSH>(dlg.m_lblText.SendMessage(WM_REFLECT_BASE + WM_CTLCOLOR,
-                                                                       reinterpret_cast<WPARAM>(mem.m_hDC), CTLCOLOR_STATIC));
+  HBRUSH first = reinterpret_cast<HBRUSH>(
+      dlg.m_lblText.SendMessage(WM_REFLECT_BASE + WM_CTLCOLOR, reinterpret_cast<WPARAM>(mem.m_hDC), CTLCOLOR_STATIC));
+  HBRUSH second = reinterpret_cast<HBRUSH>(
+      dlg.m_lblText.SendMessage(WM_REFLECT_BASE + WM_CTLCOLOR, reinterpret_cast<WPARAM>(mem.m_hDC), CTLCOLOR_STATIC));
   EXPECT_EQ(reinterpret_cast<HGDIOBJ>(first), GetStockObject(NULL_BRUSH));
   EXPECT_EQ(reinterpret_cast<HGDIOBJ>(second), GetStockObject(NULL_BRUSH));
   EXPECT_EQ(mem.GetBkMode(), TRANSPARENT);

@@ -23,8 +23,8 @@ void RegisterListTemplate(DWORD extraListStyle) {
   t.fontFace = L"MS Shell Dlg";
   t.rect = CRect(0, 0, 400, 300);
   t.controls.push_back({WC_LISTVIEW, L"", kList, listtest::kListStyle | extraListStyle, 0, CRect(10, 10, 160, 200)});
-  t.controls.push_back({WC_BUTTON, L"next", kNext, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
-                        CRect(10, 250, 60, 270)});
+  t.controls.push_back(
+      {WC_BUTTON, L"next", kNext, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, CRect(10, 250, 60, 270)});
   platform::RegisterDialogTemplate(t);
 }
 

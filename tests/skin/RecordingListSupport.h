@@ -100,12 +100,10 @@ protected:
   CCellCheckBox* CheckBox(int row) {
     CCellCtrl* cell = nullptr;
     return list.m_cells.Lookup(CConfigListCtrl::CellKey(row, CHECK_COLUMN), cell) ? dynamic_cast<CCellCheckBox*>(cell)
-                                                                                   : nullptr;
+                                                                                  : nullptr;
   }
   // The centre of a row's check glyph, in list client coordinates (visible rows only).
-  CPoint Glyph(int row) const {
-    return CPoint(kCheckLeft + 10 + 10, (row - list.GetTopIndex()) * 21 + 3 + 10);
-  }
+  CPoint Glyph(int row) const { return CPoint(kCheckLeft + 10 + 10, (row - list.GetTopIndex()) * 21 + 3 + 10); }
   std::wstring Text(int row, int column) { return list.GetItemText(row, column).GetString(); }
   COLORREF Pixel(CPoint at) const { return harness.Pixel(list.m_hWnd, at); }
   COktFileListVerticleScrollbar& Bar() { return *list.GetSkinScrollBar(); }

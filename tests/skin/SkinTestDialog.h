@@ -107,7 +107,8 @@ protected:
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
     MoveWindow(100, 100, 460, 200);
-    for (int id : {kPush, kCheck, kRadio1, kRadio2, kRadio3, kOther, kSlider, kNarrow, kLabel, kImageLabel, kSolidLabel})
+    for (int id :
+         {kPush, kCheck, kRadio1, kRadio2, kRadio3, kOther, kSlider, kNarrow, kLabel, kImageLabel, kSolidLabel})
       GetDlgItem(id)->MoveWindow(Place(id));
     for (COktSkinButton* b : {&m_btnPush, &m_btnCheck, &m_btnRadio1, &m_btnRadio2, &m_btnRadio3, &m_btnOther})
       b->SetBitmaps(kNormal, kPressed, kHover, kDisabled, 0);

@@ -15,10 +15,9 @@ struct ClassEntry {
 };
 
 const ClassEntry kClasses[] = {
-    {&CLSID_AsyncReader, "source"},      {&CLSID_AviSplitter, "splitter"},
-    {&CLSID_VideoDecoder, "decoder"},    {&CLSID_Colour, "converter"},
-    {&CLSID_VideoMixingRenderer, "renderer"}, {&CLSID_DSoundRender, "audio"},
-    {&CLSID_AacDecoder, "aac"},          {&CLSID_BrightnessFilter, "brightness"},
+    {&CLSID_AsyncReader, "source"}, {&CLSID_AviSplitter, "splitter"},         {&CLSID_VideoDecoder, "decoder"},
+    {&CLSID_Colour, "converter"},   {&CLSID_VideoMixingRenderer, "renderer"}, {&CLSID_DSoundRender, "audio"},
+    {&CLSID_AacDecoder, "aac"},     {&CLSID_BrightnessFilter, "brightness"},
 };
 
 std::vector<std::pair<PIN_DIRECTION, GUID>> PinsOf(const std::string& kind) {
@@ -28,7 +27,8 @@ std::vector<std::pair<PIN_DIRECTION, GUID>> PinsOf(const std::string& kind) {
     for (const GUID& g : TheWorld().splitterPins) pins.push_back({PINDIR_OUTPUT, g});
     return pins;
   }
-  if (kind == "decoder" || kind == "converter") return {{PINDIR_INPUT, MEDIATYPE_Video}, {PINDIR_OUTPUT, MEDIATYPE_Video}};
+  if (kind == "decoder" || kind == "converter")
+    return {{PINDIR_INPUT, MEDIATYPE_Video}, {PINDIR_OUTPUT, MEDIATYPE_Video}};
   if (kind == "renderer") return {{PINDIR_INPUT, MEDIATYPE_Video}};
   if (kind == "audio") return {{PINDIR_INPUT, MEDIATYPE_Audio}};
   return {};
@@ -45,7 +45,8 @@ HRESULT DefaultConnect(FakePin* out, FakePin* in) {
 bool World::Logged(const std::string& s) const { return std::find(log.begin(), log.end(), s) != log.end(); }
 
 int World::Count(const std::string& prefix) const {
-  return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const std::string& s) { return s.rfind(prefix, 0) == 0; }));
+  return static_cast<int>(
+      std::count_if(log.begin(), log.end(), [&](const std::string& s) { return s.rfind(prefix, 0) == 0; }));
 }
 
 World& TheWorld() {
@@ -101,7 +102,9 @@ HRESULT FakePin::EnumMediaTypes(IEnumMediaTypes** types) {
   return S_OK;
 }
 
-std::string FakePin::Name() const { return (m_owner ? m_owner->m_name : std::string("?")) + "#" + std::to_string(m_index); }
+std::string FakePin::Name() const {
+  return (m_owner ? m_owner->m_name : std::string("?")) + "#" + std::to_string(m_index);
+}
 
 FakeFilter::FakeFilter(std::string kind, std::vector<std::pair<PIN_DIRECTION, GUID>> pins) : m_kind(std::move(kind)) {
   int i = 0;
@@ -117,11 +120,14 @@ FakeFilter::~FakeFilter() {
 
 HRESULT FakeFilter::QueryInterface(REFIID riid, void** ppv) {
   if (riid == IID_IUnknown || riid == IID_IBaseFilter) return platform::AnswerInterface<IBaseFilter>(this, ppv);
-  if (riid == IID_IFileSourceFilter && m_kind == "source") return platform::AnswerInterface<IFileSourceFilter>(this, ppv);
-  if (riid == IID_IVMRFilterConfig && m_kind == "renderer") return platform::AnswerInterface<IVMRFilterConfig>(this, ppv);
+  if (riid == IID_IFileSourceFilter && m_kind == "source")
+    return platform::AnswerInterface<IFileSourceFilter>(this, ppv);
+  if (riid == IID_IVMRFilterConfig && m_kind == "renderer")
+    return platform::AnswerInterface<IVMRFilterConfig>(this, ppv);
   if (riid == IID_IVMRWindowlessControl && m_kind == "renderer")
     return platform::AnswerInterface<IVMRWindowlessControl>(this, ppv);
-  if (riid == IID_IDecoderParameters && m_kind == "decoder") return platform::AnswerInterface<IDecoderParameters>(this, ppv);
+  if (riid == IID_IDecoderParameters && m_kind == "decoder")
+    return platform::AnswerInterface<IDecoderParameters>(this, ppv);
   *ppv = nullptr;
   return E_NOINTERFACE;
 }
@@ -218,7 +224,8 @@ HRESULT FakeGraph::Connect(IPin* out, IPin* in) {
 }
 
 HRESULT FakeGraph::SetPositions(LONGLONG* current, DWORD flags, LONGLONG*, DWORD stopFlags) {
-  TheWorld().Log("SetPositions " + std::to_string(*current) + " " + std::to_string(flags) + " " + std::to_string(stopFlags));
+  TheWorld().Log("SetPositions " + std::to_string(*current) + " " + std::to_string(flags) + " " +
+                 std::to_string(stopFlags));
   TheWorld().position = *current;
   return S_OK;
 }

@@ -14,8 +14,8 @@ namespace fakegraph {
 
 struct World {
   std::vector<std::string> log;
-  std::vector<GUID> splitterPins;  // output pins of the splitter, in order
-  std::vector<std::string> missingClasses;  // class names whose creation fails
+  std::vector<GUID> splitterPins;                          // output pins of the splitter, in order
+  std::vector<std::string> missingClasses;                 // class names whose creation fails
   std::function<bool(const std::string& kind)> isMissing;  // asked as well, when set
   std::function<HRESULT(const std::string& from, const std::string& to)> connect;
   HRESULT loadResult = S_OK;
@@ -85,7 +85,7 @@ public:
   HRESULT put(int id, int value) override;
 
   std::string m_kind;
-  std::string m_name;  // given by AddFilter
+  std::string m_name;            // given by AddFilter
   std::vector<FakePin*> m_pins;  // owned references
 };
 
@@ -103,16 +103,34 @@ public:
   HRESULT RemoveFilter(IBaseFilter* filter) override;
   HRESULT EnumFilters(IEnumFilters** filters) override;
   HRESULT Connect(IPin* out, IPin* in) override;
-  HRESULT Run() override { TheWorld().Log("Run"); return S_OK; }
-  HRESULT Pause() override { TheWorld().Log("Pause"); return S_OK; }
-  HRESULT Stop() override { TheWorld().Log("Stop"); return S_OK; }
-  HRESULT StopWhenReady() override { TheWorld().Log("StopWhenReady"); return S_OK; }
+  HRESULT Run() override {
+    TheWorld().Log("Run");
+    return S_OK;
+  }
+  HRESULT Pause() override {
+    TheWorld().Log("Pause");
+    return S_OK;
+  }
+  HRESULT Stop() override {
+    TheWorld().Log("Stop");
+    return S_OK;
+  }
+  HRESULT StopWhenReady() override {
+    TheWorld().Log("StopWhenReady");
+    return S_OK;
+  }
   HRESULT SetPositions(LONGLONG* current, DWORD flags, LONGLONG*, DWORD stopFlags) override;
   HRESULT GetCurrentPosition(LONGLONG* position) override;
   HRESULT GetDuration(LONGLONG* duration) override;
   HRESULT SetRate(double rate) override;
-  HRESULT GetRate(double* rate) override { *rate = TheWorld().rate; return S_OK; }
-  HRESULT SetNotifyWindow(OAHWND, LONG, LONG_PTR) override { TheWorld().Log("SetNotifyWindow"); return S_OK; }
+  HRESULT GetRate(double* rate) override {
+    *rate = TheWorld().rate;
+    return S_OK;
+  }
+  HRESULT SetNotifyWindow(OAHWND, LONG, LONG_PTR) override {
+    TheWorld().Log("SetNotifyWindow");
+    return S_OK;
+  }
   HRESULT put_Volume(LONG volume) override;
   HRESULT get_Volume(LONG*) override { return S_OK; }
   HRESULT put_Balance(LONG balance) override;

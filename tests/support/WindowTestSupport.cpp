@@ -39,7 +39,8 @@ void RegisterRecorderClasses() {
 }
 
 HWND MakeTop(CRect rect, DWORD style, LPCWSTR cls) {
-  return CreateWindowEx(0, cls, L"top", style, rect.left, rect.top, rect.Width(), rect.Height(), nullptr, nullptr, nullptr);
+  return CreateWindowEx(0, cls, L"top", style, rect.left, rect.top, rect.Width(), rect.Height(), nullptr, nullptr,
+                        nullptr);
 }
 
 HWND MakeChild(HWND parent, CRect rect, int id, DWORD style, LPCWSTR cls) {

@@ -16,10 +16,8 @@ struct SampleRecording {
 };
 
 const SampleRecording kRecordings[] = {
-    {"Driving", "20240131_101500_NOR_C2.AVI", 2, 20},
-    {"Driving", "20240131_101600_NOR_C2.AVI", 2, 20},
-    {"Driving", "20240201_083000_NOR_C2.AVI", 2, 15},
-    {"Event", "20240131_101542_EVT_C2.AVI", 2, 10},
+    {"Driving", "20240131_101500_NOR_C2.AVI", 2, 20}, {"Driving", "20240131_101600_NOR_C2.AVI", 2, 20},
+    {"Driving", "20240201_083000_NOR_C2.AVI", 2, 15}, {"Event", "20240131_101542_EVT_C2.AVI", 2, 10},
     {"Parking", "20240131_220010_MOT_C1.AVI", 1, 10},
 };
 

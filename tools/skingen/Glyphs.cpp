@@ -46,64 +46,78 @@ void MapPin(cairo_t* cr) {
 
 const std::map<std::string, Glyph>& Glyphs() {
   static const std::map<std::string, Glyph> glyphs = {
-      {"close", [](cairo_t* cr) { Line(cr, 0.25, 0.25, 0.75, 0.75); Line(cr, 0.75, 0.25, 0.25, 0.75); }},
+      {"close",
+       [](cairo_t* cr) {
+         Line(cr, 0.25, 0.25, 0.75, 0.75);
+         Line(cr, 0.75, 0.25, 0.25, 0.75);
+       }},
       {"minimize", [](cairo_t* cr) { Bar(cr, 0.25, 0.62, 0.5, 0.1); }},
-      {"info", [](cairo_t* cr) {
+      {"info",
+       [](cairo_t* cr) {
          cairo_arc(cr, 0.5, 0.5, 0.4, 0, 2 * M_PI);
          cairo_stroke(cr);
          Bar(cr, 0.45, 0.42, 0.1, 0.33);
          Bar(cr, 0.45, 0.25, 0.1, 0.1);
        }},
-      {"camera", [](cairo_t* cr) {
+      {"camera",
+       [](cairo_t* cr) {
          cairo_rectangle(cr, 0.15, 0.3, 0.7, 0.5);
          cairo_stroke(cr);
          Bar(cr, 0.35, 0.2, 0.3, 0.1);
          cairo_arc(cr, 0.5, 0.55, 0.14, 0, 2 * M_PI);
          cairo_fill(cr);
        }},
-      {"extend", [](cairo_t* cr) {
+      {"extend",
+       [](cairo_t* cr) {
          Triangle(cr, 0.1, 0.1, 0.4, 0.1, 0.1, 0.4);
          Triangle(cr, 0.9, 0.1, 0.6, 0.1, 0.9, 0.4);
          Triangle(cr, 0.1, 0.9, 0.4, 0.9, 0.1, 0.6);
          Triangle(cr, 0.9, 0.9, 0.6, 0.9, 0.9, 0.6);
        }},
-      {"reduce", [](cairo_t* cr) {
+      {"reduce",
+       [](cairo_t* cr) {
          Triangle(cr, 0.4, 0.4, 0.1, 0.4, 0.4, 0.1);
          Triangle(cr, 0.6, 0.4, 0.9, 0.4, 0.6, 0.1);
          Triangle(cr, 0.4, 0.6, 0.1, 0.6, 0.4, 0.9);
          Triangle(cr, 0.6, 0.6, 0.9, 0.6, 0.6, 0.9);
        }},
-      {"flipv", [](cairo_t* cr) {
+      {"flipv",
+       [](cairo_t* cr) {
          Triangle(cr, 0.5, 0.05, 0.25, 0.4, 0.75, 0.4);
          Triangle(cr, 0.5, 0.95, 0.25, 0.6, 0.75, 0.6);
          Bar(cr, 0.15, 0.47, 0.7, 0.06);
        }},
-      {"fliph", [](cairo_t* cr) {
+      {"fliph",
+       [](cairo_t* cr) {
          Triangle(cr, 0.05, 0.5, 0.4, 0.25, 0.4, 0.75);
          Triangle(cr, 0.95, 0.5, 0.6, 0.25, 0.6, 0.75);
          Bar(cr, 0.47, 0.15, 0.06, 0.7);
        }},
-      {"calendar", [](cairo_t* cr) {
+      {"calendar",
+       [](cairo_t* cr) {
          cairo_rectangle(cr, 0.2, 0.2, 0.6, 0.65);
          cairo_stroke(cr);
          Bar(cr, 0.2, 0.2, 0.6, 0.15);
          for (int i = 0; i < 3; ++i)
            for (int j = 0; j < 2; ++j) Bar(cr, 0.28 + 0.17 * i, 0.48 + 0.17 * j, 0.1, 0.1);
        }},
-      {"delete", [](cairo_t* cr) {
+      {"delete",
+       [](cairo_t* cr) {
          Bar(cr, 0.2, 0.18, 0.6, 0.08);
          Bar(cr, 0.4, 0.1, 0.2, 0.08);
          cairo_rectangle(cr, 0.27, 0.3, 0.46, 0.6);
          cairo_stroke(cr);
          Line(cr, 0.5, 0.4, 0.5, 0.8);
        }},
-      {"save", [](cairo_t* cr) {
+      {"save",
+       [](cairo_t* cr) {
          cairo_rectangle(cr, 0.2, 0.15, 0.6, 0.7);
          cairo_stroke(cr);
          Bar(cr, 0.32, 0.15, 0.36, 0.22);
          Bar(cr, 0.3, 0.55, 0.4, 0.3);
        }},
-      {"folder", [](cairo_t* cr) {
+      {"folder",
+       [](cairo_t* cr) {
          cairo_move_to(cr, 0.15, 0.25);
          cairo_line_to(cr, 0.4, 0.25);
          cairo_line_to(cr, 0.48, 0.35);
@@ -113,16 +127,31 @@ const std::map<std::string, Glyph>& Glyphs() {
          cairo_close_path(cr);
          cairo_fill(cr);
        }},
-      {"split", [](cairo_t* cr) {
+      {"split",
+       [](cairo_t* cr) {
          Bar(cr, 0.1, 0.3, 0.3, 0.4);
          Bar(cr, 0.6, 0.3, 0.3, 0.4);
          Line(cr, 0.5, 0.1, 0.5, 0.9);
        }},
-      {"maplarge", [](cairo_t* cr) { MapPin(cr); Bar(cr, 0.72, 0.1, 0.24, 0.06); Bar(cr, 0.81, 0.01, 0.06, 0.24); }},
-      {"mapreduce", [](cairo_t* cr) { MapPin(cr); Bar(cr, 0.72, 0.1, 0.24, 0.06); }},
+      {"maplarge",
+       [](cairo_t* cr) {
+         MapPin(cr);
+         Bar(cr, 0.72, 0.1, 0.24, 0.06);
+         Bar(cr, 0.81, 0.01, 0.06, 0.24);
+       }},
+      {"mapreduce",
+       [](cairo_t* cr) {
+         MapPin(cr);
+         Bar(cr, 0.72, 0.1, 0.24, 0.06);
+       }},
       {"mapshow", [](cairo_t* cr) { MapPin(cr); }},
-      {"maphide", [](cairo_t* cr) { MapPin(cr); Line(cr, 0.15, 0.9, 0.85, 0.1); }},
-      {"checkall", [](cairo_t* cr) {
+      {"maphide",
+       [](cairo_t* cr) {
+         MapPin(cr);
+         Line(cr, 0.15, 0.9, 0.85, 0.1);
+       }},
+      {"checkall",
+       [](cairo_t* cr) {
          cairo_rectangle(cr, 0.3, 0.15, 0.4, 0.7);
          cairo_stroke(cr);
          cairo_move_to(cr, 0.36, 0.5);
@@ -131,25 +160,53 @@ const std::map<std::string, Glyph>& Glyphs() {
          cairo_stroke(cr);
        }},
       {"play", [](cairo_t* cr) { Triangle(cr, 0.3, 0.15, 0.3, 0.85, 0.8, 0.5); }},
-      {"pause", [](cairo_t* cr) { Bar(cr, 0.28, 0.18, 0.16, 0.64); Bar(cr, 0.56, 0.18, 0.16, 0.64); }},
-      {"next", [](cairo_t* cr) { Triangle(cr, 0.2, 0.2, 0.2, 0.8, 0.65, 0.5); Bar(cr, 0.68, 0.2, 0.1, 0.6); }},
-      {"prev", [](cairo_t* cr) { Triangle(cr, 0.8, 0.2, 0.8, 0.8, 0.35, 0.5); Bar(cr, 0.22, 0.2, 0.1, 0.6); }},
-      {"forward", [](cairo_t* cr) { Triangle(cr, 0.1, 0.2, 0.1, 0.8, 0.5, 0.5); Triangle(cr, 0.5, 0.2, 0.5, 0.8, 0.9, 0.5); }},
-      {"rewind", [](cairo_t* cr) { Triangle(cr, 0.9, 0.2, 0.9, 0.8, 0.5, 0.5); Triangle(cr, 0.5, 0.2, 0.5, 0.8, 0.1, 0.5); }},
-      {"speaker", [](cairo_t* cr) {
+      {"pause",
+       [](cairo_t* cr) {
+         Bar(cr, 0.28, 0.18, 0.16, 0.64);
+         Bar(cr, 0.56, 0.18, 0.16, 0.64);
+       }},
+      {"next",
+       [](cairo_t* cr) {
+         Triangle(cr, 0.2, 0.2, 0.2, 0.8, 0.65, 0.5);
+         Bar(cr, 0.68, 0.2, 0.1, 0.6);
+       }},
+      {"prev",
+       [](cairo_t* cr) {
+         Triangle(cr, 0.8, 0.2, 0.8, 0.8, 0.35, 0.5);
+         Bar(cr, 0.22, 0.2, 0.1, 0.6);
+       }},
+      {"forward",
+       [](cairo_t* cr) {
+         Triangle(cr, 0.1, 0.2, 0.1, 0.8, 0.5, 0.5);
+         Triangle(cr, 0.5, 0.2, 0.5, 0.8, 0.9, 0.5);
+       }},
+      {"rewind",
+       [](cairo_t* cr) {
+         Triangle(cr, 0.9, 0.2, 0.9, 0.8, 0.5, 0.5);
+         Triangle(cr, 0.5, 0.2, 0.5, 0.8, 0.1, 0.5);
+       }},
+      {"speaker",
+       [](cairo_t* cr) {
          Speaker(cr);
          cairo_arc(cr, 0.5, 0.5, 0.2, -0.8, 0.8);
          cairo_stroke(cr);
          cairo_arc(cr, 0.5, 0.5, 0.36, -0.8, 0.8);
          cairo_stroke(cr);
        }},
-      {"muted", [](cairo_t* cr) { Speaker(cr); Line(cr, 0.62, 0.32, 0.9, 0.68); Line(cr, 0.9, 0.32, 0.62, 0.68); }},
-      {"speed", [](cairo_t* cr) {
+      {"muted",
+       [](cairo_t* cr) {
+         Speaker(cr);
+         Line(cr, 0.62, 0.32, 0.9, 0.68);
+         Line(cr, 0.9, 0.32, 0.62, 0.68);
+       }},
+      {"speed",
+       [](cairo_t* cr) {
          cairo_arc(cr, 0.5, 0.75, 0.38, M_PI, 2 * M_PI);
          cairo_stroke(cr);
          Line(cr, 0.5, 0.75, 0.72, 0.4);
        }},
-      {"brightness", [](cairo_t* cr) {
+      {"brightness",
+       [](cairo_t* cr) {
          cairo_arc(cr, 0.5, 0.5, 0.18, 0, 2 * M_PI);
          cairo_fill(cr);
          for (int i = 0; i < 8; ++i) {
@@ -157,10 +214,12 @@ const std::map<std::string, Glyph>& Glyphs() {
            Line(cr, 0.5 + 0.28 * cos(a), 0.5 + 0.28 * sin(a), 0.5 + 0.42 * cos(a), 0.5 + 0.42 * sin(a));
          }
        }},
-      {"filelist", [](cairo_t* cr) {
+      {"filelist",
+       [](cairo_t* cr) {
          for (int i = 0; i < 3; ++i) Bar(cr, 0.2, 0.22 + 0.22 * i, 0.6, 0.1);
        }},
-      {"link", [](cairo_t* cr) {
+      {"link",
+       [](cairo_t* cr) {
          cairo_arc(cr, 0.38, 0.5, 0.16, 0, 2 * M_PI);
          cairo_stroke(cr);
          cairo_arc(cr, 0.62, 0.5, 0.16, 0, 2 * M_PI);

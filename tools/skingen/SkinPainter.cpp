@@ -22,8 +22,7 @@ Colour Grey(int v) { return Colour{v / 255.0, v / 255.0, v / 255.0}; }
 class Canvas {
 public:
   explicit Canvas(Size size, cairo_format_t format = CAIRO_FORMAT_RGB24)
-      : m_size(size),
-        m_surface(cairo_image_surface_create(format, size.width, size.height)),
+      : m_size(size), m_surface(cairo_image_surface_create(format, size.width, size.height)),
         m_cr(cairo_create(m_surface)) {}
   ~Canvas() {
     cairo_destroy(m_cr);
@@ -147,7 +146,8 @@ void PaintLabelBox(Canvas& c, const Colour& colour) {
 
 // Seven segments: a top, b upper right, c lower right, d bottom, e lower left, f upper left, g middle.
 void PaintDigit(Canvas& c, int digit, const Colour& colour) {
-  static const char* const kSegments[10] = {"abcdef", "bc", "abdeg", "abcdg", "bcfg", "acdfg", "acdefg", "abc", "abcdefg", "abcdfg"};
+  static const char* const kSegments[10] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
+                                            "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
   c.Crisp();
   c.FillAll(kKeyGreen);
   double w = c.width(), h = c.height(), t = 2, l = 1, r = w - 1, mid = std::floor(h / 2);
@@ -299,19 +299,43 @@ int PaintEntry(const SkinEntry& e, const std::string& folder) {
   int id = ParseId(e.args[0]);
   Canvas c(ParseSize(e.args[1]));
   const std::string& k = e.kind;
-  if (k == "channel" || k == "filled") { Expect(e, 3); PaintGroove(c, ParseColour(e.args[2])); }
-  else if (k == "thumb") { Expect(e, 3); PaintThumb(c, ParseColour(e.args[2])); }
-  else if (k == "labelbox") { Expect(e, 3); PaintLabelBox(c, ParseColour(e.args[2])); }
-  else if (k == "vgradient") { Expect(e, 4); PaintVerticalGradient(c, ParseColour(e.args[2]), ParseColour(e.args[3])); }
-  else if (k == "main") { Expect(e, 2); PaintMain(c); }
-  else if (k == "frame") { Expect(e, 2); PaintFrame(c); }
-  else if (k == "sensor") { Expect(e, 2); PaintSensor(c); }
-  else if (k == "info") { Expect(e, 2); PaintInfo(c); }
-  else if (k == "checks") { Expect(e, 2); PaintChecks(c); }
-  else if (k == "arrow") { Expect(e, 3); PaintArrow(c, e.args[2] == "up"); }
-  else if (k == "scrollthumb") { Expect(e, 2); PaintScrollThumb(c); }
-  else if (k == "scrolltrack") { Expect(e, 2); PaintScrollTrack(c); }
-  else throw std::runtime_error("unknown kind " + k);
+  if (k == "channel" || k == "filled") {
+    Expect(e, 3);
+    PaintGroove(c, ParseColour(e.args[2]));
+  } else if (k == "thumb") {
+    Expect(e, 3);
+    PaintThumb(c, ParseColour(e.args[2]));
+  } else if (k == "labelbox") {
+    Expect(e, 3);
+    PaintLabelBox(c, ParseColour(e.args[2]));
+  } else if (k == "vgradient") {
+    Expect(e, 4);
+    PaintVerticalGradient(c, ParseColour(e.args[2]), ParseColour(e.args[3]));
+  } else if (k == "main") {
+    Expect(e, 2);
+    PaintMain(c);
+  } else if (k == "frame") {
+    Expect(e, 2);
+    PaintFrame(c);
+  } else if (k == "sensor") {
+    Expect(e, 2);
+    PaintSensor(c);
+  } else if (k == "info") {
+    Expect(e, 2);
+    PaintInfo(c);
+  } else if (k == "checks") {
+    Expect(e, 2);
+    PaintChecks(c);
+  } else if (k == "arrow") {
+    Expect(e, 3);
+    PaintArrow(c, e.args[2] == "up");
+  } else if (k == "scrollthumb") {
+    Expect(e, 2);
+    PaintScrollThumb(c);
+  } else if (k == "scrolltrack") {
+    Expect(e, 2);
+    PaintScrollTrack(c);
+  } else throw std::runtime_error("unknown kind " + k);
   c.Save(folder, id);
   return 1;
 }

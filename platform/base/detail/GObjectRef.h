@@ -19,16 +19,33 @@ template <typename T, typename Ops = GObjectRefOps>
 class GRef {
 public:
   GRef() = default;
-  GRef(const GRef& o) : m_p(o.m_p) { if (m_p) Ops::Ref(m_p); }
+  GRef(const GRef& o) : m_p(o.m_p) {
+    if (m_p) Ops::Ref(m_p);
+  }
   GRef(GRef&& o) noexcept : m_p(std::exchange(o.m_p, nullptr)) {}
   ~GRef() { Reset(); }
-  GRef& operator=(GRef o) { std::swap(m_p, o.m_p); return *this; }
+  GRef& operator=(GRef o) {
+    std::swap(m_p, o.m_p);
+    return *this;
+  }
 
-  static GRef Adopt(T* p) { GRef r; r.m_p = p; return r; }
-  static GRef Share(T* p) { if (p) Ops::Ref(p); return Adopt(p); }
-  static GRef SinkFloating(T* p) { if (p) Ops::RefSink(p); return Adopt(p); }
+  static GRef Adopt(T* p) {
+    GRef r;
+    r.m_p = p;
+    return r;
+  }
+  static GRef Share(T* p) {
+    if (p) Ops::Ref(p);
+    return Adopt(p);
+  }
+  static GRef SinkFloating(T* p) {
+    if (p) Ops::RefSink(p);
+    return Adopt(p);
+  }
 
-  void Reset() { if (T* p = std::exchange(m_p, nullptr)) Ops::Unref(p); }
+  void Reset() {
+    if (T* p = std::exchange(m_p, nullptr)) Ops::Unref(p);
+  }
   // Gives the reference to the caller, for a call that takes it over.
   [[nodiscard]] T* Release() { return std::exchange(m_p, nullptr); }
   T* get() const { return m_p; }
@@ -41,21 +58,29 @@ private:
 template <typename T>
 using GObjectRef = GRef<T, GObjectRefOps>;
 
-struct GlibFree { void operator()(void* p) const { g_free(p); } };
+struct GlibFree {
+  void operator()(void* p) const { g_free(p); }
+};
 template <typename T>
 using GlibOwned = std::unique_ptr<T, GlibFree>;
 
-struct GErrorFree { void operator()(GError* e) const { g_error_free(e); } };
+struct GErrorFree {
+  void operator()(GError* e) const { g_error_free(e); }
+};
 using GErrorOwned = std::unique_ptr<GError, GErrorFree>;
 
 // A boxed value, freed through its type.
 template <typename T, GType (*Type)()>
-struct GBoxedFree { void operator()(T* p) const { g_boxed_free(Type(), p); } };
+struct GBoxedFree {
+  void operator()(T* p) const { g_boxed_free(Type(), p); }
+};
 template <typename T, GType (*Type)()>
 using GBoxedOwned = std::unique_ptr<T, GBoxedFree<T, Type>>;
 
 // A list whose elements someone else owns.
-struct GListFree { void operator()(GList* l) const { g_list_free(l); } };
+struct GListFree {
+  void operator()(GList* l) const { g_list_free(l); }
+};
 using GListOwned = std::unique_ptr<GList, GListFree>;
 
 struct GSourceRefOps {

@@ -16,9 +16,9 @@ struct Selected {
 
 struct DcSettings {
   Surface* surface = nullptr;
-  POINT origin{};    // logical (0, 0) before the origins, in surface pixels
-  RECT baseClip{};   // surface pixels, from the attachment or the selected bitmap
-  RECT clip{};       // baseClip narrowed by IntersectClipRect
+  POINT origin{};   // logical (0, 0) before the origins, in surface pixels
+  RECT baseClip{};  // surface pixels, from the attachment or the selected bitmap
+  RECT clip{};      // baseClip narrowed by IntersectClipRect
   POINT windowOrg{};
   POINT viewportOrg{};
   POINT position{};  // current position, logical

@@ -39,6 +39,8 @@ void ClearGdiOwner(HGDIOBJ h, CGdiObject* owner);
 CGdiObject* GdiWrapper(HGDIOBJ h);
 
 template <typename H>
-HGDIOBJ ToGdi(H h) { return reinterpret_cast<HGDIOBJ>(h); }
+HGDIOBJ ToGdi(H h) {
+  return reinterpret_cast<HGDIOBJ>(h);
+}
 
 }  // namespace platform::detail

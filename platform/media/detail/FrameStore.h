@@ -18,7 +18,9 @@
 
 namespace platform::detail {
 
-struct ConverterFree { void operator()(GstVideoConverter* c) const { gst_video_converter_free(c); } };
+struct ConverterFree {
+  void operator()(GstVideoConverter* c) const { gst_video_converter_free(c); }
+};
 using ConverterPtr = std::unique_ptr<GstVideoConverter, ConverterFree>;
 
 // A converter between two picture layouts, made again only when a layout changes.

@@ -85,7 +85,10 @@ public:
 
 protected:
   // Interfaces beyond IBaseFilter.
-  virtual HRESULT QueryExtra(REFIID, void** ppv) { *ppv = nullptr; return E_NOINTERFACE; }
+  virtual HRESULT QueryExtra(REFIID, void** ppv) {
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+  }
   void AddStaticPin(PIN_DIRECTION dir, const GUID& major, const char* padName);
   void AddPin(ComPtr<GstPinBase> pin) { m_pins.push_back(std::move(pin)); }
 

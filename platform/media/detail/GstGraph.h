@@ -71,8 +71,8 @@ private:
   std::vector<ComPtr<GstFilterBase>> m_filters;
   bool m_prepared = false;  // the pipeline has left NULL
   double m_rate = 1.0;
-  LONG m_volume = 0;  // hundredths of a decibel
-  gint64 m_seekTarget = -1;  // ns, reported until the pipeline can tell its position
+  LONG m_volume = 0;                             // hundredths of a decibel
+  gint64 m_seekTarget = -1;                      // ns, reported until the pipeline can tell its position
   mutable std::atomic<gint64> m_durationNs{-1};  // once known; asked again after a change
   std::atomic<bool> m_eos{false};
   std::atomic<bool> m_error{false};

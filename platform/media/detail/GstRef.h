@@ -22,17 +22,27 @@ using ElementRef = GstRef<GstElement>;
 using PadRef = GstRef<GstPad>;
 using BusRef = GstRef<GstBus>;
 
-struct CapsUnref { void operator()(GstCaps* c) const { gst_caps_unref(c); } };
+struct CapsUnref {
+  void operator()(GstCaps* c) const { gst_caps_unref(c); }
+};
 using CapsPtr = std::unique_ptr<GstCaps, CapsUnref>;
-struct SampleUnref { void operator()(GstSample* s) const { gst_sample_unref(s); } };
+struct SampleUnref {
+  void operator()(GstSample* s) const { gst_sample_unref(s); }
+};
 using SamplePtr = std::unique_ptr<GstSample, SampleUnref>;
-struct BufferUnref { void operator()(GstBuffer* b) const { gst_buffer_unref(b); } };
+struct BufferUnref {
+  void operator()(GstBuffer* b) const { gst_buffer_unref(b); }
+};
 using BufferPtr = std::unique_ptr<GstBuffer, BufferUnref>;
-struct MessageUnref { void operator()(GstMessage* m) const { gst_message_unref(m); } };
+struct MessageUnref {
+  void operator()(GstMessage* m) const { gst_message_unref(m); }
+};
 using MessagePtr = std::unique_ptr<GstMessage, MessageUnref>;
 using GCharPtr = GlibOwned<gchar>;
 using GErrorPtr = GErrorOwned;
-struct PluginFeatureListDeleter { void operator()(GList* l) const { gst_plugin_feature_list_free(l); } };
+struct PluginFeatureListDeleter {
+  void operator()(GList* l) const { gst_plugin_feature_list_free(l); }
+};
 using FeatureListPtr = std::unique_ptr<GList, PluginFeatureListDeleter>;
 
 using SignalConnection = GSignalHandler;

@@ -101,8 +101,8 @@ bool IsOctal(char c) { return c >= '0' && c <= '7'; }
 std::string DecodeOctalEscapes(const std::string& text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 3 < text.size() &&
-        IsOctal(text[i + 1]) && IsOctal(text[i + 2]) && IsOctal(text[i + 3])) {
+    if (text[i] == '\\' && i + 3 < text.size() && IsOctal(text[i + 1]) && IsOctal(text[i + 2]) &&
+        IsOctal(text[i + 3])) {
       out += static_cast<char>(std::stoi(text.substr(i + 1, 3), nullptr, 8));
       i += 3;
     } else {
@@ -139,8 +139,8 @@ std::vector<DriveEntry> ReadMountedDrives() {
 
 }  // namespace
 
-bool ParseMountInfoLine(const std::string& line, std::string* mountPoint, std::string* device,
-                        std::string* fsType, std::string* source) {
+bool ParseMountInfoLine(const std::string& line, std::string* mountPoint, std::string* device, std::string* fsType,
+                        std::string* source) {
   // id parent major:minor root mount-point options [optional fields...] - fstype source super-options
   std::istringstream fields(line);
   std::string id, parent, majorMinor, root, point, options, field;
@@ -160,7 +160,8 @@ bool ParseMountInfoLine(const std::string& line, std::string* mountPoint, std::s
 std::string DecodeLabelEscapes(const std::string& name) {
   std::string out;
   for (size_t i = 0; i < name.size(); ++i) {
-    if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x' && std::isxdigit(static_cast<unsigned char>(name[i + 2])) &&
+    if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x' &&
+        std::isxdigit(static_cast<unsigned char>(name[i + 2])) &&
         std::isxdigit(static_cast<unsigned char>(name[i + 3]))) {
       out += static_cast<char>(std::stoi(name.substr(i + 2, 2), nullptr, 16));
       i += 3;

@@ -48,9 +48,9 @@ DriveWatcher::DriveWatcher(Listener listener)
       PlatformLog("drives", "cannot watch %s: %s", seam, owned ? owned->message : "?");
       return;
     }
-    m_sources->handler = GSignalHandler(
-        m_sources->folderMonitor.get(),
-        g_signal_connect(m_sources->folderMonitor.get(), "changed", G_CALLBACK(OnFolderChanged), this));
+    m_sources->handler =
+        GSignalHandler(m_sources->folderMonitor.get(),
+                       g_signal_connect(m_sources->folderMonitor.get(), "changed", G_CALLBACK(OnFolderChanged), this));
     return;
   }
   m_sources->mountMonitor = GObjectRef<GUnixMountMonitor>::Adopt(g_unix_mount_monitor_get());

@@ -19,7 +19,7 @@ DWORD ErrorFromErrno(int error) {
     case ENOSPC:
     case EDQUOT:
     case EFBIG: return ERROR_DISK_FULL_CODE;
-    case EBUSY: return 32;          // ERROR_SHARING_VIOLATION
+    case EBUSY: return 32;  // ERROR_SHARING_VIOLATION
     case EIO:
     case ENXIO:
     case ENODEV: return 21;         // ERROR_NOT_READY: the medium went away

@@ -22,7 +22,9 @@ constexpr size_t kBlock = 1 << 20;
 class FileDescriptor {
 public:
   explicit FileDescriptor(int fd) : m_fd(fd) {}
-  ~FileDescriptor() { if (m_fd >= 0) close(m_fd); }
+  ~FileDescriptor() {
+    if (m_fd >= 0) close(m_fd);
+  }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
   int get() const { return m_fd; }
@@ -106,7 +108,8 @@ int CopyData(int from, int to, const CopyProgress& progress) {
 }  // namespace
 
 bool IsSameFile(const std::string& a, const std::string& b) {
-  struct stat sa {}, sb {};
+  struct stat sa {
+  }, sb{};
   return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 

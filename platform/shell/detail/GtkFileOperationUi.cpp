@@ -28,9 +28,7 @@ Answer RunDialog(GtkWindow* parent, const FileOperationDialog& d) {
 class GtkFileOperationUi : public FileOperationUi {
 public:
   GtkFileOperationUi(GtkWindow* owner, UINT func, const CString& title, bool silent)
-      : m_owner(owner),
-        m_func(func),
-        m_title(title.IsEmpty() ? WideToUtf8(OperationName(func)) : title.ToUtf8()),
+      : m_owner(owner), m_func(func), m_title(title.IsEmpty() ? WideToUtf8(OperationName(func)) : title.ToUtf8()),
         m_silent(silent) {}
 
   void Progress(const CString& file, ULONGLONG, ULONGLONG done, ULONGLONG total) override {
@@ -42,7 +40,9 @@ public:
 
   bool CancelRequested() override { return m_cancelled; }
 
-  Answer AskReplace(const CString& target, bool more) override { return RunDialog(Parent(), ReplaceDialog(target, more)); }
+  Answer AskReplace(const CString& target, bool more) override {
+    return RunDialog(Parent(), ReplaceDialog(target, more));
+  }
 
   Answer AskDelete(int count) override { return RunDialog(Parent(), DeleteDialog(count)); }
 

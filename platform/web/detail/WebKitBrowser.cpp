@@ -40,7 +40,8 @@ std::unique_ptr<WebKitBrowser> WebKitBrowser::Create(HWND host, const CRect& rec
   return std::unique_ptr<WebKitBrowser>(new WebKitBrowser(host, rect));
 }
 
-WebKitBrowser::WebKitBrowser(HWND host, const CRect& rect) : WebBrowser(host), m_view(std::make_unique<View>()), m_rect(rect) {
+WebKitBrowser::WebKitBrowser(HWND host, const CRect& rect)
+    : WebBrowser(host), m_view(std::make_unique<View>()), m_rect(rect) {
   MakeViewWhenDrawn();
 }
 

@@ -24,11 +24,11 @@ long AddMonths(long day, int months);
 // The words come from the layer's text table; the order of the week and the date's
 // format follow the language.
 struct CalendarNames {
-  int firstDayOfWeek = 0;  // 0 = Sunday
+  int firstDayOfWeek = 0;    // 0 = Sunday
   std::wstring weekdays[7];  // short, from Sunday
   std::wstring months[12];
-  std::wstring monthTitle;   // "%1" the month's name, "%2" the year
-  std::wstring today;        // the label of the today line
+  std::wstring monthTitle;  // "%1" the month's name, "%2" the year
+  std::wstring today;       // the label of the today line
   std::wstring (*shortDate)(const CivilDate& date) = nullptr;
 
   std::wstring Title(int year, int month) const;

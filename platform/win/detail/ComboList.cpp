@@ -30,9 +30,7 @@ ComboState* ComboOf(HWND list, HWND* combo) {
   return GetWindowState<ComboState>(ls->combo).get();
 }
 
-int Visible(const ComboState& s) {
-  return std::max(1, std::min(static_cast<int>(s.items.size()), kComboMaxVisible));
-}
+int Visible(const ComboState& s) { return std::max(1, std::min(static_cast<int>(s.items.size()), kComboMaxVisible)); }
 
 int ItemAt(const ComboState& s, HWND list, POINT pt) {
   RECT client;

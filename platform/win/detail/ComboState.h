@@ -16,8 +16,8 @@ struct ComboItem {
 struct ComboState {
   std::vector<ComboItem> items;
   int cur = -1;
-  int hot = -1;      // the item under the pointer or the arrows while the list is open
-  int top = 0;       // first item shown in the list
+  int hot = -1;  // the item under the pointer or the arrows while the list is open
+  int top = 0;   // first item shown in the list
   HWND list = nullptr;
   bool focused = false;
   int itemHeight = 16;

@@ -12,7 +12,8 @@ namespace platform::detail {
 CSize MeasureControlText(HWND hwnd, const wchar_t* text) {
   HDC dc = GetDC(hwnd);
   HGDIOBJ old = nullptr;
-  if (auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0))) old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(font));
+  if (auto font = reinterpret_cast<HFONT>(SendMessage(hwnd, WM_GETFONT, 0, 0)))
+    old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(font));
   SIZE size{0, 0};
   GetTextExtentPoint32W(dc, text, static_cast<int>(std::wcslen(text)), &size);
   if (old) SelectObject(dc, old);

@@ -127,7 +127,8 @@ void MouseMove(DWORD time) {
               MAKELPARAM(static_cast<WORD>(under.hit), WM_MOUSEMOVE));
   if (!IsWindow(under.hwnd)) return;
   if (under.hit == HTCLIENT) DeliverClient(under.hwnd, WM_MOUSEMOVE, KeyFlags(), time);
-  else if (under.hit > HTCLIENT) Deliver(under.hwnd, WM_NCMOUSEMOVE, static_cast<WPARAM>(under.hit), Pack(S().pointer), time);
+  else if (under.hit > HTCLIENT)
+    Deliver(under.hwnd, WM_NCMOUSEMOVE, static_cast<WPARAM>(under.hit), Pack(S().pointer), time);
 }
 
 void Button(const InputEvent& e, bool down, DWORD time) {

@@ -9,10 +9,10 @@
 
 namespace platform::detail {
 
-void PostQueued(const MSG& msg);        // any thread
+void PostQueued(const MSG& msg);          // any thread
 void PostInput(const InputEvent& event);  // any thread
 void WakeLoop();
-void EnsureSource();                      // first call: the calling thread becomes the UI thread                          // any thread: something outside the queue has work
+void EnsureSource();  // first call: the calling thread becomes the UI thread                          // any thread: something outside the queue has work
 
 // Runs the loop until `done` says so or a quit is posted. Nests.
 void RunLoop(const std::function<bool()>& done);

@@ -69,7 +69,8 @@ MonthCalLayout LayoutMonthCal(HWND hwnd) {
   int left = client.left + (client.Width() - gridWidth) / 2;
   l.weekdays = CRect(left, l.title.bottom + 2, left + gridWidth, l.title.bottom + 2 + l.cellHeight);
   l.grid = CRect(left, l.weekdays.bottom + 2, left + gridWidth, l.weekdays.bottom + 2 + 6 * l.cellHeight);
-  if (ShowsToday(hwnd)) l.todayLine = CRect(client.left, l.grid.bottom + 2, client.right, l.grid.bottom + 2 + l.cellHeight);
+  if (ShowsToday(hwnd))
+    l.todayLine = CRect(client.left, l.grid.bottom + 2, client.right, l.grid.bottom + 2 + l.cellHeight);
   return l;
 }
 
@@ -119,7 +120,8 @@ void PaintMonthCal(HWND hwnd, const MonthCalState& s) {
     bool circle = !(GetWindowLong(hwnd, GWL_STYLE) & MCS_NOTODAYCIRCLE);
     PaintDays(dc, s, l, circle);
     if (!l.todayLine.IsRectEmpty())
-      DrawText(dc, s.names->today + L" " + s.names->shortDate(DateOfDay(s.today)), l.todayLine, GetSysColor(COLOR_WINDOWTEXT));
+      DrawText(dc, s.names->today + L" " + s.names->shortDate(DateOfDay(s.today)), l.todayLine,
+               GetSysColor(COLOR_WINDOWTEXT));
   }
   EndPaint(hwnd, &ps);
 }

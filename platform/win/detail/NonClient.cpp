@@ -51,7 +51,8 @@ bool RecalcNonClient(HWND hwnd) {
   if (!(node = FindWindowNode(hwnd))) return false;
   CRect client(params.rgrc[0]);
   CRect insets(std::max<LONG>(0, client.left - node->rect.left), std::max<LONG>(0, client.top - node->rect.top),
-               std::max<LONG>(0, node->rect.right - client.right), std::max<LONG>(0, node->rect.bottom - client.bottom));
+               std::max<LONG>(0, node->rect.right - client.right),
+               std::max<LONG>(0, node->rect.bottom - client.bottom));
   if (insets == node->insets) return false;
   node->insets = insets;
   InvalidateFrame(*node);

@@ -22,9 +22,7 @@ std::map<HWND, CRect>& Damage() {
   return damage;
 }
 
-bool CanPaint(const WindowNode& node) {
-  return !node.redrawSuspended && WindowTree::Get().IsVisibleOnScreen(node);
-}
+bool CanPaint(const WindowNode& node) { return !node.redrawSuspended && WindowTree::Get().IsVisibleOnScreen(node); }
 
 void PaintOne(WindowNode& node) {
   if (node.update.IsEmpty() && !node.frameDirty) return;

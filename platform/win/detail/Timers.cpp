@@ -71,8 +71,7 @@ bool FireDueTimer() {
 
 void KillWindowTimers(HWND hwnd) {
   auto& timers = Timers();
-  for (auto it = timers.begin(); it != timers.end();)
-    it = it->first.first == hwnd ? timers.erase(it) : std::next(it);
+  for (auto it = timers.begin(); it != timers.end();) it = it->first.first == hwnd ? timers.erase(it) : std::next(it);
 }
 
 }  // namespace platform::detail

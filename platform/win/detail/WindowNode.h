@@ -32,20 +32,20 @@ struct WindowNode {
   CWnd* object = nullptr;  // the permanent CWnd, if one is attached
   DWORD style = 0;
   DWORD exStyle = 0;
-  CRect rect;  // in the parent's client area; on the screen for top-level windows
-  CRect insets;  // the non-client margins (borders, scroll bars) on each side, from WM_NCCALCSIZE
+  CRect rect;                   // in the parent's client area; on the screen for top-level windows
+  CRect insets;                 // the non-client margins (borders, scroll bars) on each side, from WM_NCCALCSIZE
   std::optional<CRect> region;  // window coordinates: clips painting and hit-testing
-  bool frameDirty = false;       // the non-client area waits for WM_NCPAINT
+  bool frameDirty = false;      // the non-client area waits for WM_NCPAINT
   std::wstring text;
   int id = 0;
-  HWND parent = nullptr;  // child windows only
-  HWND owner = nullptr;   // pop-ups only
+  HWND parent = nullptr;       // child windows only
+  HWND owner = nullptr;        // pop-ups only
   std::vector<HWND> children;  // z-order, topmost first
   LONG_PTR userData = 0;
   std::shared_ptr<void> classState;
   UpdateRegion update;
   ShowState show = ShowState::Normal;
-  CRect restoreRect;  // before maximising
+  CRect restoreRect;                 // before maximising
   std::unique_ptr<Surface> surface;  // top-level windows only
   HWND lastFocus = nullptr;          // top-level windows: the focus to restore on activation
   HICON iconBig = nullptr;

@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
   wc.lpfnWndProc = OwnerProc;
   wc.hbrBackground = COLOR_BTNFACE + 1;
   RegisterClass(&wc);
-  HWND owner = CreateWindowEx(0, L"E2eOwner", L"E2E owner", WS_POPUP | WS_VISIBLE, 400, 300, 500, 400, nullptr,
-                              nullptr, nullptr);
+  HWND owner = CreateWindowEx(0, L"E2eOwner", L"E2E owner", WS_POPUP | WS_VISIBLE, 400, 300, 500, 400, nullptr, nullptr,
+                              nullptr);
   SetActiveWindow(owner);
   SetTimer(owner, 100, 200, nullptr);
 

@@ -10,7 +10,22 @@
 namespace {
 
 constexpr UINT kTemplate = 101;
-enum { kPlay = 1000, kClose, kFront, kRear, kBoth, kFlip, kMute, kSeek, kVolume, kElapsed, kDuration, kName, kTitle, kValue };
+enum {
+  kPlay = 1000,
+  kClose,
+  kFront,
+  kRear,
+  kBoth,
+  kFlip,
+  kMute,
+  kSeek,
+  kVolume,
+  kElapsed,
+  kDuration,
+  kName,
+  kTitle,
+  kValue
+};
 
 struct Placed {
   int id;
@@ -18,10 +33,10 @@ struct Placed {
 };
 
 const Placed kPlaces[] = {
-    {kPlay, CRect(CPoint(20, 20), CSize(37, 28))},     {kClose, CRect(CPoint(463, 8), CSize(37, 28))},
-    {kFront, CRect(CPoint(80, 23), CSize(36, 22))},    {kRear, CRect(CPoint(116, 23), CSize(36, 22))},
-    {kBoth, CRect(CPoint(152, 23), CSize(36, 22))},    {kFlip, CRect(CPoint(200, 23), CSize(36, 22))},
-    {kMute, CRect(CPoint(300, 137), CSize(22, 16))},   {kSeek, CRect(CPoint(20, 90), CSize(391, 20))},
+    {kPlay, CRect(CPoint(20, 20), CSize(37, 28))},      {kClose, CRect(CPoint(463, 8), CSize(37, 28))},
+    {kFront, CRect(CPoint(80, 23), CSize(36, 22))},     {kRear, CRect(CPoint(116, 23), CSize(36, 22))},
+    {kBoth, CRect(CPoint(152, 23), CSize(36, 22))},     {kFlip, CRect(CPoint(200, 23), CSize(36, 22))},
+    {kMute, CRect(CPoint(300, 137), CSize(22, 16))},    {kSeek, CRect(CPoint(20, 90), CSize(391, 20))},
     {kVolume, CRect(CPoint(330, 138), CSize(179, 15))}, {kElapsed, CRect(CPoint(420, 93), CSize(50, 13))},
     {kDuration, CRect(CPoint(470, 93), CSize(50, 13))}, {kName, CRect(CPoint(20, 60), CSize(290, 15))},
     {kTitle, CRect(CPoint(250, 25), CSize(200, 18))},   {kValue, CRect(CPoint(20, 135), CSize(120, 20))},

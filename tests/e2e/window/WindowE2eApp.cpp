@@ -82,9 +82,9 @@ void RegisterTemplate() {
   t.fontPointSize = 8;
   // Dialog units at 6 x 13 base units: x * 1.5, y * 13 / 8 pixels.
   t.controls = {
-      {L"Pane", L"", kRed, WS_VISIBLE | WS_TABSTOP, 0, CRect(20, 16, 80, 64)},      // 30,26 - 120,104
-      {L"Pane", L"", kBlue, WS_VISIBLE, 0, CRect(120, 16, 180, 64)},                 // 180,26 - 270,104
-      {L"Pane", L"", kClose, WS_VISIBLE, 0, CRect(20, 100, 80, 140)},                // 30,163 - 120,228
+      {L"Pane", L"", kRed, WS_VISIBLE | WS_TABSTOP, 0, CRect(20, 16, 80, 64)},  // 30,26 - 120,104
+      {L"Pane", L"", kBlue, WS_VISIBLE, 0, CRect(120, 16, 180, 64)},            // 180,26 - 270,104
+      {L"Pane", L"", kClose, WS_VISIBLE, 0, CRect(20, 100, 80, 140)},           // 30,163 - 120,228
   };
   platform::RegisterDialogTemplate(t);
 }

@@ -9,9 +9,7 @@
 
 namespace {
 
-void Touch(const std::string& path, size_t bytes) {
-  std::ofstream(path) << std::string(bytes, 'x');
-}
+void Touch(const std::string& path, size_t bytes) { std::ofstream(path) << std::string(bytes, 'x'); }
 
 }  // namespace
 
@@ -103,7 +101,8 @@ TEST(CFileFindTest, SymbolicLinksAreReparsePointsWithTheirTargetsAttributes) {
 // A folder copied from another system: names whose bytes are not UTF-8.
 TEST(CFileFindTest, NamesThatAreNotUtf8AreFoundAndReachedAgain) {
   testsupport::TempDir dir;
-  const std::string name = "20240131_1015\xE9" "0_EVT_C2.AVI";
+  const std::string name = "20240131_1015\xE9"
+                           "0_EVT_C2.AVI";
   std::filesystem::create_directory(dir.File("caf\xE9"));
   Touch(dir.File("caf\xE9/" + name), 2048);
   CFileFind ff;

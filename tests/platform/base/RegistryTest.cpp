@@ -64,15 +64,14 @@ TEST_F(RegistryTest, ValuesPersistAcrossHandles) {
 TEST_F(RegistryTest, MissingKeysAndShortBuffers) {
   HKEY key = nullptr;
   EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\NIMB\\RODEMIR", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\NIMB\\RODEMIR", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                            &key, nullptr),
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\NIMB\\RODEMIR", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
             ERROR_SUCCESS);
   const wchar_t lang[] = L"1049";
   RegSetValueExW(key, L"language", 0, REG_SZ, reinterpret_cast<const BYTE*>(lang), sizeof lang);
   wchar_t small[2];
   DWORD cb = sizeof small;
-  EXPECT_EQ(RegQueryValueExW(key, L"language", nullptr, nullptr, reinterpret_cast<BYTE*>(small), &cb),
-            ERROR_MORE_DATA);
+  EXPECT_EQ(RegQueryValueExW(key, L"language", nullptr, nullptr, reinterpret_cast<BYTE*>(small), &cb), ERROR_MORE_DATA);
   EXPECT_EQ(cb, 5 * sizeof(wchar_t));
   // The parent levels were created too.
   HKEY parent = nullptr;
@@ -83,9 +82,9 @@ TEST_F(RegistryTest, MissingKeysAndShortBuffers) {
 
 TEST_F(RegistryTest, OddTextSurvivesTheFile) {
   HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Oktavine", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Oktavine", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+      ERROR_SUCCESS);
   const wchar_t text[] = L"line1\nline2=[x]%20 한";
   RegSetValueExW(key, L"odd=name", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
   EXPECT_EQ(QueryText(key, L"odd=name"), text);
@@ -103,8 +102,9 @@ TEST(RegistrySystemHiveTest, WritesFailWhereTheSystemFolderIsMissing) {
                               nullptr),
               ERROR_SUCCESS);
   }
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Test", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Test", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+      ERROR_SUCCESS);
   RegCloseKey(key);
   std::ifstream hive(home.path() + "/rodemir/HKEY_CURRENT_USER.reg");
   EXPECT_TRUE(hive.good());
@@ -120,16 +120,16 @@ TEST(RegistryUserHiveTest, NeverInTheWorkingFolder) {
   HKEY key = nullptr;
   {
     testsupport::ScopedEnv user("HOME", home.path());
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Test", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Test", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+        ERROR_SUCCESS);
     RegCloseKey(key);
     EXPECT_TRUE(std::filesystem::is_regular_file(home.path() + "/.config/rodemir/HKEY_CURRENT_USER.reg"));
   }
   testsupport::ScopedEnv user("HOME", "home");
-  EXPECT_NE(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Other", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr),
-            ERROR_SUCCESS);
+  EXPECT_NE(
+      RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Other", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+      ERROR_SUCCESS);
   EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Test", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
   EXPECT_TRUE(std::filesystem::is_empty(work.path()));
 }

@@ -26,13 +26,18 @@ TEST(CStringTest, Utf8RoundTripAndInvalidBytes) {
   const char* text = "Driving/한국어_ЖЁ_日本.AVI";
   CString s(text);
   EXPECT_EQ(s.ToUtf8(), text);
-  EXPECT_EQ(CString("a\xff" "b").str(), std::wstring(L"a\xFFFD" L"b"));
-  EXPECT_EQ(CString("\xe2\x82").str(), std::wstring(L"\xFFFD"));   // cut sequence
+  EXPECT_EQ(CString("a\xff"
+                    "b")
+                .str(),
+            std::wstring(L"a\xFFFD"
+                         L"b"));
+  EXPECT_EQ(CString("\xe2\x82").str(), std::wstring(L"\xFFFD"));        // cut sequence
   EXPECT_EQ(CString("\xc0\xaf").str(), std::wstring(L"\xFFFD\xFFFD"));  // overlong
 }
 
 TEST(FileSystemNameTest, EveryByteStringMapsBackToItself) {
-  const unsigned char alphabet[] = {'a', 0x80, 0xA9, 0xBF, 0xC0, 0xC3, 0xE0, 0xE9, 0xED, 0xB2, 0xEF, 0xBD, 0xF0, 0x90, 0xF4, 0xF5, 0xFF};
+  const unsigned char alphabet[] = {'a',  0x80, 0xA9, 0xBF, 0xC0, 0xC3, 0xE0, 0xE9, 0xED,
+                                    0xB2, 0xEF, 0xBD, 0xF0, 0x90, 0xF4, 0xF5, 0xFF};
   const size_t n = sizeof alphabet;
   for (size_t code = 0; code < n * n * n * n; ++code) {
     std::string bytes;
@@ -55,14 +60,17 @@ TEST(FileSystemNameTest, TextDecodesAsTextAndOtherBytesAsTheirOwnCodePoints) {
 }
 
 TEST(FileSystemNameTest, OnScreenAByteThatIsNotTextShowsAsAReplacementCharacter) {
-  const std::wstring name = FileSystemToWide("20240131_1015\xE9" "0_EVT_C2.AVI");
+  const std::wstring name = FileSystemToWide("20240131_1015\xE9"
+                                             "0_EVT_C2.AVI");
   EXPECT_EQ(name.size(), 26u);  // one code point per byte: the name's fields stay in place
   EXPECT_TRUE(IsRawByteCodePoint(name[13]));
-  EXPECT_EQ(WideToUtf8(name), "20240131_1015\xEF\xBF\xBD" "0_EVT_C2.AVI");
+  EXPECT_EQ(WideToUtf8(name), "20240131_1015\xEF\xBF\xBD"
+                              "0_EVT_C2.AVI");
   EXPECT_EQ(CString(name).ToUtf8(), WideToUtf8(name));
   CString parameters;
   parameters.Format(L"-i \"%s\"", name.c_str());
-  EXPECT_EQ(WideToFileSystem(parameters.str()), "-i \"20240131_1015\xE9" "0_EVT_C2.AVI\"");
+  EXPECT_EQ(WideToFileSystem(parameters.str()), "-i \"20240131_1015\xE9"
+                                                "0_EVT_C2.AVI\"");
 }
 
 TEST(CStringTest, SubstringsClampToTheString) {

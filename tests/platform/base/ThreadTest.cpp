@@ -20,8 +20,8 @@ UINT WaitThenReturn(LPVOID param) {
 
 TEST(CWinThreadTest, ExitCodeIsStillActiveUntilTheFunctionReturns) {
   g_release = false;
-  CWinThread* t = AfxBeginThread(WaitThenReturn, reinterpret_cast<LPVOID>(0), THREAD_PRIORITY_NORMAL, 0,
-                                 CREATE_SUSPENDED);
+  CWinThread* t =
+      AfxBeginThread(WaitThenReturn, reinterpret_cast<LPVOID>(0), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
   t->m_bAutoDelete = FALSE;
   t->ResumeThread();
   DWORD code = 1;
@@ -38,8 +38,8 @@ TEST(CWinThreadTest, ExitCodeIsStillActiveUntilTheFunctionReturns) {
 
 TEST(CWinThreadTest, SuspendedThreadWaitsForResume) {
   g_release = true;
-  CWinThread* t = AfxBeginThread(WaitThenReturn, reinterpret_cast<LPVOID>(42), THREAD_PRIORITY_NORMAL, 0,
-                                 CREATE_SUSPENDED);
+  CWinThread* t =
+      AfxBeginThread(WaitThenReturn, reinterpret_cast<LPVOID>(42), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
   t->m_bAutoDelete = FALSE;
   EXPECT_EQ(WaitForSingleObject(t->m_hThread, 50), WAIT_TIMEOUT);
   t->ResumeThread();

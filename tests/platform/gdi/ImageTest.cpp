@@ -21,7 +21,8 @@ HBITMAP MakeFrame() {
   std::vector<uint32_t> pixels(64 * 48);
   for (int y = 0; y < 48; ++y)
     for (int x = 0; x < 64; ++x) {
-      COLORREF c = y < 24 ? (x < 32 ? RGB(220, 30, 30) : RGB(30, 200, 40)) : (x < 32 ? RGB(20, 40, 210) : RGB(240, 240, 240));
+      COLORREF c =
+          y < 24 ? (x < 32 ? RGB(220, 30, 30) : RGB(30, 200, 40)) : (x < 32 ? RGB(20, 40, 210) : RGB(240, 240, 240));
       pixels[static_cast<size_t>(y * 64 + x)] = platform::PixelFromColor(c);
     }
   return CreateBitmap(64, 48, 1, 32, pixels.data());
@@ -64,8 +65,8 @@ TEST(ImageTest, SavesAJpegThatDecodesToTheFrame) {
   Decoded d = Decode(path);
   ASSERT_EQ(d.width, 64);
   ASSERT_EQ(d.height, 48);
-  EXPECT_TRUE(Near(d.At(8, 8), RGB(220, 30, 30)));     // rows not flipped
-  EXPECT_TRUE(Near(d.At(56, 8), RGB(30, 200, 40)));    // channels in order
+  EXPECT_TRUE(Near(d.At(8, 8), RGB(220, 30, 30)));   // rows not flipped
+  EXPECT_TRUE(Near(d.At(56, 8), RGB(30, 200, 40)));  // channels in order
   EXPECT_TRUE(Near(d.At(8, 40), RGB(20, 40, 210)));
   EXPECT_TRUE(Near(d.At(56, 40), RGB(240, 240, 240)));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
@@ -87,10 +88,13 @@ TEST(ImageTest, SavesUnderANameThatIsNotUtf8) {
   std::filesystem::create_directory(dir.File("caf\xE9"));
   CImage image;
   image.Attach(MakeFrame());
-  const std::string path = dir.File("caf\xE9/20240131_1015\xE9" "0_IMG_C2_0_front.jpg");
+  const std::string path = dir.File("caf\xE9/20240131_1015\xE9"
+                                    "0_IMG_C2_0_front.jpg");
   ASSERT_EQ(image.Save(FileSystemToWide(path).c_str(), Gdiplus::ImageFormatJPEG), S_OK);
   EXPECT_EQ(Decode(path).width, 64);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("caf\xE9")), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(
+      std::distance(std::filesystem::directory_iterator(dir.File("caf\xE9")), std::filesystem::directory_iterator()),
+      1);
   image.Detach();
 }
 

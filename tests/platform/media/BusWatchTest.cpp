@@ -77,7 +77,8 @@ TEST_F(BusWatchTest, MovesKeepTheOneWatch) {
 
 TEST_F(BusWatchTest, ThePipelineMayGoFirst) {
   int finalised = 0;
-  g_object_weak_ref(G_OBJECT(bus.get()), [](gpointer count, GObject*) { ++*static_cast<int*>(count); }, &finalised);
+  g_object_weak_ref(
+      G_OBJECT(bus.get()), [](gpointer count, GObject*) { ++*static_cast<int*>(count); }, &finalised);
   BusWatch watch(bus.get(), Keep, nullptr);
   bus.Reset();
   pipeline.Reset();

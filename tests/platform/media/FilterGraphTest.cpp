@@ -131,8 +131,9 @@ TEST(MediaClassTableTest, ReplacedAndUnknownClasses) {
   EXPECT_EQ(CoCreateInstance(unknown, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&p)),
             REGDB_E_CLASSNOTREG);
   platform::RegisterMediaClass(CLSID_Colour, nullptr);
-  EXPECT_EQ(CoCreateInstance(CLSID_Colour, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter, reinterpret_cast<void**>(&p)),
-            REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(
+      CoCreateInstance(CLSID_Colour, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter, reinterpret_cast<void**>(&p)),
+      REGDB_E_CLASSNOTREG);
   platform::RestoreMediaClass(CLSID_Colour);
   auto converter = Create<IBaseFilter>(CLSID_Colour, IID_IBaseFilter);
   EXPECT_TRUE(converter);
@@ -210,7 +211,8 @@ TEST_F(FilterGraphTest, DurationIsReadOnceKnownAndFollowsARebuild) {
 
 TEST_F(FilterGraphTest, ARecordingNamedInBytesThatAreNotUtf8Plays) {
   testsupport::TempDir dir;
-  const std::string copy = dir.File("20240131_1015\xE9" "0_EVT_C2.AVI");
+  const std::string copy = dir.File("20240131_1015\xE9"
+                                    "0_EVT_C2.AVI");
   std::filesystem::copy_file(m_path, copy);
   RemoveAllFilters();
   Load(copy);

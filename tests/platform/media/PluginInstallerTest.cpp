@@ -31,7 +31,8 @@ TEST(PluginInstallerTest, ElementsInstalledSinceTheStartCountAfterARescan) {
   setenv("GST_PLUGIN_PATH_1_0", "", 1);
   EXPECT_FALSE(platform::IsMediaClassAvailable(CLSID_VideoDecoder));
 
-  for (const char* file : {"libgstvideoparsersbad.so", "libgstlibav.so"}) fs::create_symlink(system / file, plugins / file);
+  for (const char* file : {"libgstvideoparsersbad.so", "libgstlibav.so"})
+    fs::create_symlink(system / file, plugins / file);
   EXPECT_FALSE(platform::IsMediaClassAvailable(CLSID_VideoDecoder)) << "not read again yet";
   platform::RescanMediaElements();
   EXPECT_TRUE(platform::IsMediaClassAvailable(CLSID_VideoDecoder));

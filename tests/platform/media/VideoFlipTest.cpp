@@ -44,8 +44,8 @@ protected:
     left.clear();
     gst_element_set_state(pipeline.get(), GST_STATE_PLAYING);
     BusRef bus = BusRef::Adopt(gst_element_get_bus(pipeline.get()));
-    MessagePtr end(gst_bus_timed_pop_filtered(bus.get(), 10 * GST_SECOND,
-                                              GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR)));
+    MessagePtr end(
+        gst_bus_timed_pop_filtered(bus.get(), 10 * GST_SECOND, GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR)));
     gst_element_set_state(pipeline.get(), GST_STATE_NULL);
     EXPECT_TRUE(end && GST_MESSAGE_TYPE(end.get()) == GST_MESSAGE_EOS);
     EXPECT_EQ(entered.size(), 1u);

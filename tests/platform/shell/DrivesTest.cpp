@@ -209,8 +209,8 @@ TEST(ChangeNotifyTest, RefusesTheNewDeliveryFormAndMissingWindow) {
 TEST(DriveTableTest, ParsesMountInfoWithEscapes) {
   std::string point, device, type, source;
   ASSERT_TRUE(platform::detail::ParseMountInfoLine(
-      "36 35 8:17 / /media/user/MY\\040CARD rw,nosuid shared:7 - vfat /dev/sdb1 rw,uid=1000", &point, &device,
-      &type, &source));
+      "36 35 8:17 / /media/user/MY\\040CARD rw,nosuid shared:7 - vfat /dev/sdb1 rw,uid=1000", &point, &device, &type,
+      &source));
   EXPECT_EQ(point, "/media/user/MY CARD");
   EXPECT_EQ(device, "8:17");
   EXPECT_EQ(type, "vfat");

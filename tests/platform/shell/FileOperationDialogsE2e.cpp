@@ -70,9 +70,13 @@ protected:
 TEST_F(FileOperationDialogsE2e, TheFullDiskErrorSpeaksTheUsersLanguageUnderTheOperationsName) {
   std::ofstream(m_src.File("20261201_083000_NOR2.AVI"), std::ios::binary) << std::string(3 << 20, 'x');
   const ShownDialog expected[] = {
-      {"파일 복사", "\"20261201_083000_NOR2.AVI\" 파일을 복사할 수 없습니다.\n디스크 공간이 부족합니다.", {"확인(_O)"},
+      {"파일 복사",
+       "\"20261201_083000_NOR2.AVI\" 파일을 복사할 수 없습니다.\n디스크 공간이 부족합니다.",
+       {"확인(_O)"},
        "파일 복사"},
-      {"Копирование файлов", "Не удаётся скопировать «20261201_083000_NOR2.AVI».\nНедостаточно места на диске.", {"_ОК"},
+      {"Копирование файлов",
+       "Не удаётся скопировать «20261201_083000_NOR2.AVI».\nНедостаточно места на диске.",
+       {"_ОК"},
        "Копирование файлов"},
   };
   for (LANGID language : {LANGID(1042), LANGID(1049)}) {
@@ -87,8 +91,14 @@ TEST_F(FileOperationDialogsE2e, TheReplaceQuestionSpeaksTheUsersLanguageAndNoKee
   std::ofstream(m_src.File("a.avi")) << "new";
   std::ofstream(m_dst.File("a.avi")) << "old";
   const ShownDialog expected[] = {
-      {"파일 복사", "대상 폴더에 \"a.avi\" 파일이 이미 있습니다.\n바꾸시겠습니까?", {"예(_Y)", "아니요(_N)", "취소(_C)"}, ""},
-      {"Копирование файлов", "В папке назначения уже есть файл «a.avi».\nЗаменить его?", {"_Да", "_Нет", "_Отмена"}, ""},
+      {"파일 복사",
+       "대상 폴더에 \"a.avi\" 파일이 이미 있습니다.\n바꾸시겠습니까?",
+       {"예(_Y)", "아니요(_N)", "취소(_C)"},
+       ""},
+      {"Копирование файлов",
+       "В папке назначения уже есть файл «a.avi».\nЗаменить его?",
+       {"_Да", "_Нет", "_Отмена"},
+       ""},
   };
   for (LANGID language : {LANGID(1042), LANGID(1049)}) {
     ScopedUiLanguage ui(language);

@@ -53,7 +53,8 @@ struct Responder : platform::FileOperationUi {
   int cancelAfter;
   int progressCalls = 0;
   std::function<void()> onProgress;
-  Responder(std::vector<Answer>* a, std::vector<std::string>* l, int cancel) : answers(a), log(l), cancelAfter(cancel) {}
+  Responder(std::vector<Answer>* a, std::vector<std::string>* l, int cancel)
+      : answers(a), log(l), cancelAfter(cancel) {}
   void Progress(const CString&, ULONGLONG, ULONGLONG, ULONGLONG) override {
     ++progressCalls;
     if (onProgress) onProgress();
@@ -92,7 +93,8 @@ protected:
   int Run(UINT func, const std::string& from, const std::string& to, FILEOP_FLAGS flags = 0, HWND owner = nullptr) {
     std::wstring fromList = FileSystemToWide(from) + L'\0';
     std::wstring toList = FileSystemToWide(to) + L'\0';
-    for (wchar_t& c : fromList) if (c == L'|') c = L'\0';
+    for (wchar_t& c : fromList)
+      if (c == L'|') c = L'\0';
     m_op = SHFILEOPSTRUCTW{owner, func, fromList.c_str(), toList.c_str(), flags, FALSE, nullptr, L"File Copy"};
     return SHFileOperationW(&m_op);
   }
@@ -274,7 +276,8 @@ TEST_F(FileOperationTest, DeleteAsksOnceThenRemovesTheFiles) {
 }
 
 TEST_F(FileOperationTest, NamesThatAreNotUtf8AreCopiedAndDeletedUnderTheirOwnBytes) {
-  const std::string name = "20240131_1015\xE9" "0_EVT_C2.AVI";
+  const std::string name = "20240131_1015\xE9"
+                           "0_EVT_C2.AVI";
   const std::string folder = m_dst.File("caf\xE9");
   std::filesystem::create_directory(folder);
   Write(m_src.File(name), "recording");
@@ -285,7 +288,9 @@ TEST_F(FileOperationTest, NamesThatAreNotUtf8AreCopiedAndDeletedUnderTheirOwnByt
   m_answers = {Answer::No};
   EXPECT_EQ(Run(FO_COPY, m_src.File(name), folder), 0);
   ASSERT_EQ(m_log.size(), 1u);
-  EXPECT_EQ(m_log[0], "replace " + folder.substr(0, folder.size() - 1) + "\xEF\xBF\xBD/20240131_1015\xEF\xBF\xBD" "0_EVT_C2.AVI");
+  EXPECT_EQ(m_log[0], "replace " + folder.substr(0, folder.size() - 1) +
+                          "\xEF\xBF\xBD/20240131_1015\xEF\xBF\xBD"
+                          "0_EVT_C2.AVI");
   m_answers = {Answer::Yes};
   EXPECT_EQ(Run(FO_DELETE, folder + "/" + name, ""), 0);
   EXPECT_TRUE(Listing(folder).empty());

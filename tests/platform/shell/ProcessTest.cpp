@@ -83,9 +83,9 @@ TEST(ProcessTest, MissingProgramIsAnErrorWithoutAHandle) {
   EXPECT_FALSE(ShellExecuteExW(&info));
   EXPECT_EQ(info.hProcess, nullptr);
   EXPECT_LE(reinterpret_cast<UINT_PTR>(info.hInstApp), 32u);
-  EXPECT_EQ(reinterpret_cast<UINT_PTR>(ShellExecuteW(nullptr, L"open", L"/nonexistent/NIMBFilter.exe", nullptr,
-                                                     nullptr, 0)),
-            static_cast<UINT_PTR>(SE_ERR_FNF));
+  EXPECT_EQ(
+      reinterpret_cast<UINT_PTR>(ShellExecuteW(nullptr, L"open", L"/nonexistent/NIMBFilter.exe", nullptr, nullptr, 0)),
+      static_cast<UINT_PTR>(SE_ERR_FNF));
 }
 
 TEST(ProcessTest, AFailedStartIsReportedUnlessTheCallerAsksForNoUi) {
@@ -162,8 +162,7 @@ TEST(ProcessTest, ExeNameFallsBackToTheNameWithoutExtension) {
   testsupport::TempDir dir;
   WriteScript(dir.File("conv"), "printf '%s|' \"$@\" > \"$(dirname \"$0\")/args\"; exit 3");
   CString program = CString::FromUtf8(dir.File("conv.exe"));
-  SHELLEXECUTEINFOW info = Info(program,
-                                L"-i \"C:\\a b\\x.avi\" -map 0:0 \"out \\\"q\\\".avi\" -y");
+  SHELLEXECUTEINFOW info = Info(program, L"-i \"C:\\a b\\x.avi\" -map 0:0 \"out \\\"q\\\".avi\" -y");
   ASSERT_TRUE(ShellExecuteExW(&info));
   EXPECT_EQ(WaitForSingleObject(info.hProcess, 10000), WAIT_OBJECT_0);
   EXPECT_EQ(ExitCode(info.hProcess), 3u);
@@ -178,7 +177,8 @@ TEST(ProcessTest, ProgramAndArgumentsGoAsTheFileSystemsBytes) {
   mkdir(dir.File("bin\xE9").c_str(), 0755);
   WriteScript(dir.File("bin\xE9/conv"), "printf '%s|' \"$@\" > \"$(dirname \"$0\")/args\"");
   const std::wstring program = FileSystemToWide(dir.File("bin\xE9/conv.exe"));
-  const std::wstring input = FileSystemToWide("/card/Event/20240131_1015\xE9" "0_EVT_C2.AVI");
+  const std::wstring input = FileSystemToWide("/card/Event/20240131_1015\xE9"
+                                              "0_EVT_C2.AVI");
   const std::wstring params = L"-i \"" + input + L"\" -y \"caf\x00E9.avi\"";
   SHELLEXECUTEINFOW info = Info(program.c_str(), params.c_str());
   ASSERT_TRUE(ShellExecuteExW(&info));
@@ -187,7 +187,8 @@ TEST(ProcessTest, ProgramAndArgumentsGoAsTheFileSystemsBytes) {
   CloseHandle(info.hProcess);
   std::string args;
   std::getline(std::ifstream(dir.File("bin\xE9/args")), args);
-  EXPECT_EQ(args, "-i|/card/Event/20240131_1015\xE9" "0_EVT_C2.AVI|-y|caf\xC3\xA9.avi|");
+  EXPECT_EQ(args, "-i|/card/Event/20240131_1015\xE9"
+                  "0_EVT_C2.AVI|-y|caf\xC3\xA9.avi|");
 }
 
 TEST(ProcessTest, ProgramAtPathLooksNowhereButThePathsFolder) {

@@ -53,7 +53,8 @@ TEST(WebEngineModuleTest, WithoutTheModuleControlsStayBlankAndOneLineSaysWhy) {
   const std::string otherLibrary = LibraryOf(reinterpret_cast<void*>(&dladdr));
   ASSERT_FALSE(otherLibrary.empty());
 
-  for (const std::string& module : {dir.File("missing/librodemir-web.so"), dir.File("librodemir-web.so"), otherLibrary}) {
+  for (const std::string& module :
+       {dir.File("missing/librodemir-web.so"), dir.File("librodemir-web.so"), otherLibrary}) {
     SCOPED_TRACE(module);
     platform::detail::SetWebEngineModulePath(module);
     std::string said = UseTwoBlankControls(dir.File("page.htm"));

@@ -95,8 +95,8 @@ TEST(WebKitBrowserTest, ShowsInsideThePresentersWindow) {
   std::ofstream(dir.File("page.htm")) << kPage;
   platform::RegisterWebBrowserClass();
   HWND top = CreateWindowEx(0, L"", L"", WS_POPUP | WS_VISIBLE, 50, 50, 500, 400, nullptr, nullptr, nullptr);
-  HWND map = CreateWindowEx(0, platform::WEBBROWSER_CLASS, L"", WS_CHILD | WS_VISIBLE, 20, 30, 320, 200, top,
-                            nullptr, nullptr);
+  HWND map = CreateWindowEx(0, platform::WEBBROWSER_CLASS, L"", WS_CHILD | WS_VISIBLE, 20, 30, 320, 200, top, nullptr,
+                            nullptr);
   auto* browser = dynamic_cast<platform::detail::WebKitBrowser*>(platform::WebBrowser::ForHost(map));
   ASSERT_NE(browser, nullptr);
   EXPECT_TRUE(browser->HostedByPresenter());

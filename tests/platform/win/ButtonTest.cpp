@@ -275,7 +275,8 @@ END_MESSAGE_MAP()
 TEST_F(ButtonTest, SubclassedOwnerDrawnCheckBoxIsCheckedBeforeItsClick) {
   CClickParent parent;
   ASSERT_TRUE(parent.CreateEx(0, L"Recorder", L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr, 0));
-  HWND raw = MakeChild(parent, CRect(10, 10, 40, 40), 1003, WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTOCHECKBOX, WC_BUTTON);
+  HWND raw =
+      MakeChild(parent, CRect(10, 10, 40, 40), 1003, WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTOCHECKBOX, WC_BUTTON);
   ASSERT_TRUE(parent.box.SubclassWindow(raw));
   EXPECT_EQ(parent.box.GetButtonStyle() & BS_TYPEMASK, BS_OWNERDRAW);
   harness.Click(raw, CPoint(5, 5));

@@ -170,8 +170,8 @@ TEST_F(ComboBoxTest, KeysMoveTheSelectionAndOpenAndCloseTheList) {
   harness.Key(VK_RETURN);
   EXPECT_FALSE(combo.GetDroppedState());
   EXPECT_EQ(combo.GetCurSel(), 2);
-  EXPECT_EQ(Codes(), (std::vector<UINT>{CBN_SELCHANGE, CBN_SELCHANGE, CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK,
-                                        CBN_CLOSEUP}));
+  EXPECT_EQ(Codes(),
+            (std::vector<UINT>{CBN_SELCHANGE, CBN_SELCHANGE, CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
   harness.Key(VK_F4);
   harness.Key(VK_ESCAPE);
   EXPECT_FALSE(combo.GetDroppedState());

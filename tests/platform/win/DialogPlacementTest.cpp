@@ -17,7 +17,7 @@ using platform::detail::KeptInside;
 namespace {
 
 constexpr UINT kPlaced = 9101, kCentred = 9102, kModal = 9103;
-const CSize kDialogSize(300, 163);  // 200 x 100 dialog units at 6 x 13 base units
+const CSize kDialogSize(300, 163);    // 200 x 100 dialog units at 6 x 13 base units
 const CPoint kTemplatePlace(30, 26);  // (20, 16) dialog units
 
 // A screen of 1920 x 1080 whose desktop keeps a 40-pixel panel at the top.

@@ -111,7 +111,7 @@ TEST_F(DialogTest, ModelessDialogFromTemplate) {
   dlg.GetWindowRect(&dlgRect);
   EXPECT_EQ(r.left - dlgRect.left, 66);
   EXPECT_EQ(r.Height(), 26);
-  EXPECT_TRUE(dlg.GetDlgItem(kPane) != nullptr);  // an unknown class makes a plain window
+  EXPECT_TRUE(dlg.GetDlgItem(kPane) != nullptr);     // an unknown class makes a plain window
   CFont* font = dlg.GetDlgItem(kSecond)->GetFont();  // the template's font reaches every control
   ASSERT_NE(font, nullptr);
   LOGFONTW lf{};

@@ -145,8 +145,8 @@ TEST_F(ListFixture, PaintIntoAGivenDeviceContext) {
 // A list created from a template is bound to its object later: the first measure goes
 // unanswered and the first drawn row asks for a new one in the middle of the paint.
 TEST_F(ListFixture, RemeasureInTheMiddleOfAPaint) {
-  HWND raw = CreateWindowEx(0, WC_LISTVIEW, L"", listtest::kListStyle, 0, 0, 325, 508, parent, reinterpret_cast<HMENU>(77),
-                            nullptr);
+  HWND raw = CreateWindowEx(0, WC_LISTVIEW, L"", listtest::kListStyle, 0, 0, 325, 508, parent,
+                            reinterpret_cast<HMENU>(77), nullptr);
   ASSERT_NE(raw, nullptr);
   CTestList late;
   late.m_rowHeight = 25;

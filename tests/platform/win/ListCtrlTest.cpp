@@ -162,7 +162,8 @@ TEST_F(ListFixture, ScrollingRoundsToWholeRows) {
   const struct {
     int dy;
     int top;
-  } steps[] = {{21, 1}, {20, 2}, {10, 2}, {-10, 2}, {-20, 1}, {220, 11}, {420, 31}, {-420, 11}, {100000, 76}, {-21, 75}};
+  } steps[] = {{21, 1},   {20, 2},   {10, 2},    {-10, 2},     {-20, 1},
+               {220, 11}, {420, 31}, {-420, 11}, {100000, 76}, {-21, 75}};
   for (const auto& step : steps) {
     EXPECT_TRUE(list.Scroll(CSize(0, step.dy)));
     EXPECT_EQ(list.GetTopIndex(), step.top) << step.dy;

@@ -166,8 +166,9 @@ TEST_F(MonthCalCtrlTest, PaintsTheSelectedDayHighlighted) {
   for (int row = 0; row < 6; ++row)
     for (int column = 0; column < 7; ++column)
       if (platform::detail::GridDay(*state, row, column) == wanted) {
-        EXPECT_EQ(harness.Pixel(cal, CPoint(l.grid.left + column * l.cellWidth + 1, l.grid.top + row * l.cellHeight + 1)),
-                  GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(
+            harness.Pixel(cal, CPoint(l.grid.left + column * l.cellWidth + 1, l.grid.top + row * l.cellHeight + 1)),
+            GetSysColor(COLOR_HIGHLIGHT));
       }
 }
 

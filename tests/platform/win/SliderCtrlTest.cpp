@@ -43,7 +43,8 @@ protected:
     wc.lpfnWndProc = ParentProc;
     RegisterClass(&wc);
     top = MakeTop(CRect(100, 100, 400, 300), WS_POPUP | WS_VISIBLE, L"SliderParent");
-    ASSERT_TRUE(slider.Create(WS_CHILD | WS_VISIBLE | TBS_BOTH | TBS_NOTICKS, CRect(10, 10, 224, 40), CWnd::FromHandle(top), 1020));
+    ASSERT_TRUE(slider.Create(WS_CHILD | WS_VISIBLE | TBS_BOTH | TBS_NOTICKS, CRect(10, 10, 224, 40),
+                              CWnd::FromHandle(top), 1020));
     harness.Pump();
     Scrolls().clear();
   }
@@ -100,7 +101,8 @@ TEST_F(SliderCtrlTest, KeysMoveAndSendTheirCodesAtOnce) {
   slider.SendMessage(WM_KEYDOWN, VK_END);
   EXPECT_EQ(slider.GetPos(), 100);
   slider.SendMessage(WM_KEYUP, VK_END);
-  EXPECT_EQ(Codes(), (std::vector<UINT>{TB_LINEDOWN, TB_LINEUP, TB_PAGEDOWN, TB_PAGEUP, TB_TOP, TB_BOTTOM, TB_ENDTRACK}));
+  EXPECT_EQ(Codes(),
+            (std::vector<UINT>{TB_LINEDOWN, TB_LINEUP, TB_PAGEDOWN, TB_PAGEUP, TB_TOP, TB_BOTTOM, TB_ENDTRACK}));
   // At the end a key moves towards, nothing happens.
   Scrolls().clear();
   slider.SendMessage(WM_KEYDOWN, VK_DOWN);

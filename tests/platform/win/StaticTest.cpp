@@ -88,7 +88,8 @@ TEST_F(StaticTest, WithNotifyItTakesClicksAndTellsTheParent) {
 
 TEST_F(StaticTest, BlackRectangleIsFilledBlack) {
   CStatic pane;
-  ASSERT_TRUE(pane.Create(L"Video window1", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, CRect(10, 10, 60, 40), CWnd::FromHandle(top)));
+  ASSERT_TRUE(pane.Create(L"Video window1", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, CRect(10, 10, 60, 40),
+                          CWnd::FromHandle(top)));
   harness.Pump();
   EXPECT_EQ(harness.Pixel(pane, CPoint(25, 15)), GetSysColor(COLOR_WINDOWFRAME));
   EXPECT_EQ(pane.GetDlgCtrlID(), 0xFFFF);

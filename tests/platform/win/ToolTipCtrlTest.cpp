@@ -15,7 +15,8 @@ public:
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (tip && tip->GetSafeHwnd() && (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)) {
+    if (tip && tip->GetSafeHwnd() &&
+        (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)) {
       MSG msg;
       msg.hwnd = m_hWnd;
       msg.message = message;
@@ -35,7 +36,8 @@ protected:
     top = MakeTop(CRect(100, 100, 400, 300), WS_POPUP | WS_VISIBLE);
     SetActiveWindow(top);
     button.tip = &tip;
-    ASSERT_TRUE(button.CreateEx(0, L"Recorder", L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40), CWnd::FromHandle(top), 1015));
+    ASSERT_TRUE(button.CreateEx(0, L"Recorder", L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40),
+                                CWnd::FromHandle(top), 1015));
     other = MakeChild(top, CRect(100, 10, 150, 40), 2);
     ASSERT_TRUE(tip.Create(&button));
     ASSERT_TRUE(tip.AddTool(&button, L"Play"));
@@ -168,7 +170,8 @@ namespace {
 TEST_F(ToolTipCtrlTest, TipStaysOnTheScreenNearItsEdge) {
   int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   CRelayingWnd corner;
-  ASSERT_TRUE(corner.CreateEx(0, L"Recorder", L"", WS_POPUP | WS_VISIBLE, CRect(width - 40, height - 20, width, height), nullptr, 0));
+  ASSERT_TRUE(corner.CreateEx(0, L"Recorder", L"", WS_POPUP | WS_VISIBLE, CRect(width - 40, height - 20, width, height),
+                              nullptr, 0));
   CToolTipCtrl edgeTip;
   ASSERT_TRUE(edgeTip.Create(&corner, TTS_ALWAYSTIP));
   CRect area(0, 0, 40, 20);

@@ -21,7 +21,9 @@ protected:
     while (platform::WaitCursorCount() > 0) platform::EndWaitCursor();
     DestroyWindow(top);
   }
-  LRESULT SetCursorMessage() { return SendMessage(top, WM_SETCURSOR, reinterpret_cast<WPARAM>(top), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)); }
+  LRESULT SetCursorMessage() {
+    return SendMessage(top, WM_SETCURSOR, reinterpret_cast<WPARAM>(top), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  }
 
   platform::test::WindowHarness harness;
   HWND top = nullptr;

@@ -97,7 +97,8 @@ bool Parse(const std::string& b, Parsed* p) {
       for (size_t c = at + 12; c + 8 <= at + 8 + n;) {
         uint32_t m = Get32(b, c + 4);
         std::string cid = b.substr(c, 4);
-        if (cid.compare(0, 2, "ix") != 0 && cid != "JUNK" && cid != "LIST") p->movi.push_back({cid, b.substr(c + 8, m)});
+        if (cid.compare(0, 2, "ix") != 0 && cid != "JUNK" && cid != "LIST")
+          p->movi.push_back({cid, b.substr(c + 8, m)});
         c += 8 + m + (m & 1);
       }
     }
@@ -115,8 +116,8 @@ std::string TextStreamList(uint32_t samples) {
   size_t strl = w.Open("LIST", "strl");
   std::string strh(56, '\0');
   std::memcpy(&strh[0], "txts", 4);
-  std::memcpy(&strh[20], Le32(1).data(), 4);     // scale
-  std::memcpy(&strh[24], Le32(1).data(), 4);     // rate: one sample a second
+  std::memcpy(&strh[20], Le32(1).data(), 4);  // scale
+  std::memcpy(&strh[24], Le32(1).data(), 4);  // rate: one sample a second
   std::memcpy(&strh[32], Le32(samples).data(), 4);
   w.Chunk("strh", strh);
   w.Chunk("strf", std::string(4, '\0'));
