@@ -1,11 +1,12 @@
 #pragma once
-// Owners of GLib objects, for every part of the layer. Adopt takes over a reference the
-// caller was given; Share adds one; SinkFloating takes over a floating one. The reference
-// functions are a parameter, so GStreamer's objects use the same owner.
+// Owners of GLib objects, for every part of the layer. The reference functions are a
+// parameter of the one owner, so GStreamer's and cairo's objects use it too.
 #include <glib-object.h>
 
 #include <memory>
 #include <utility>
+
+#include "platform/base/RefOwner.h"
 
 namespace platform::detail {
 
@@ -16,44 +17,7 @@ struct GObjectRefOps {
 };
 
 template <typename T, typename Ops = GObjectRefOps>
-class GRef {
-public:
-  GRef() = default;
-  GRef(const GRef& o) : m_p(o.m_p) {
-    if (m_p) Ops::Ref(m_p);
-  }
-  GRef(GRef&& o) noexcept : m_p(std::exchange(o.m_p, nullptr)) {}
-  ~GRef() { Reset(); }
-  GRef& operator=(GRef o) {
-    std::swap(m_p, o.m_p);
-    return *this;
-  }
-
-  static GRef Adopt(T* p) {
-    GRef r;
-    r.m_p = p;
-    return r;
-  }
-  static GRef Share(T* p) {
-    if (p) Ops::Ref(p);
-    return Adopt(p);
-  }
-  static GRef SinkFloating(T* p) {
-    if (p) Ops::RefSink(p);
-    return Adopt(p);
-  }
-
-  void Reset() {
-    if (T* p = std::exchange(m_p, nullptr)) Ops::Unref(p);
-  }
-  // Gives the reference to the caller, for a call that takes it over.
-  [[nodiscard]] T* Release() { return std::exchange(m_p, nullptr); }
-  T* get() const { return m_p; }
-  explicit operator bool() const { return m_p != nullptr; }
-
-private:
-  T* m_p = nullptr;
-};
+using GRef = platform::RefOwner<T, Ops>;
 
 template <typename T>
 using GObjectRef = GRef<T, GObjectRefOps>;

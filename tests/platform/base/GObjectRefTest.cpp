@@ -97,7 +97,7 @@ TEST(GObjectRefTest, ReleaseHandsTheReferenceToTheCaller) {
   GObject* object = nullptr;
   {
     ObjectRef ref = ObjectRef::Adopt(tracked.Make());
-    object = ref.Release();
+    object = ref.Detach();
     EXPECT_FALSE(ref);
   }
   EXPECT_EQ(tracked.finalised, 0);
